@@ -1,0 +1,23 @@
+#include "tools/Commands.h"
+
+#include <cstdio>
+
+// Commands whose code has not landed yet; each moves to a file of its own.
+namespace grd::tool {
+
+namespace {
+int notYet(const char* name) {
+    std::fprintf(stderr, "grdtool: '%s' is not available in this build\n", name);
+    return 2;
+}
+} // namespace
+
+int pack(const Args&) { return notYet("pack"); }
+int unpack(const Args&) { return notYet("unpack"); }
+int buildSchedule(const Args&) { return notYet("build-schedule"); }
+int dump(const Args&) { return notYet("dump"); }
+int init(const Args&) { return notYet("init"); }
+int newSeason(const Args&) { return notYet("new-season"); }
+int replay(const Args&) { return notYet("replay"); }
+
+} // namespace grd::tool

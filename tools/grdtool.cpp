@@ -1,0 +1,54 @@
+#include "tools/Commands.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+namespace {
+
+struct Command {
+    const char* name;
+    const char* summary;
+    int (*run)(const grd::tool::Args&);
+};
+
+constexpr Command kCommands[] = {
+    {"pack", "compress a file into the data container", grd::tool::pack},
+    {"unpack", "decompress a data container file", grd::tool::unpack},
+    {"build-schedule", "make the schedule and names files from game records",
+     grd::tool::buildSchedule},
+    {"dump", "print a schedule, names, structure or data file readably", grd::tool::dump},
+    {"init", "write a main data file that stands before week 1", grd::tool::init},
+    {"new-season", "reset the main data file for a new season", grd::tool::newSeason},
+    {"replay", "run the weekly task for each week of game records", grd::tool::replay},
+};
+
+void usage(std::FILE* out) {
+    std::fprintf(out, "usage: grdtool COMMAND [ARGS...]\n\nData tool of GRD Oddsmith.\n\n");
+    for (const auto& command : kCommands) {
+        std::fprintf(out, "  %-15s %s\n", command.name, command.summary);
+    }
+    std::fprintf(out, "\n'grdtool COMMAND --help' describes a command.\n");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        usage(stderr);
+        return 2;
+    }
+    std::string_view name = argv[1];
+    if (name == "--help" || name == "-h") {
+        usage(stdout);
+        return 0;
+    }
+    for (const auto& command : kCommands) {
+        if (name == command.name) {
+            return command.run(grd::tool::Args(argv + 2, argv + argc));
+        }
+    }
+    std::fprintf(stderr, "grdtool: unknown command '%s'\n", argv[1]);
+    usage(stderr);
+    return 2;
+}
