@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace grd {
+
+// Error numbers run from -53 to 13: negative ones are failures of data, files and
+// input, positive ones failures to create or show a window.
+constexpr int kLowestErrorNumber = -53;
+constexpr int kHighestErrorNumber = 13;
+
+// The help topic that explains every error number.
+constexpr int kErrorHelpContext = 1970;
+
+// The message of an error number; empty for numbers without one (3 borrows the
+// message of 1).
+std::string errorMessage(int number);
+
+// The number line of the error dialog: "Error: " and the number.
+std::string errorNumberText(int number);
+
+// The message line of the error dialog: the detail (when given), ": " and the
+// message, with the low-memory suffix for window failures.
+std::string errorText(int number, std::string_view detail);
+
+// The caption of the error dialog.
+std::string errorCaption();
+
+// Help is pointless when the help bundle itself is what went missing.
+bool errorOffersHelp(int number);
+
+// One entry of the question fragment table (0 .. 30); empty outside it.
+std::string questionFragment(int entry);
+
+// A question as the user sees it.
+struct Question {
+    std::string text;
+    std::string caption;
+    bool operator==(const Question&) const = default;
+};
+
+// The Yes/No question of a code (1-13, 201, 501); unknown codes give an empty text.
+Question yesNoQuestion(int code);
+
+// The Yes/No/Cancel question of a code (101-103, 201); unknown codes give an empty text.
+Question yesNoCancelQuestion(int code);
+
+} // namespace grd

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "league/Failure.h"
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace grd {
+
+enum class Answer { Yes, No, Cancel };
+
+// Shows the numbered error dialog modally; the detail text may be empty.
+void ShowError(int number, const std::string& detail = {}, QWidget* parent = nullptr);
+void ShowError(const Failure& failure, QWidget* parent = nullptr);
+
+// Asks a question of the fragment tables by its code.
+bool ConfirmYesNo(int code, QWidget* parent = nullptr);
+Answer ConfirmYesNoCancel(int code, QWidget* parent = nullptr);
+
+// A plain message box with an OK button, for the few messages outside the table.
+void ShowPlainMessage(const QString& text, const QString& caption, QWidget* parent = nullptr);
+
+// Test seams: questions and errors without modal windows.
+class MessageDialogs {
+public:
+    /**
+     * Sets the answer of the next question instead of showing its box.
+     * Use only for testing.
+     */
+    static void setNextAnswer(Answer answer);
+
+    /**
+     * While set, errors and plain messages are appended here instead of being shown,
+     * and every question asked is recorded in questionsAsked() (codes).
+     * Use only for testing; pass nullptr to show them again.
+     */
+    static void recordErrors(std::vector<Failure>* errors);
+
+    // The codes of the questions asked since the last recordErrors call.
+    static const std::vector<int>& questionsAsked();
+
+    // Internal: the pre-set answer, consumed by the question functions.
+    static std::optional<Answer> takeNextAnswer();
+    static std::vector<Failure>* errorRecorder();
+    static void noteQuestion(int code);
+};
+
+} // namespace grd

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+class QTextBrowser;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace grd {
+
+class HelpMap;
+
+// Opens the help topic of a context number (0 or an unknown number opens the first
+// page); a missing help bundle is reported as error -52 with its path.
+void showHelp(int context);
+// Opens the help window on its table of contents.
+void showHelpContents();
+// Closes the help window if it is open.
+void closeHelp();
+
+// The help viewer: the bundle's table of contents beside a text browser.
+class HelpWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // The one help window of the program, created on first use.
+    static HelpWindow* instance();
+    static bool exists();
+
+    /**
+     * The folder of the help bundle; by default GRDOdds.help in the program directory.
+     * Use only for testing.
+     */
+    static void setBundleDir(const QString& dir);
+    static QString bundleDir();
+
+    // False (after reporting -52) when the bundle is missing.
+    bool showContext(int context);
+    bool showContents();
+    QString currentTopic() const;
+
+private:
+    explicit HelpWindow();
+    ~HelpWindow() override;
+    bool loadBundle();
+    void openTopic(const QString& file);
+    void fillContents();
+
+    QTextBrowser* browser_ = nullptr;
+    QTreeWidget* contents_ = nullptr;
+    HelpMap* map_ = nullptr;
+    QString loadedDir_;
+};
+
+} // namespace grd
