@@ -1,10 +1,12 @@
+#include "app/ui/TMainForm.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("GRD Oddsmith"));
+    QApplication::setApplicationName(QStringLiteral("GRD Oddsmith"));
+    QApplication::setApplicationDisplayName(QStringLiteral("GRD Oddsmith"));
+    grd::TMainForm window;
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/WindowCode.h"
+#include "league/LeagueStructure.h"
+#include "league/ProgramState.h"
+#include "league/tRankings.h"
+#include "league/tSchedule70.h"
+#include "prefs/Preferences.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace grd {
+
+// The program-wide state, owned by the main window for the whole run. Display
+// windows and tasks read and change it through the main window.
+struct AppState {
+    std::string programDir; // always ends in "/"
+    LeagueStructure league;
+    std::unique_ptr<tSchedule70> schedule;
+    // Absent until data is loaded for viewing or by a weekly task.
+    std::unique_ptr<tRankings> rankings;
+    ProgramState program;
+    Preferences prefs; // general switches and the view and print preferences (tPrefsRec)
+
+    // One flag per window code; entry 0 is unused.
+    std::array<bool, kLastWindowCode + 1> windowOpen{};
+
+    bool startupFailed = false;
+    bool revertAvailable = false;
+    int helpStatus = 0; // 0 usable, -52 help bundle missing
+
+    bool isOpen(WindowCode code) const { return windowOpen[code]; }
+    int openWindowCount() const;
+};
+
+} // namespace grd
