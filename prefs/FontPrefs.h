@@ -17,8 +17,8 @@ enum FontStyleBit : int32_t {
 struct FontPrefs {
     std::string name = "Arial";
     int32_t size = 10;
-    uint32_t colour = 0; // 0x00BBGGRR, 0 = black
-    int32_t style = 0;   // FontStyleBit set
+    int32_t colour = 0; // 0x00BBGGRR, 0 = black; negative: a system colour, shown black
+    int32_t style = 0;  // FontStyleBit set
     bool operator==(const FontPrefs&) const = default;
 };
 

@@ -46,10 +46,7 @@ public:
     Status save(const std::filesystem::path& path, int failureNumber) const;
 
 private:
-    struct Line {
-        std::string raw; // including its line end, if any
-    };
-    std::vector<Line> lines_;
+    std::vector<std::string> lines_; // each with its own line end, if any
     std::string lineEnd_ = "\n";
 
     // Index of the section's header line, or npos.
