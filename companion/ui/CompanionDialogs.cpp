@@ -1,0 +1,145 @@
+#include "ui/CompanionDialogs.h"
+
+#include "WeekChoices.h"
+#include "ui/HelpWindows.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kWeekChooserHelp = 360;
+const char* const kProductName = "GRD Oddsmith 7.18";
+
+QPointer<QDialog> splash;
+
+QLabel* centredLabel(const QString& text, QWidget* parent, const char* name) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QFrame* etchedLine(QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QFont titleFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(14);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+void showSplash(QWidget* parent) {
+    closeSplash();
+    splash = new QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint);
+    splash->setObjectName("SPLASHBOX");
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    auto* frame = new QFrame(splash);
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Raised);
+    auto* layout = new QVBoxLayout(frame);
+    QLabel* title = centredLabel(kProductName, frame, "TitleLabel");
+    title->setFont(titleFont());
+    layout->addWidget(title);
+    layout->addWidget(etchedLine(frame));
+    layout->addWidget(centredLabel("Please wait. Loading...", frame, "WaitLabel"));
+    auto* outer = new QVBoxLayout(splash);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(frame);
+    splash->setFixedSize(290, 140);
+    splash->show();
+}
+
+void closeSplash() {
+    if (splash)
+        delete splash.data();
+}
+
+bool splashShown() {
+    return !splash.isNull();
+}
+
+void runAboutBox(QWidget* parent) {
+    QDialog about(parent);
+    about.setObjectName("ABOUTBOX");
+    about.setWindowTitle(" About GRD Oddsmith");
+    auto* layout = new QVBoxLayout(&about);
+    QLabel* title = centredLabel(kProductName, &about, "TitleLabel");
+    title->setFont(titleFont());
+    layout->addWidget(title);
+    layout->addWidget(etchedLine(&about));
+    QLabel* text = centredLabel("Point spread forecasts for professional football, week "
+                                "after week, from the teams' ratings.",
+                                &about, "InfoLabel");
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &about);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("OKBtn");
+    buttons->setCenterButtons(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &about, &QDialog::accept);
+    layout->addWidget(buttons);
+    about.setFixedWidth(290);
+    about.exec();
+    closeHelpWindows();
+}
+
+int runWeekChooser(QWidget* parent, int regularWeeks) {
+    QDialog dialog(parent);
+    dialog.setObjectName("CHOOSEWEEK");
+    dialog.setWindowTitle(" GRD Oddsmith: Weekly Tasks: Choose Week");
+    auto* layout = new QGridLayout(&dialog);
+    auto* enter = new QLabel("Enter", &dialog);
+    enter->setObjectName("EnterLabel");
+    auto* forecast = new QLabel("Forecast", &dialog);
+    forecast->setObjectName("ForecastLabel");
+    forecast->setAlignment(Qt::AlignRight);
+    layout->addWidget(enter, 0, 0);
+    layout->addWidget(forecast, 0, 1);
+
+    auto* list = new QListWidget(&dialog);
+    list->setObjectName("WeekListBox");
+    // The entries line up their dots, which needs a fixed-pitch font.
+    list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    for (const std::string& entry : weekChoices(regularWeeks))
+        list->addItem(QString::fromStdString(entry));
+    list->setCurrentRow(0);
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 40);
+    layout->addWidget(list, 1, 0, 1, 2);
+
+    auto* buttons = new QDialogButtonBox(&dialog);
+    buttons->setOrientation(Qt::Vertical);
+    QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    ok->setObjectName("OKBtn");
+    ok->setDefault(true);
+    buttons->addButton("Cancel", QDialogButtonBox::RejectRole)->setObjectName("CancelBtn");
+    QPushButton* help = buttons->addButton("Help", QDialogButtonBox::HelpRole);
+    help->setObjectName("HelpBtn");
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
+                     [] { requestHelp(kWeekChooserHelp); });
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    layout->addWidget(buttons, 1, 2);
+
+    bool accepted = dialog.exec() == QDialog::Accepted;
+    int row = list->currentItem() != nullptr && list->currentItem()->isSelected()
+                  ? list->currentRow()
+                  : -1;
+    closeHelpWindows();
+    return accepted ? row : -1;
+}
