@@ -1,0 +1,244 @@
+#include "tasks/WeeklyTask.h"
+
+#include "league/FileNames.h"
+#include "league/RankingsFile.h"
+#include "league/SpreadForecast.h"
+
+#include <filesystem>
+#include <memory>
+
+namespace grd {
+
+namespace {
+constexpr const char* kNoFileCaption = "GRD Oddsmith 7.18: No File Loaded";
+constexpr const char* kFileCaption = "GRD Oddsmith 7.18: ";
+
+// Question codes of the weekly task.
+constexpr int kPrintQuestion = 1;
+constexpr int kMoreForecastsQuestion = 2;
+constexpr int kSaveForecastsQuestion = 3;
+constexpr int kSaveAllQuestion = 4;
+constexpr int kSaveRankingsQuestion = 5;
+} // namespace
+
+int32_t countGames(const std::vector<int32_t>& list, int32_t teamCount) {
+    for (int32_t k = 2; k <= teamCount && k < static_cast<int32_t>(list.size()); k += 2) {
+        if (list[static_cast<size_t>(k)] == kEmptyMark) {
+            return k / 2 - 1;
+        }
+    }
+    return teamCount / 2;
+}
+
+int WeeklyTask::currentWeekOfEntry(int entry, int regularWeeks) {
+    return entry + 1 > regularWeeks ? entry - regularWeeks + kFirstPlayoffWeek : entry + 1;
+}
+
+int WeeklyTask::playoffWeeks() const {
+    const auto* alignment = app_.league.active();
+    return alignment == nullptr ? 0 : alignment->playoffWeekCount();
+}
+
+int WeeklyTask::unsavedQuestion() const {
+    const auto& state = app_.program;
+    int week = state.currentWeek;
+    if (!state.rankingsUpdated) {
+        return 101;
+    }
+    if (week >= 2 && week <= regularWeeks()) {
+        return 103;
+    }
+    if (week == kFirstPlayoffWeek + playoffWeeks()) {
+        return 102;
+    }
+    return state.spreadsForecast ? 103 : 102;
+}
+
+WeeklyTaskHost::Reply WeeklyTask::AskSaveUnsaved() {
+    auto reply = host_.confirmYesNoCancel(unsavedQuestion());
+    if (reply != WeeklyTaskHost::Reply::Yes) {
+        return reply;
+    }
+    if (app_.program.currentWeek <= kFirstPlayoffWeek) {
+        SaveWeek();
+        return reply;
+    }
+    return SaveWeekAs();
+}
+
+std::string WeeklyTask::offeredArchiveName() const {
+    int week = app_.program.currentWeek;
+    if (week > kFirstPlayoffWeek + playoffWeeks()) {
+        return {};
+    }
+    int entry = week - (kFirstPlayoffWeek + 1);
+    if (entry < 0 || entry >= static_cast<int>(app_.league.playoffWeekNames.size())) {
+        return {};
+    }
+    return app_.league.playoffWeekNames[static_cast<size_t>(entry)] + app_.league.seasonSuffix;
+}
+
+void WeeklyTask::writeWeek(const std::string& archivePath) {
+    if (!app_.rankings || !app_.schedule) {
+        return;
+    }
+    auto teams = app_.schedule->teamCount;
+    auto main = std::filesystem::path(app_.programDir) / kMainDataFileName;
+    if (auto status = WriteRankings(kMainDataKind, findFileIgnoringCase(main), *app_.rankings,
+                                    app_.program, app_.league, teams);
+        !status) {
+        host_.showError(status.failure());
+    }
+    if (auto status = WriteRankings(kArchiveKind, archivePath, *app_.rankings, app_.program,
+                                    app_.league, teams);
+        !status) {
+        host_.showError(status.failure());
+    }
+}
+
+void WeeklyTask::SaveWeek() {
+    writeWeek(ArchiveFileName(app_.programDir, app_.program.currentWeek, app_.league));
+}
+
+WeeklyTaskHost::Reply WeeklyTask::SaveWeekAs() {
+    auto path = host_.archivePath(offeredArchiveName());
+    if (!path) {
+        return WeeklyTaskHost::Reply::Cancel;
+    }
+    writeWeek(*path);
+    return WeeklyTaskHost::Reply::Yes;
+}
+
+void WeeklyTask::run() {
+    if (HasUnsavedData() && AskSaveUnsaved() == WeeklyTaskHost::Reply::Cancel) {
+        return;
+    }
+    auto entry = host_.chooseWeek();
+    if (!entry || !loadWeek(*entry)) {
+        return;
+    }
+    finishWeek();
+}
+
+void WeeklyTask::fillGames(std::vector<int32_t>& list, std::optional<GameRange> range) {
+    if (!range || !app_.schedule) {
+        return;
+    }
+    const auto& games = app_.schedule->games;
+    int position = 1;
+    for (int index = std::max(0, range->first); index < range->last; ++index) {
+        if (index >= static_cast<int>(games.size()) ||
+            position + 1 >= static_cast<int>(list.size())) {
+            break;
+        }
+        list[static_cast<size_t>(position)] = games[static_cast<size_t>(index)].visitorCode - 2;
+        list[static_cast<size_t>(position + 1)] = games[static_cast<size_t>(index)].homeCode - 2;
+        position += 2;
+    }
+}
+
+// Steps up to the new current week: the data is read afresh from the main data file
+// and the week's game lists are made from the schedule. False ends the task.
+bool WeeklyTask::loadWeek(int entry) {
+    host_.closeDisplayWindows();
+    app_.rankings.reset();
+    host_.setBusy(true);
+    auto rankings = std::make_unique<tRankings>();
+    auto main = findFileIgnoringCase(std::filesystem::path(app_.programDir) / kMainDataFileName);
+    auto read = ReadRankings(main, kMainDataKind, *rankings, app_.program, app_.league);
+    host_.setBusy(false);
+    if (!read) {
+        host_.showError(read.failure());
+        host_.setCaption(kNoFileCaption);
+        return false;
+    }
+    app_.rankings = std::move(rankings);
+    if (!app_.schedule || app_.schedule->teamCount != app_.rankings->teamCount) {
+        host_.showError({-19, {}});
+        return false;
+    }
+    auto teams = app_.schedule->teamCount;
+    auto& state = app_.program;
+    state.prepareWeekLists(teams);
+    int weeks = regularWeeks();
+    if (entry <= weeks) {
+        if (entry >= 1) {
+            fillGames(state.scoreTeams, host_.scoreGames(entry + 1));
+        }
+        if (entry < weeks) {
+            fillGames(state.forecastPairs, host_.forecastGames(entry + 1));
+        }
+    }
+    host_.layoutAvailable();
+    host_.setCaption(kFileCaption + main.filename().string());
+    if (entry <= weeks) {
+        state.forecastGameCount = countGames(state.forecastPairs, teams);
+        state.scoreGameCount = countGames(state.scoreTeams, teams);
+    }
+    state.currentWeek = currentWeekOfEntry(entry, weeks);
+    return true;
+}
+
+bool WeeklyTask::saveQuestion(int code, bool saveAs) {
+    if (!host_.confirmYesNo(code)) {
+        return false;
+    }
+    if (saveAs) {
+        SaveWeekAs();
+    } else {
+        SaveWeek();
+    }
+    return true;
+}
+
+void WeeklyTask::finishWeek() {
+    auto& state = app_.program;
+    auto& rankings = *app_.rankings;
+    int week = state.currentWeek;
+    int final = kFirstPlayoffWeek + playoffWeeks();
+    auto forecastScheduled = [&] {
+        if (state.forecastGameCount >= 1) {
+            ForecastScheduledGames(rankings, state);
+        }
+        if (host_.confirmYesNo(kMoreForecastsQuestion)) {
+            host_.chooseForecasts();
+        }
+    };
+    if (week == 1) {
+        forecastScheduled();
+        host_.restoreLayout();
+        saveQuestion(kSaveForecastsQuestion, false);
+    } else if (week < kFirstPlayoffWeek) {
+        if (!host_.enterScores(WeeklyTaskHost::ScoreEntry::Quick)) {
+            return;
+        }
+        forecastScheduled();
+        host_.restoreLayout();
+        saveQuestion(kSaveAllQuestion, false);
+    } else if (week == kFirstPlayoffWeek) {
+        if (!host_.enterScores(WeeklyTaskHost::ScoreEntry::Quick)) {
+            return;
+        }
+        bool chosen = host_.chooseForecasts();
+        host_.restoreLayout();
+        saveQuestion(chosen ? kSaveAllQuestion : kSaveRankingsQuestion, false);
+    } else if (week == final) {
+        if (!host_.enterScores(WeeklyTaskHost::ScoreEntry::StepByStep)) {
+            return;
+        }
+        host_.restoreLayout();
+        saveQuestion(kSaveRankingsQuestion, true);
+    } else {
+        if (!host_.enterScores(WeeklyTaskHost::ScoreEntry::StepByStep)) {
+            return;
+        }
+        bool chosen = host_.chooseForecasts();
+        host_.restoreLayout();
+        saveQuestion(chosen ? kSaveAllQuestion : kSaveRankingsQuestion, true);
+    }
+    if (host_.confirmYesNo(kPrintQuestion)) {
+        host_.printReports();
+    }
+}
+
+} // namespace grd
