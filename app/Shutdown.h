@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "app/StartupHost.h"
+#include "league/Failure.h"
+
+namespace grd {
+
+// The shutdown steps that need no window: unloads the companion library, frees the
+// league model, the schedule and the game lists, saves the preferences and deletes
+// the revert copy. Returns the preferences' save result; every step runs regardless.
+Status runShutdown(AppState& state, StartupHost& host);
+
+} // namespace grd

@@ -1,0 +1,112 @@
+#include "app/Startup.h"
+
+#include "app/CompanionLibrary.h"
+#include "league/FileNames.h"
+#include "league/LeagueLookups.h"
+#include "league/NamesFile.h"
+#include "league/RevertCopy.h"
+#include "league/ScheduleFile.h"
+#include "league/StructureLoader.h"
+#include "prefs/HelpMap.h"
+
+#include <filesystem>
+
+namespace grd {
+
+namespace {
+
+std::string existingPath(const std::string& dir, std::string_view name) {
+    return findFileIgnoringCase(dir, name).string();
+}
+
+void loadPreferences(AppState& state, bool usMeasurement, StartupOutcome& outcome) {
+    auto loaded =
+        LoadPreferences(findFileIgnoringCase(state.programDir, kConfigFileName), usMeasurement);
+    state.prefs = std::move(loaded.prefs);
+    if (loaded.failure)
+        outcome.failures.push_back(*loaded.failure);
+}
+
+bool loadLeague(AppState& state, StartupOutcome& outcome) {
+    auto failures = LoadLeagueStructure(state.programDir, state.league);
+    outcome.failures.insert(outcome.failures.end(), failures.begin(), failures.end());
+    return failures.empty();
+}
+
+bool loadSchedule(AppState& state, StartupOutcome& outcome) {
+    if (state.schedule && state.schedule->loaded)
+        return true;
+    state.schedule = std::make_unique<tSchedule70>();
+    auto loaded = LoadSchedule(state.programDir, *state.schedule, state.league);
+    if (loaded && state.schedule->loaded)
+        return true;
+    if (!loaded)
+        outcome.failures.push_back(loaded.failure());
+    outcome.failures.push_back(
+        {-5, cannotFunctionDetail(existingPath(state.programDir, kScheduleFileName))});
+    return false;
+}
+
+bool loadNames(AppState& state, StartupOutcome& outcome) {
+    const std::string& namesFile = state.schedule->namesFileName;
+    auto loaded = LoadNames(state.programDir, namesFile, state.league);
+    if (loaded)
+        return true;
+    outcome.failures.push_back(loaded.failure());
+    outcome.failures.push_back(
+        {-3, cannotFunctionDetail(existingPath(state.programDir, namesFile))});
+    return false;
+}
+
+void resetProgramState(ProgramState& program) {
+    program.clearFlags();
+    program.currentWeek = kNoWeek;
+    program.spreads.assign(5, 0.0);
+    program.spreads[1] = kNoSpread;
+}
+
+void findHelp(AppState& state, StartupOutcome& outcome) {
+    auto bundle = std::filesystem::path(state.programDir) / HelpMap::kBundleName;
+    auto map = HelpMap::load(bundle);
+    state.helpStatus = map ? 0 : map.failure().number;
+    if (!map)
+        outcome.failures.push_back(map.failure());
+}
+
+} // namespace
+
+std::string programDirectoryOf(const std::string& executablePath) {
+    std::string dir = std::filesystem::path(executablePath).parent_path().string();
+    if (dir.empty() || dir.back() != '/')
+        dir += '/';
+    return dir;
+}
+
+StartupOutcome runStartup(AppState& state, StartupHost& host, bool usMeasurement) {
+    StartupOutcome outcome;
+    state.startupFailed = false;
+    loadPreferences(state, usMeasurement, outcome);
+
+    if (auto bound = host.bindCompanion(); !bound) {
+        state.startupFailed = true;
+        outcome.failures.push_back(bound.failure());
+        return outcome;
+    }
+    host.showSplash();
+    outcome.splashShown = true;
+
+    if (!loadLeague(state, outcome) || !loadSchedule(state, outcome) ||
+        !loadNames(state, outcome)) {
+        state.startupFailed = true;
+        return outcome;
+    }
+    sortNameCodes(state.league);
+    host.handOverLeague(state.league);
+
+    resetProgramState(state.program);
+    state.revertAvailable = MakeRevertCopy(state.programDir);
+    findHelp(state, outcome);
+    return outcome;
+}
+
+} // namespace grd

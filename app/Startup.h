@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "app/StartupHost.h"
+#include "league/Failure.h"
+
+#include <vector>
+
+namespace grd {
+
+// What start-up leaves for the main window to show and act on.
+struct StartupOutcome {
+    std::vector<Failure> failures; // in the order the user is told of them
+    bool splashShown = false;      // the splash timer must close it
+};
+
+// Runs the start-up steps on state.programDir, which must end in "/": preferences,
+// companion library, splash screen, league structure, schedule, names, the library's
+// share of the league, the reset of the program state, the revert copy and the help
+// bundle. A failure that leaves the program unusable sets state.startupFailed and
+// ends the sequence; a missing help bundle only sets state.helpStatus.
+StartupOutcome runStartup(AppState& state, StartupHost& host, bool usMeasurement);
+
+// The program directory of an executable: its directory with a trailing "/".
+std::string programDirectoryOf(const std::string& executablePath);
+
+} // namespace grd

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "league/Failure.h"
+#include "league/LeagueStructure.h"
+
+namespace grd {
+
+// What start-up and shutdown ask of the companion library. The main window answers
+// with the bound library and its own window; tests answer with a recording fake.
+class StartupHost {
+public:
+    virtual ~StartupHost() = default;
+
+    // Loads the library and binds its procedures; -31 when it cannot be used.
+    virtual Status bindCompanion() = 0;
+    virtual void showSplash() = 0;
+    // Gives the library the week game counts and the playoff week names.
+    virtual void handOverLeague(const LeagueStructure& league) = 0;
+    virtual void unloadCompanion() = 0;
+};
+
+} // namespace grd
