@@ -1,0 +1,37 @@
+#pragma once
+
+#include "league/Failure.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grd {
+
+// One game of a season's game records (the games-YYYY.csv files): the week counts on
+// through the playoff rounds, teams go by abbreviation, scores are absent until the
+// game is played.
+struct GameRecord {
+    int week = 0;
+    std::string gameType;
+    std::string awayTeam;
+    std::string homeTeam;
+    std::optional<int> awayScore;
+    std::optional<int> homeScore;
+    int line = 0; // in the file, for messages
+
+    bool scored() const { return awayScore.has_value() && homeScore.has_value(); }
+    // "week 5: BAL at KC" as messages name a game.
+    std::string describe() const;
+};
+
+// Reads the records by their column names; other columns are ignored. A missing
+// column, a week that is not a number or a score outside 0..98 is a failure naming
+// the line.
+Result<std::vector<GameRecord>> parseGameRecords(std::string_view text);
+
+// The records of one week, in record order.
+std::vector<const GameRecord*> recordsOfWeek(const std::vector<GameRecord>& records, int week);
+
+} // namespace grd

@@ -1,0 +1,111 @@
+#include "tasks/SeasonReplay.h"
+
+#include "league/FileNames.h"
+#include "league/Format.h"
+#include "league/RankingsFile.h"
+#include "tasks/ReplayHost.h"
+#include "tasks/WeeklyTask.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace grd {
+
+int nextEntry(int currentWeek, int forecastCount, int regularWeeks) {
+    if (currentWeek == 1 && forecastCount == 0) {
+        return 0;
+    }
+    if (currentWeek >= kFirstPlayoffWeek) {
+        return currentWeek - kFirstPlayoffWeek + regularWeeks + 1;
+    }
+    return currentWeek;
+}
+
+std::string describeReplayedWeek(const ReplayedWeek& week, int regularWeeks) {
+    std::string text = cformat("entry %2d (", week.entry);
+    if (week.entry == 0) {
+        text += "week 1 spreads";
+    } else if (week.entry <= regularWeeks) {
+        text += cformat("week %d scores", week.entry);
+    } else {
+        text += cformat("playoff week %d scores", week.entry - regularWeeks);
+    }
+    text += cformat("): %d games posted, %d forecasts made, files written:", week.gamesPosted,
+                    week.forecastsMade);
+    for (const auto& file : week.filesWritten) {
+        text += " " + file;
+    }
+    return text;
+}
+
+namespace {
+
+// Where the main data file stands: its current week and forecast count.
+Result<std::pair<int, int>> mainDataWeek(AppState& app) {
+    tRankings rankings;
+    ProgramState state;
+    auto main = findFileIgnoringCase(std::filesystem::path(app.programDir) / kMainDataFileName);
+    auto read = ReadRankings(main, kMainDataKind, rankings, state, app.league);
+    if (!read) {
+        return read.failure();
+    }
+    return std::pair{static_cast<int>(state.currentWeek), static_cast<int>(state.forecastCount)};
+}
+
+bool anyScored(const std::vector<const GameRecord*>& week) {
+    return std::any_of(week.begin(), week.end(), [](const auto* game) { return game->scored(); });
+}
+
+} // namespace
+
+Result<int> replaySeason(AppState& app, const std::vector<GameRecord>& records,
+                         const std::map<std::string, int>& teamsByAbbreviation,
+                         std::optional<int> through,
+                         const std::function<void(const ReplayedWeek&)>& report) {
+    ReplayHost host(app, records, teamsByAbbreviation);
+    WeeklyTask task(app, host);
+    int weeksDone = 0;
+    while (true) {
+        auto standing = mainDataWeek(app);
+        if (!standing) {
+            return standing.failure();
+        }
+        int weeks = app.league.regularWeekCount();
+        const auto* alignment = app.league.active();
+        int playoffs = alignment == nullptr ? 0 : alignment->playoffWeekCount();
+        int entry = nextEntry(standing.value().first, standing.value().second, weeks);
+        if (entry > weeks + playoffs || (through && entry > *through)) {
+            return weeksDone;
+        }
+        if (entry >= 1 && !anyScored(recordsOfWeek(records, entry))) {
+            return weeksDone;
+        }
+        host.setEntry(entry);
+        host.clearProblem();
+        task.run();
+        if (host.problem()) {
+            return *host.problem();
+        }
+        const auto& state = app.program;
+        if (!state.mainDataSaved) {
+            return Failure{0, "week entry " + std::to_string(entry) + " was not saved"};
+        }
+        ReplayedWeek done{entry,
+                          state.rankingsUpdated ? state.scoreGameCount : 0,
+                          state.forecastCount,
+                          {kMainDataFileName}};
+        if (state.archiveSaved) {
+            bool named = state.currentWeek > kFirstPlayoffWeek;
+            done.filesWritten.push_back(
+                named ? host.chosenArchive()
+                      : std::filesystem::path(
+                            ArchiveFileName(app.programDir, state.currentWeek, app.league))
+                            .filename()
+                            .string());
+        }
+        report(done);
+        ++weeksDone;
+    }
+}
+
+} // namespace grd

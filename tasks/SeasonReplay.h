@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "tasks/GameRecords.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace grd {
+
+// What one replayed week did, for the line printed about it.
+struct ReplayedWeek {
+    int entry = 0;
+    int gamesPosted = 0;
+    int forecastsMade = 0;
+    std::vector<std::string> filesWritten;
+};
+
+// One line about a replayed week: "week  5: 16 games posted, 14 forecasts, wrote ...".
+std::string describeReplayedWeek(const ReplayedWeek& week, int regularWeeks);
+
+// The week-chooser entry that follows a main data file standing at currentWeek:
+// before any game only the week-1 forecasts are due (entry 0) unless they were made.
+int nextEntry(int currentWeek, int forecastCount, int regularWeeks);
+
+// Catches a season up from its game records: runs the weekly task week after week,
+// from where the main data file of app's program directory stands, until the
+// final's scores are in, the records hold no scores for the next week, or after the
+// entry through. Each week done is passed to report. A failure names the game or
+// the file that stopped it; the weeks before it stay saved.
+Result<int> replaySeason(AppState& app, const std::vector<GameRecord>& records,
+                         const std::map<std::string, int>& teamsByAbbreviation,
+                         std::optional<int> through,
+                         const std::function<void(const ReplayedWeek&)>& report);
+
+} // namespace grd
