@@ -12,8 +12,6 @@ int notYet(const char* name) {
 }
 } // namespace
 
-int pack(const Args&) { return notYet("pack"); }
-int unpack(const Args&) { return notYet("unpack"); }
 int buildSchedule(const Args&) { return notYet("build-schedule"); }
 int dump(const Args&) { return notYet("dump"); }
 int init(const Args&) { return notYet("init"); }
