@@ -17,9 +17,10 @@ inline constexpr const char* kStructureFileName = "GRDStructure.txt";
 // left as it was, so no partial model is ever used.
 std::vector<Failure> LoadLeagueStructure(const std::string& programDir, LeagueStructure& league);
 
-// The same on the file's text; path only names the file in the failures.
+// The same on the file's text; path only names the file in the failures. reason,
+// when given, receives the line and what is wrong with it, for the data tool.
 std::vector<Failure> parseLeagueStructure(std::string_view text, const std::string& path,
-                                          LeagueStructure& league);
+                                          LeagueStructure& league, std::string* reason = nullptr);
 
 // The file's text for a model; parseLeagueStructure reads it back unchanged.
 std::string leagueStructureText(const LeagueStructure& league);
