@@ -37,6 +37,9 @@ struct ProgramState {
     // Empties the score and forecast lists for a weekly task on a schedule of
     // teamCount teams: scores and teams 1..T, pairs 1..T+4, spreads 1..T/2+2.
     void prepareWeekLists(int32_t teamCount);
+    // scoreGameCount when the score lists hold that many games, all between teams
+    // 1..teamCount; otherwise 0, so that nothing is posted from a broken list.
+    int32_t postableGameCount(int32_t teamCount) const;
 };
 
 } // namespace grd

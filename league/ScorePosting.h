@@ -8,7 +8,7 @@
 namespace grd {
 
 // Posts the state's scoreGameCount games to the season statistics, then updates the
-// ratings of the teams that played. Games naming a team outside 1..T are skipped.
+// ratings of the teams that played. A list naming a team outside 1..T posts nothing.
 void PostWeekScores(tRankings& rankings, ProgramState& state);
 
 // Adds one game to both teams' points, results, percentage and averages.
