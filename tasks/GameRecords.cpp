@@ -23,6 +23,15 @@ std::vector<std::string_view> splitFields(std::string_view line) {
     }
 }
 
+std::optional<size_t> columnOf(const std::vector<std::string_view>& header,
+                               std::string_view name) {
+    auto found = std::find(header.begin(), header.end(), name);
+    if (found == header.end()) {
+        return std::nullopt;
+    }
+    return static_cast<size_t>(found - header.begin());
+}
+
 Failure recordFailure(int line, const std::string& what) {
     return {0, "line " + std::to_string(line) + ": " + what};
 }
@@ -37,6 +46,9 @@ Result<std::vector<GameRecord>> parseGameRecords(std::string_view text) {
     constexpr std::array<std::string_view, 6> kColumns = {"week",      "game_type",  "away_team",
                                                           "home_team", "away_score", "home_score"};
     std::array<size_t, kColumns.size()> at{};
+    // Kick-off columns are optional: only the schedule builder needs them.
+    std::optional<size_t> gamedayAt;
+    std::optional<size_t> gametimeAt;
     std::vector<GameRecord> records;
     bool header = true;
     int lineNumber = 0;
@@ -60,6 +72,8 @@ Result<std::vector<GameRecord>> parseGameRecords(std::string_view text) {
                 }
                 at[c] = static_cast<size_t>(found - fields.begin());
             }
+            gamedayAt = columnOf(fields, "gameday");
+            gametimeAt = columnOf(fields, "gametime");
             header = false;
             continue;
         }
@@ -76,6 +90,12 @@ Result<std::vector<GameRecord>> parseGameRecords(std::string_view text) {
         record.gameType = fields[at[1]];
         record.awayTeam = fields[at[2]];
         record.homeTeam = fields[at[3]];
+        if (gamedayAt && *gamedayAt < fields.size()) {
+            record.gameday = fields[*gamedayAt];
+        }
+        if (gametimeAt && *gametimeAt < fields.size()) {
+            record.gametime = fields[*gametimeAt];
+        }
         for (auto [column, score] :
              {std::pair{at[4], &record.awayScore}, std::pair{at[5], &record.homeScore}}) {
             if (fields[column].empty()) {
