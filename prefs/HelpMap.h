@@ -11,9 +11,11 @@ namespace grd {
 
 // The help bundle's index: which topic file shows each context number, and the
 // table of contents. Read from the bundle's map file, lines of
-//   <context> <file> <title>     a topic with its context number
+//   <context> <file> <title>     a contents entry opened by a context number
+//   <context> <file>             a context number only, such as a page's section
 //   - <file> <title>             a contents entry without a context number
-// where the file is relative to the bundle and '#' starts a comment line.
+// where the file is relative to the bundle (a "#section" may follow) and '#'
+// starts a comment line.
 class HelpMap {
 public:
     struct Topic {
@@ -32,6 +34,8 @@ public:
     // The topic file of a context number; the first topic for an unknown number.
     std::string fileFor(int context) const;
     const std::vector<Topic>& topics() const { return topics_; }
+    // The entries with a title, in file order.
+    std::vector<Topic> contents() const;
 
 private:
     std::vector<Topic> topics_;

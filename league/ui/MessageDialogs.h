@@ -28,25 +28,23 @@ void ShowPlainMessage(const QString& text, const QString& caption, QWidget* pare
 class MessageDialogs {
 public:
     /**
-     * Sets the answer of the next question instead of showing its box.
+     * Sets the answer of the next question instead of showing its box; called
+     * several times, answers the questions in that order.
      * Use only for testing.
      */
     static void setNextAnswer(Answer answer);
 
     /**
-     * While set, errors and plain messages are appended here instead of being shown,
-     * and every question asked is recorded in questionsAsked() (codes).
+     * While set, errors are appended here instead of being shown (plain messages
+     * with number 0 and their text as detail), questions nobody answered with
+     * setNextAnswer get Cancel (No), and the codes of the questions asked are kept
+     * for questionsAsked(). Clears earlier answers and questions.
      * Use only for testing; pass nullptr to show them again.
      */
     static void recordErrors(std::vector<Failure>* errors);
 
     // The codes of the questions asked since the last recordErrors call.
     static const std::vector<int>& questionsAsked();
-
-    // Internal: the pre-set answer, consumed by the question functions.
-    static std::optional<Answer> takeNextAnswer();
-    static std::vector<Failure>* errorRecorder();
-    static void noteQuestion(int code);
 };
 
 } // namespace grd

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <memory>
 
 class QTextBrowser;
 class QTreeWidget;
@@ -37,18 +38,20 @@ public:
     // False (after reporting -52) when the bundle is missing.
     bool showContext(int context);
     bool showContents();
+    // The file (and "#section") shown.
     QString currentTopic() const;
 
-private:
-    explicit HelpWindow();
     ~HelpWindow() override;
+
+private:
+    HelpWindow();
     bool loadBundle();
     void openTopic(const QString& file);
     void fillContents();
 
     QTextBrowser* browser_ = nullptr;
     QTreeWidget* contents_ = nullptr;
-    HelpMap* map_ = nullptr;
+    std::unique_ptr<HelpMap> map_;
     QString loadedDir_;
 };
 

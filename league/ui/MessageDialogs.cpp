@@ -1,0 +1,98 @@
+#include "league/ui/MessageDialogs.h"
+
+#include "league/Messages.h"
+#include "league/ui/TSayErrorDlg.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <deque>
+
+namespace grd {
+namespace {
+
+std::deque<Answer> nextAnswers;
+std::vector<Failure>* recorder = nullptr;
+std::vector<int> questions;
+
+QMessageBox::StandardButton ask(const Question& question, QMessageBox::StandardButtons buttons,
+                                QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
+                    QString::fromStdString(question.text), buttons, parent);
+    box.setObjectName("ConfirmBox");
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+std::optional<Answer> takeNextAnswer() {
+    if (nextAnswers.empty()) {
+        // A recording test that did not script this question must not hang on a box.
+        if (recorder != nullptr)
+            return Answer::Cancel;
+        return std::nullopt;
+    }
+    Answer answer = nextAnswers.front();
+    nextAnswers.pop_front();
+    return answer;
+}
+
+} // namespace
+
+void ShowError(int number, const std::string& detail, QWidget* parent) {
+    if (recorder != nullptr) {
+        recorder->push_back({number, detail});
+        return;
+    }
+    TSayErrorDlg dialog(number, QString::fromStdString(detail), parent);
+    QApplication::beep();
+    dialog.exec();
+}
+
+void ShowError(const Failure& failure, QWidget* parent) {
+    ShowError(failure.number, failure.detail, parent);
+}
+
+bool ConfirmYesNo(int code, QWidget* parent) {
+    questions.push_back(code);
+    if (auto answer = takeNextAnswer())
+        return *answer == Answer::Yes;
+    return ask(yesNoQuestion(code), QMessageBox::Yes | QMessageBox::No, parent) == QMessageBox::Yes;
+}
+
+Answer ConfirmYesNoCancel(int code, QWidget* parent) {
+    questions.push_back(code);
+    if (auto answer = takeNextAnswer())
+        return *answer;
+    switch (ask(yesNoCancelQuestion(code), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                parent)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+void ShowPlainMessage(const QString& text, const QString& caption, QWidget* parent) {
+    if (recorder != nullptr) {
+        recorder->push_back({0, text.toStdString()});
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void MessageDialogs::setNextAnswer(Answer answer) {
+    nextAnswers.push_back(answer);
+}
+
+void MessageDialogs::recordErrors(std::vector<Failure>* errors) {
+    recorder = errors;
+    questions.clear();
+    nextAnswers.clear();
+}
+
+const std::vector<int>& MessageDialogs::questionsAsked() {
+    return questions;
+}
+
+} // namespace grd

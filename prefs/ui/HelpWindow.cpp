@@ -1,0 +1,151 @@
+#include "prefs/ui/HelpWindow.h"
+
+#include "league/ui/MessageDialogs.h"
+#include "prefs/HelpMap.h"
+#include "prefs/ui/HelpService.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPointer>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QUrl>
+
+namespace grd {
+namespace {
+
+QPointer<HelpWindow> theWindow;
+QString bundleOverride;
+
+constexpr int kFileRole = Qt::UserRole;
+
+// The companion library asks for help by name; register the service as soon as the
+// application exists.
+void registerHelpService() {
+    auto* service = new HelpService(QCoreApplication::instance());
+    service->setObjectName("GRDOddsHelp");
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(registerHelpService)
+
+void showHelp(int context) {
+    HelpWindow::instance()->showContext(context);
+}
+
+void showHelpContents() {
+    HelpWindow::instance()->showContents();
+}
+
+void closeHelp() {
+    if (theWindow)
+        theWindow->close();
+}
+
+HelpWindow* HelpWindow::instance() {
+    if (!theWindow)
+        theWindow = new HelpWindow;
+    return theWindow;
+}
+
+bool HelpWindow::exists() {
+    return !theWindow.isNull();
+}
+
+void HelpWindow::setBundleDir(const QString& dir) {
+    bundleOverride = dir;
+}
+
+QString HelpWindow::bundleDir() {
+    if (!bundleOverride.isEmpty())
+        return bundleOverride;
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QString::fromUtf8(HelpMap::kBundleName.data(),
+                                    static_cast<qsizetype>(HelpMap::kBundleName.size())));
+}
+
+HelpWindow::HelpWindow() : QMainWindow(nullptr) {
+    setObjectName("HelpWindow");
+    setWindowTitle("GRD Oddsmith Help");
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* splitter = new QSplitter(this);
+    contents_ = new QTreeWidget(splitter);
+    contents_->setObjectName("ContentsTree");
+    contents_->setHeaderLabel("Contents");
+    contents_->setRootIsDecorated(false);
+    browser_ = new QTextBrowser(splitter);
+    browser_->setObjectName("HelpBrowser");
+    // Links to the web belong in the user's browser, not in the help viewer.
+    browser_->setOpenExternalLinks(true);
+    splitter->setStretchFactor(1, 3);
+    setCentralWidget(splitter);
+    resize(820, 600);
+    connect(contents_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { openTopic(item->data(0, kFileRole).toString()); });
+    connect(contents_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { openTopic(item->data(0, kFileRole).toString()); });
+}
+
+HelpWindow::~HelpWindow() = default;
+
+bool HelpWindow::loadBundle() {
+    QString dir = bundleDir();
+    Result<HelpMap> map = HelpMap::load(dir.toStdString());
+    if (!map) {
+        // Reported on every request, as the bundle may come back meanwhile.
+        ShowError(map.failure());
+        return false;
+    }
+    if (map_ == nullptr || loadedDir_ != dir) {
+        map_ = std::make_unique<HelpMap>(std::move(map.value()));
+        loadedDir_ = dir;
+        browser_->setSearchPaths({dir});
+        fillContents();
+    }
+    return true;
+}
+
+void HelpWindow::fillContents() {
+    contents_->clear();
+    for (const HelpMap::Topic& topic : map_->contents()) {
+        auto* item = new QTreeWidgetItem(contents_, {QString::fromStdString(topic.title)});
+        item->setData(0, kFileRole, QString::fromStdString(topic.file));
+    }
+}
+
+void HelpWindow::openTopic(const QString& file) {
+    QUrl url = QUrl::fromLocalFile(QDir(loadedDir_).filePath(file.section('#', 0, 0)));
+    if (file.contains('#'))
+        url.setFragment(file.section('#', 1));
+    browser_->setSource(url);
+}
+
+bool HelpWindow::showContext(int context) {
+    if (!loadBundle()) {
+        if (!isVisible())
+            deleteLater();
+        return false;
+    }
+    openTopic(QString::fromStdString(map_->fileFor(context)));
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+bool HelpWindow::showContents() {
+    if (!showContext(0))
+        return false;
+    contents_->setFocus();
+    return true;
+}
+
+QString HelpWindow::currentTopic() const {
+    QUrl source = browser_->source();
+    QString name = source.fileName();
+    return source.hasFragment() ? name + "#" + source.fragment() : name;
+}
+
+} // namespace grd
