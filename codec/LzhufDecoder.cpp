@@ -8,9 +8,6 @@ namespace grd {
 namespace {
 constexpr std::size_t kStart = 4096 - 60; // ring positions before it start as blanks
 constexpr int kLengthBias = 253;          // symbol s > 255 copies s - 253 bytes
-// Missing input reads as zero bits; a stream that needs more than this many of them is
-// damaged, and a lying size must not make zeros decode into an endless output.
-constexpr std::size_t kMaxBytesPastEnd = 64;
 } // namespace
 
 void LzhufDecoder::decode(std::uint32_t size) {
@@ -41,7 +38,7 @@ void LzhufDecoder::decode(std::uint32_t size) {
         count += static_cast<std::uint64_t>(length);
     }
     flush();
-    if (count != size) {
+    if (count != size || hasWholeByteLeft()) {
         sizeMismatch();
     }
 }
@@ -72,6 +69,11 @@ unsigned LzhufDecoder::getBits(int count) {
         }
     }
     bitCount_ -= count;
+    // The coder sends every bit it made, so a bit past the end means a damaged stream or a
+    // lying size; stopping here also keeps zeros from decoding into endless output.
+    if (bitCount_ < phantomBits_) {
+        sizeMismatch();
+    }
     return static_cast<unsigned>(bitBuffer_ >> bitCount_) & ((1u << count) - 1);
 }
 
@@ -80,13 +82,19 @@ std::uint8_t LzhufDecoder::nextByte() {
         inputLen_ = io_.readSome(input_);
         inputPos_ = 0;
         if (inputLen_ == 0) {
-            if (++bytesPastEnd_ > kMaxBytesPastEnd) {
-                sizeMismatch();
-            }
+            phantomBits_ += 8;
             return 0;
         }
     }
     return input_[inputPos_++];
+}
+
+bool LzhufDecoder::hasWholeByteLeft() {
+    if (bitCount_ - phantomBits_ >= 8 || inputPos_ < inputLen_) {
+        return true;
+    }
+    std::array<std::uint8_t, 1> probe{};
+    return phantomBits_ == 0 && io_.readSome(probe) > 0;
 }
 
 void LzhufDecoder::put(std::uint8_t byte) {

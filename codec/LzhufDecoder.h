@@ -13,8 +13,8 @@ class LzhufDecoder {
 public:
     explicit LzhufDecoder(Lzrw1Io& io) : io_(io) {}
 
-    // Decodes until at least size bytes came out; raises the size message when the
-    // count differs or the input ended long before.
+    // Decodes until at least size bytes came out; raises the size message when the count
+    // differs, the stream needs bits past its end, or whole bytes are left unread.
     void decode(std::uint32_t size);
 
 private:
@@ -25,6 +25,7 @@ private:
     int decodePosition();
     unsigned getBits(int count);
     std::uint8_t nextByte();
+    bool hasWholeByteLeft();
     void put(std::uint8_t byte);
     void flush();
     [[noreturn]] static void sizeMismatch();
@@ -37,7 +38,7 @@ private:
     std::size_t inputPos_ = 0;
     std::size_t inputLen_ = 0;
     std::size_t outputLen_ = 0;
-    std::size_t bytesPastEnd_ = 0;
+    int phantomBits_ = 0; // zero bits standing in for input past the end
     std::uint64_t bitBuffer_ = 0;
     int bitCount_ = 0;
 };
