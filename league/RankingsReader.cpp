@@ -2,6 +2,7 @@
 #include "league/FileNames.h"
 #include "league/Format.h"
 #include "league/RankingsFile.h"
+#include "league/SeasonAlignment.h"
 #include "league/SeasonFileText.h"
 
 #include <cmath>
@@ -102,24 +103,18 @@ int32_t storedAlignment(DataLines& lines, int32_t teamCount, const LeagueStructu
 int32_t alignmentOfOldArchive(const std::filesystem::path& file, int32_t teamCount,
                               const LeagueStructure& league) {
     std::string extension = file.extension().string();
-    auto digits = extension.size() == 3 ? parseInteger(extension.substr(1)) : std::nullopt;
-    if (!digits || extension[1] < '0' || extension[1] > '9' || extension[2] < '0' ||
-        extension[2] > '9') {
+    bool digits = extension.size() == 3 && extension[1] >= '0' && extension[1] <= '9' &&
+                  extension[2] >= '0' && extension[2] <= '9';
+    if (!digits) {
         throw DataFormatError("The file name's extension does not name a season");
     }
-    auto year = static_cast<int32_t>(1900 + *digits);
-    if (year < 1984) {
-        year += 100;
+    int32_t year = YearOfTwoDigits((extension[1] - '0') * 10 + (extension[2] - '0'));
+    int32_t alignment = AlignmentForSeason(league, year, teamCount);
+    if (alignment < 0) {
+        throw DataFormatError("No alignment of " + std::to_string(teamCount) + " teams for " +
+                              std::to_string(year));
     }
-    for (size_t i = 0; i < league.alignments.size(); ++i) {
-        const LeagueAlignment& alignment = league.alignments[i];
-        if (alignment.teamCount == teamCount && alignment.firstSeason <= year &&
-            year <= alignment.lastSeason) {
-            return static_cast<int32_t>(i);
-        }
-    }
-    throw DataFormatError("No alignment of " + std::to_string(teamCount) + " teams for " +
-                          std::to_string(year));
+    return alignment;
 }
 
 // Everything after the kind line; throws DataFormatError.

@@ -1,0 +1,47 @@
+#include "league/RevertCopy.h"
+
+#include "league/AtomicFile.h"
+#include "league/DataLines.h"
+#include "league/FileNames.h"
+#include "league/RankingsFile.h"
+#include "league/SeasonFileText.h"
+
+#include <system_error>
+
+namespace grd {
+
+namespace {
+
+bool hasMainDataHead(std::string_view bytes) {
+    try {
+        DataLines lines(bytes);
+        std::optional<int> version = fileVersionOf(lines.line());
+        return version && *version >= kOldestFileVersion && *version <= kNewestFileVersion &&
+               lines.text() == "MD";
+    } catch (const DataFormatError&) {
+        return false;
+    }
+}
+
+} // namespace
+
+bool HasMainDataHead(const std::filesystem::path& file) {
+    std::string bytes;
+    return readSeasonFile(file, bytes).ok() && hasMainDataHead(bytes);
+}
+
+bool MakeRevertCopy(const std::string& programDir) {
+    std::string bytes;
+    if (!readSeasonFile(findFileIgnoringCase(programDir, kMainDataFileName), bytes).ok() ||
+        !hasMainDataHead(bytes)) {
+        return false;
+    }
+    return writeFileAtomically(findFileIgnoringCase(programDir, kRevertFileName), bytes);
+}
+
+void DeleteRevertCopy(const std::string& programDir) {
+    std::error_code ignored;
+    std::filesystem::remove(findFileIgnoringCase(programDir, kRevertFileName), ignored);
+}
+
+} // namespace grd
