@@ -19,7 +19,7 @@ struct NamesList {
 };
 
 // Reads the names file namesFileName of programDir into cityNames, teamNames and
-// nameCodes of league (unsorted: see sortNameCodes). Failures: -28 missing, -27
+// nameCodes of league (nameCodes sorted, ready for NameIndexOfCode). Failures: -28 missing, -27
 // corrupt, -2 wrong version, -3 unreadable. Nothing is changed unless it all was read.
 Status LoadNames(const std::string& programDir, const std::string& namesFileName,
                  LeagueStructure& league);
