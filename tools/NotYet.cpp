@@ -14,8 +14,6 @@ int notYet(const char* name) {
 
 int buildSchedule(const Args&) { return notYet("build-schedule"); }
 int dump(const Args&) { return notYet("dump"); }
-int init(const Args&) { return notYet("init"); }
-int newSeason(const Args&) { return notYet("new-season"); }
 int replay(const Args&) { return notYet("replay"); }
 
 } // namespace grd::tool
