@@ -12,8 +12,6 @@ int notYet(const char* name) {
 }
 } // namespace
 
-int buildSchedule(const Args&) { return notYet("build-schedule"); }
-int dump(const Args&) { return notYet("dump"); }
 int replay(const Args&) { return notYet("replay"); }
 
 } // namespace grd::tool

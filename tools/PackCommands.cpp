@@ -1,5 +1,6 @@
 #include "codec/Tlzrw1.h"
 #include "tools/Commands.h"
+#include "tools/ToolArgs.h"
 
 #include <cstdio>
 #include <exception>
@@ -17,20 +18,6 @@ constexpr const char* kPackHelp = "usage: grdtool pack [--fast|--good|--auto] IN
 
 constexpr const char* kUnpackHelp = "usage: grdtool unpack IN OUT\n\n"
                                     "Decompresses the data container IN into OUT.\n";
-
-bool wantsHelp(const Args& args) {
-    for (const auto& arg : args) {
-        if (arg == "--help" || arg == "-h") {
-            return true;
-        }
-    }
-    return false;
-}
-
-int usageError(const char* command, const std::string& problem, const char* help) {
-    std::fprintf(stderr, "grdtool %s: %s\n\n%s", command, problem.c_str(), help);
-    return 2;
-}
 
 // Runs one operation of the component on two files; its message names what went wrong.
 template <class Operation>
