@@ -75,11 +75,14 @@ void findHelp(AppState& state, StartupOutcome& outcome) {
 
 } // namespace
 
-std::string programDirectoryOf(const std::string& executablePath) {
-    std::string dir = std::filesystem::path(executablePath).parent_path().string();
+std::string withTrailingSlash(std::string dir) {
     if (dir.empty() || dir.back() != '/')
         dir += '/';
     return dir;
+}
+
+std::string programDirectoryOf(const std::string& executablePath) {
+    return withTrailingSlash(std::filesystem::path(executablePath).parent_path().string());
 }
 
 StartupOutcome runStartup(AppState& state, StartupHost& host, bool usMeasurement) {

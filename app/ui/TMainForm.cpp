@@ -1,36 +1,49 @@
 #include "app/ui/TMainForm.h"
 
+#include "app/MenuRules.h"
+#include "app/Shutdown.h"
+#include "app/Startup.h"
+#include "app/ui/FontConversion.h"
+#include "league/FileNames.h"
+#include "league/RankingsFile.h"
+#include "prefs/ui/HelpService.h"
+#include "prefs/ui/HelpWindow.h"
+#include "prefs/ui/PreferencesIO.h"
+
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 
 namespace grd {
 
 namespace {
 
-TMainForm::FailureSink& failureSink() {
-    static TMainForm::FailureSink sink;
-    return sink;
-}
+const QString kCaptionPrefix = QStringLiteral("GRD Oddsmith 7.18: ");
+const QString kNoFileLoaded = QStringLiteral("No File Loaded");
+const char* const kWebSite = "https://www.grdsoftware.com/oddsmith/";
+constexpr int kMainHelpContext = 810;
+// Object name under which the companion library finds the help service.
+const char* const kHelpServiceName = "GRDOddsHelp";
 
-const QString kNoFileCaption = QStringLiteral("GRD Oddsmith 7.18: No File Loaded");
-
-// Speed-button and menu hints come as "short|long": the short part is the tool
-// tip, the long part goes to the status line.
+// Speed-button hints come as "short|long": the short part is the tool tip, the
+// long part goes to the status line.
 QString shortHint(const QString& hint) {
     return hint.section(QLatin1Char('|'), 0, 0);
 }
@@ -38,21 +51,33 @@ QString longHint(const QString& hint) {
     return hint.contains(QLatin1Char('|')) ? hint.section(QLatin1Char('|'), 1) : hint;
 }
 
+// Restores the normal cursor on every way out of a busy stretch.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 } // namespace
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+TMainForm::TMainForm(const std::string& programDir, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MainForm"));
+    state_.programDir =
+        programDir.empty()
+            ? programDirectoryOf(QCoreApplication::applicationFilePath().toStdString())
+            : programDirectoryOf(programDir + "/x");
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(mdi_);
 
     statusBar()->setObjectName(QStringLiteral("MainStatusLine"));
-    statusBar()->setSizeGripEnabled(true);
 
-    mainTimer_ = new QTimer(this);
-    mainTimer_->setObjectName(QStringLiteral("MainTimer"));
-    mainTimer_->setInterval(1000);
-    connect(mainTimer_, &QTimer::timeout, this, &TMainForm::MainTimerClick);
+    MainTimer = new QTimer(this);
+    MainTimer->setObjectName(QStringLiteral("MainTimer"));
+    MainTimer->setInterval(1000);
+    connect(MainTimer, &QTimer::timeout, this, &TMainForm::MainTimerClick);
 
     createMenus();
     createToolBar();
@@ -60,26 +85,22 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
-
-void TMainForm::setFailureSink(FailureSink sink) {
-    failureSink() = std::move(sink);
+TMainForm::~TMainForm() {
+    if (!shutDown_)
+        FormClose();
 }
 
-void TMainForm::reportFailure(const Failure& failure) {
-    if (failureSink()) {
-        failureSink()(failure);
-        return;
-    }
-    QMessageBox::critical(this, QStringLiteral("GRD Oddsmith"),
-                          QStringLiteral("Error %1: %2")
-                              .arg(failure.number)
-                              .arg(QString::fromStdString(failure.detail)));
+QPrinter& TMainForm::printer() {
+    if (printer_ == nullptr)
+        printer_ = new QPrinter(QPrinter::HighResolution);
+    return *printer_;
 }
 
 void TMainForm::setViewWindow(WindowCode code, QWidget* window) {
     views_[code] = window;
     state_.windowOpen[code] = window != nullptr;
+    if (code == kScheduleWindow && !state_.startupFailed && !splash_.pending())
+        XversusYSBtn->setEnabled(window == nullptr);
 }
 
 // ---- Menus and tool bar ---------------------------------------------------
@@ -141,19 +162,19 @@ void TMainForm::createTasksMenu() {
     connect(smTasksWeekly, &QAction::triggered, this, &TMainForm::smTasksWeeklyClick);
     smTasksSeasonal = mmTasks->addMenu(QStringLiteral("&Seasonal"));
     smTasksSeasonal->setObjectName(QStringLiteral("smTasksSeasonal"));
-    smTasksSeasonalZero =
+    auto* smTasksSeasonalZero =
         addItem(smTasksSeasonal, "smTasksSeasonalZero", QStringLiteral("&Zero Main Data File..."),
                 QStringLiteral("Start a new season's main data file"), 380);
     connect(smTasksSeasonalZero, &QAction::triggered, this, &TMainForm::smTasksSeasonalZeroClick);
     smTasksSeasonal->addSeparator();
-    smTasksSeasonalSchedulePrint = addItem(smTasksSeasonal, "smTasksSeasonalSchedulePrint",
-                                           QStringLiteral("&Print Schedule..."),
-                                           QStringLiteral("Print the season's schedule"), 1400);
+    auto* smTasksSeasonalSchedulePrint = addItem(
+        smTasksSeasonal, "smTasksSeasonalSchedulePrint", QStringLiteral("&Print Schedule..."),
+        QStringLiteral("Print the season's schedule"), 1400);
     connect(smTasksSeasonalSchedulePrint, &QAction::triggered, this,
             [this] { smTasksSeasonalSchedulePrintClick(false); });
-    smTasksSeasonalSchedulePreview = addItem(smTasksSeasonal, "smTasksSeasonalSchedulePreview",
-                                             QStringLiteral("Pre&view Schedule..."),
-                                             QStringLiteral("Preview the season's schedule"), 1400);
+    auto* smTasksSeasonalSchedulePreview = addItem(
+        smTasksSeasonal, "smTasksSeasonalSchedulePreview", QStringLiteral("Pre&view Schedule..."),
+        QStringLiteral("Preview the season's schedule"), 1400);
     connect(smTasksSeasonalSchedulePreview, &QAction::triggered, this,
             [this] { smTasksSeasonalSchedulePrintClick(true); });
 }
@@ -162,12 +183,12 @@ void TMainForm::createViewMenu() {
     mmView = menuBar()->addMenu(QStringLiteral("&View"));
     mmView->setObjectName(QStringLiteral("mmView"));
     connect(mmView, &QMenu::aboutToShow, this, &TMainForm::mmViewClick);
-    smViewCurrent =
+    auto* smViewCurrent =
         addItem(mmView, "smViewCurrent", QStringLiteral("&Current rankings and spreads"),
                 QStringLiteral("Load and view the current main data file"), 260);
     smViewCurrent->setData(101);
     connect(smViewCurrent, &QAction::triggered, this, [this] { ViewLoadDataClick(101); });
-    smViewArchive =
+    auto* smViewArchive =
         addItem(mmView, "smViewArchive", QStringLiteral("&Archive rankings, spreads and scores"),
                 QStringLiteral("Load and view a weekly archive file"), 80);
     smViewArchive->setData(102);
@@ -225,12 +246,12 @@ void TMainForm::createEditMenu() {
 void TMainForm::createOptionsMenu() {
     mmOptions = menuBar()->addMenu(QStringLiteral("&Options"));
     mmOptions->setObjectName(QStringLiteral("mmOptions"));
-    smOptionsPreferences =
+    auto* smOptionsPreferences =
         addItem(mmOptions, "smOptionsPreferences", QStringLiteral("&Preferences..."),
                 QStringLiteral("Set the view and print preferences"), 460);
     connect(smOptionsPreferences, &QAction::triggered, this, &TMainForm::smOptionsPreferencesClick);
-    smOptionsFont = addItem(mmOptions, "smOptionsFont", QStringLiteral("&Font..."),
-                            QStringLiteral("Choose the font of the view windows"), 450);
+    auto* smOptionsFont = addItem(mmOptions, "smOptionsFont", QStringLiteral("&Font..."),
+                                  QStringLiteral("Choose the font of the view windows"), 450);
     connect(smOptionsFont, &QAction::triggered, this, &TMainForm::OptionsFont);
 }
 
@@ -344,6 +365,7 @@ QToolButton* TMainForm::addSpeedButton(const char* objectName, const QString& hi
     button->setObjectName(QLatin1String(objectName));
     button->setFixedSize(25, 25);
     button->setAutoRaise(true);
+    button->setProperty("shortHint", shortHint(hint));
     button->setToolTip(shortHint(hint));
     button->setStatusTip(longHint(hint));
     button->setEnabled(false);
@@ -351,7 +373,8 @@ QToolButton* TMainForm::addSpeedButton(const char* objectName, const QString& hi
 }
 
 void TMainForm::createToolBar() {
-    auto* bar = addToolBar(QStringLiteral("Tools"));
+    toolBar_ = addToolBar(QStringLiteral("Tools"));
+    auto* bar = toolBar_;
     bar->setObjectName(QStringLiteral("MainToolBar"));
     bar->setMovable(false);
     bar->setFixedHeight(31);
@@ -405,38 +428,129 @@ void TMainForm::setTopMenusEnabled(bool enabled) {
         menu->menuAction()->setEnabled(enabled);
 }
 
+namespace {
+
+// Shortcuts act even while their menu is closed, so items stay off until the
+// program is ready rather than only while their menu is disabled.
+void setItemsEnabled(QMenu* menu, bool enabled) {
+    for (QAction* action : menu->actions()) {
+        action->setEnabled(enabled);
+        if (action->menu() != nullptr)
+            setItemsEnabled(action->menu(), enabled);
+    }
+}
+
+// The display form behind an MDI child: the child itself or the widget it holds,
+// whichever has the method.
+QObject* formWithMethod(QMdiSubWindow* child, const char* signature) {
+    const QByteArray normalized = QMetaObject::normalizedSignature(signature);
+    for (QObject* candidate :
+         {static_cast<QObject*>(child->widget()), static_cast<QObject*>(child)})
+        if (candidate != nullptr && candidate->metaObject()->indexOfMethod(normalized) >= 0)
+            return candidate;
+    return nullptr;
+}
+
+} // namespace
+
 // ---- Start-up and shutdown ----------------------------------------------------
 
 void TMainForm::FormCreate() {
-    setWindowTitle(kNoFileCaption);
+    if (qApp->findChild<QObject*>(QLatin1String(kHelpServiceName)) == nullptr)
+        (new HelpService(qApp))->setObjectName(QLatin1String(kHelpServiceName));
+    for (QMenu* menu : {mmFile, mmTasks, mmView, mmEdit, mmOptions, mmWindow})
+        setItemsEnabled(menu, false);
+    setDataCaption({});
     setWindowState(Qt::WindowMaximized);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] {
+        QMdiSubWindow* child = mdi_->activeSubWindow();
+        const QVariant context = child ? child->property("helpContext") : QVariant();
+        showHelp(context.isValid() ? context.toInt() : kMainHelpContext);
+    });
+
+    const StartupOutcome outcome = runStartup(state_, *this, localeUsesInches());
+    applyPreferences();
+    if (outcome.splashShown) {
+        splash_.start();
+        MainTimer->start();
+    }
+    if (state_.startupFailed)
+        applyStartupFailure();
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &TMainForm::AppIdle);
+    for (const Failure& failure : outcome.failures)
+        ShowError(failure, this);
+}
+
+void TMainForm::applyPreferences() {
+    const GeneralPrefs& general = state_.prefs.general;
+    toolBar_->setVisible(general.toolbar);
+    statusBar()->setVisible(general.statusLine);
+    for (QToolButton* button : toolBar_->findChildren<QToolButton*>())
+        button->setToolTip(general.flyby ? button->property("shortHint").toString() : QString());
+    const FontPrefs& font = state_.prefs.view.font;
+    mdi_->setFont(toQFont(font));
+    QPalette palette = mdi_->palette();
+    palette.setColor(QPalette::WindowText, toQColor(font.colour));
+    palette.setColor(QPalette::Text, toQColor(font.colour));
+    mdi_->setPalette(palette);
 }
 
 void TMainForm::applyStartupFailure() {
-    state_.startupFailed = true;
     mmFile->menuAction()->setEnabled(true);
     mmHelp->menuAction()->setEnabled(true);
-    for (QAction* item : mmFile->actions())
-        item->setEnabled(item == smFileExit);
+    smFileExit->setEnabled(true);
 }
 
 void TMainForm::enableReadyMenus() {
     setTopMenusEnabled(true);
+    for (QMenu* menu : {mmFile, mmTasks, mmView, mmEdit, mmOptions, mmWindow})
+        setItemsEnabled(menu, true);
+    smFileRevert->setEnabled(state_.revertAvailable);
+    setLayoutCommandsEnabled(state_.rankings != nullptr);
+    mmFileClick();
+    mmEditClick();
+    mmViewClick();
+    mmWindowClick();
     QuickSBtn->setEnabled(true);
     XversusYSBtn->setEnabled(!state_.isOpen(kScheduleWindow));
 }
 
+Status TMainForm::bindCompanion() {
+    return companion_.load(state_.programDir + kCompanionFileName);
+}
+
+void TMainForm::showSplash() {
+    companion_.ShowSplashScreen(static_cast<QWidget*>(this));
+}
+
+void TMainForm::handOverLeague(const LeagueStructure& league) {
+    std::vector<int> counts(league.weekGameCounts.begin(), league.weekGameCounts.end());
+    if (counts.empty())
+        counts.push_back(0);
+    companion_.SetWGC(counts.data(), static_cast<int>(counts.size()) - 1);
+    std::vector<const char*> names;
+    for (const std::string& name : league.playoffWeekNames)
+        names.push_back(name.c_str());
+    companion_.SetPlayOffNames(names.data(), static_cast<int>(names.size()));
+}
+
+void TMainForm::unloadCompanion() {
+    // The splash belongs to the library: it must go before the library's code does.
+    if (splash_.pending() && companion_.loaded())
+        companion_.CloseSplashScreen(static_cast<QWidget*>(this));
+    companion_.unload();
+}
+
 void TMainForm::MainTimerClick() {
-    if (!splashPending_)
+    const SplashTimer::Action action = splash_.tick(isVisible(), state_.startupFailed);
+    if (action == SplashTimer::Action::None)
         return;
-    ++splashTicks_;
-    if (splashTicks_ < 2 || !(isVisible() || state_.startupFailed))
-        return;
-    mainTimer_->stop();
-    splashPending_ = false;
-    if (state_.startupFailed)
-        return;
-    enableReadyMenus();
+    MainTimer->stop();
+    companion_.CloseSplashScreen(static_cast<QWidget*>(this));
+    if (action == SplashTimer::Action::CloseAndEnable)
+        enableReadyMenus();
 }
 
 void TMainForm::AppIdle() {
@@ -447,6 +561,10 @@ void TMainForm::AppIdle() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!shutDown_ && state_.program.hasUnsavedData() && AskSaveUnsaved() == Answer::Cancel) {
+        event->ignore();
+        return;
+    }
     if (!shutDown_)
         FormClose();
     event->accept();
@@ -454,64 +572,243 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::FormClose() {
     shutDown_ = true;
+    BusyCursor busy;
+    closeHelp();
+    MainTimer->stop();
+    const Status saved = runShutdown(state_, *this);
+    if (!saved)
+        ShowPlainMessage(QStringLiteral("Error saving preferences"), QStringLiteral("GRD Oddsmith"),
+                         this);
     CloseViewWindows(true);
 }
 
-bool TMainForm::event(QEvent* event) {
-    return QMainWindow::event(event);
-}
-
-void TMainForm::showHint(const QString& hint) {
-    statusBar()->showMessage(hint);
+Answer TMainForm::AskSaveUnsaved() {
+    return Answer::No;
 }
 
 // ---- Menu enabling ------------------------------------------------------------
 
-void TMainForm::mmFileClick() {}
-void TMainForm::mmEditClick() {}
+bool TMainForm::activeChildIsTeamRank() const {
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    return active != nullptr && active == views_[kTeamRankWindow];
+}
+
+void TMainForm::mmFileClick() {
+    const auto facts = menuFactsOf(state_, static_cast<int>(mdi_->subWindowList().size()),
+                                   activeChildIsTeamRank());
+    const FileMenuEnabling rules = fileMenuEnabling(facts);
+    smFilePrint->setEnabled(rules.print);
+    smFilePrintPreview->setEnabled(rules.print);
+    smFileReplaceMain->setEnabled(rules.replaceMain);
+}
+
+void TMainForm::mmEditClick() {
+    const auto facts = menuFactsOf(state_, static_cast<int>(mdi_->subWindowList().size()),
+                                   activeChildIsTeamRank());
+    const EditMenuEnabling rules = editMenuEnabling(facts);
+    smEditCopy->setEnabled(rules.copy);
+    smEditSort->menuAction()->setEnabled(rules.sort);
+}
+
 void TMainForm::mmViewClick() {
-    smViewSchedule->setEnabled(!state_.isOpen(kScheduleWindow));
+    const auto facts = menuFactsOf(state_, 0, false);
+    smViewSchedule->setEnabled(viewScheduleEnabled(facts));
 }
-void TMainForm::mmWindowClick() {}
 
-// ---- Commands -----------------------------------------------------------------
-
-void TMainForm::RedrawChildren(bool, bool) {}
-
-void TMainForm::CloseViewWindows(bool) {
-    for (int code = kFirstWindowCode; code <= kLastWindowCode; ++code)
-        if (views_[code])
-            views_[code]->close();
+void TMainForm::mmWindowClick() {
+    const auto facts = menuFactsOf(state_, static_cast<int>(mdi_->subWindowList().size()),
+                                   activeChildIsTeamRank());
+    const WindowMenuEnabling rules = windowMenuEnabling(facts);
+    for (int code = kTeamRankWindow; code <= kLastWindowCode; ++code)
+        windowItems_[code]->setEnabled(rules.openItem[code]);
+    smWindowRestoreLayout->setEnabled(rules.restoreLayouts);
+    smWindowRestoreDefaultWithDefaultFont->setEnabled(rules.restoreLayouts);
+    smWindowRestoreDefaultWithCurrentFont->setEnabled(rules.restoreLayouts);
+    if (rules.saveLayout)
+        smWindowSaveLayout->setEnabled(*rules.saveLayout);
+    smWindowCascade->setEnabled(rules.arrange);
+    smWindowTile->setEnabled(rules.arrange);
+    smWindowNext->setEnabled(rules.navigate);
+    smWindowPrevious->setEnabled(rules.navigate);
+    listChildWindows();
 }
+
+void TMainForm::listChildWindows() {
+    const QList<QAction*> items = mmWindow->actions();
+    for (qsizetype i = items.indexOf(windowListSeparator_) + 1; i < items.size(); ++i)
+        delete items[i];
+    const QList<QMdiSubWindow*> children = mdi_->subWindowList();
+    for (qsizetype i = 0; i < children.size(); ++i) {
+        QPointer<QMdiSubWindow> child = children[i];
+        auto* item = mmWindow->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(child->windowTitle().trimmed()));
+        item->setCheckable(true);
+        item->setChecked(child == mdi_->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, child] {
+            if (child)
+                mdi_->setActiveSubWindow(child);
+        });
+    }
+}
+
+void TMainForm::setLayoutCommandsEnabled(bool enabled) {
+    smWindowRestoreLayout->setEnabled(enabled);
+    smWindowRestoreDefaultWithDefaultFont->setEnabled(enabled);
+    smWindowRestoreDefaultWithCurrentFont->setEnabled(enabled);
+    RestoreLayoutSBtn->setEnabled(enabled);
+}
+
+void TMainForm::setDataCaption(const std::string& fileName) {
+    setWindowTitle(kCaptionPrefix +
+                   (fileName.empty() ? kNoFileLoaded : QString::fromStdString(fileName)));
+}
+
+// ---- Display windows ----------------------------------------------------------
+
+void TMainForm::RedrawChildren(bool recalcPosition, bool recalcColumnWidths) {
+    const QList<QMdiSubWindow*> children = mdi_->subWindowList();
+    for (auto child = children.rbegin(); child != children.rend(); ++child)
+        if (QObject* form = formWithMethod(*child, "DrawTheGrid(bool,bool)"))
+            QMetaObject::invokeMethod(form, "DrawTheGrid", Q_ARG(bool, recalcPosition),
+                                      Q_ARG(bool, recalcColumnWidths));
+}
+
+void TMainForm::CloseViewWindows(bool freeRankings) {
+    // The windows go first: they read the rankings until they are closed.
+    for (int code = kFirstWindowCode; code <= kLastWindowCode; ++code) {
+        const auto windowCode = static_cast<WindowCode>(code);
+        if (QWidget* window = views_[windowCode]) {
+            window->close();
+            setViewWindow(windowCode, nullptr);
+        }
+    }
+    if (freeRankings)
+        state_.rankings.reset();
+}
+
+void TMainForm::discardLoadedData() {
+    for (WindowCode code : {kTeamRankWindow, kDivisionRankWindow, kCategoryRankWindow,
+                            kArchiveScoresWindow, kArchiveSpreadsWindow}) {
+        if (QWidget* window = views_[code]) {
+            window->close();
+            setViewWindow(code, nullptr);
+        }
+    }
+    state_.rankings.reset();
+    setDataCaption({});
+}
+
+bool TMainForm::defaultWindowsOpen(int kind) const {
+    const bool rankings = state_.isOpen(kTeamRankWindow) && state_.isOpen(kDivisionRankWindow) &&
+                          state_.isOpen(kCategoryRankWindow);
+    if (kind != kArchiveKind)
+        return rankings;
+    return rankings && state_.isOpen(kArchiveSpreadsWindow) && state_.isOpen(kArchiveScoresWindow);
+}
+
+bool TMainForm::loadForViewing(int kind, const std::string& file) {
+    state_.program.currentWeek = kNoWeek;
+    BusyCursor busy;
+    if (!state_.rankings)
+        state_.rankings = std::make_unique<tRankings>();
+    state_.rankings->dataKind = kNoDataKind;
+    const Status read = ReadRankings(file, kind, *state_.rankings, state_.program, state_.league);
+    if (!read)
+        ShowError(read.failure(), this);
+    return read.ok();
+}
+
+void TMainForm::ViewLoadDataClick(int kind) {
+    if (state_.program.hasUnsavedData() && AskSaveUnsaved() == Answer::Cancel)
+        return;
+    std::string file = findFileIgnoringCase(state_.programDir, kMainDataFileName).string();
+    if (kind == kArchiveKind) {
+        const QString chosen = QFileDialog::getOpenFileName(
+            this, QStringLiteral(" GRD Oddsmith: Load Archive Data File"),
+            QString::fromStdString(state_.programDir),
+            QStringLiteral("Weekly files (week*.* WEEK*.*);;All files (*)"));
+        if (chosen.isEmpty())
+            return;
+        file = chosen.toStdString();
+    }
+    CloseViewWindows(true);
+    QCoreApplication::processEvents();
+    setLayoutCommandsEnabled(false);
+    const int16_t rememberedKey = state_.program.sortKey;
+
+    const bool loaded = loadForViewing(kind, file);
+    if (loaded)
+        smWindowRestoreDefaultWithCurrentFontClick();
+    if (loaded && defaultWindowsOpen(kind)) {
+        setDataCaption(state_.rankings->fileName);
+        setLayoutCommandsEnabled(true);
+        const int fileKey = state_.program.sortKey;
+        if (fileKey >= kSortTotal && fileKey <= kSortKeyCount) {
+            state_.program.sortKey = rememberedKey;
+            ResortRankings(fileKey);
+        }
+        return;
+    }
+    discardLoadedData();
+    if (loaded)
+        ShowError(5, {}, this);
+}
+
+void TMainForm::ResortRankings(int sortKey) {
+    state_.program.previousSortKey = state_.program.sortKey;
+    state_.program.sortKey = static_cast<int16_t>(sortKey);
+    if (sortKey == state_.program.previousSortKey)
+        return;
+    for (QAction* item : sortGroup_->actions())
+        if (item->data().toInt() == sortKey) {
+            item->setChecked(true);
+            break;
+        }
+    emit sortKeyChanged(sortKey);
+}
+
+void TMainForm::EditCopyClick() {
+    if (QMdiSubWindow* active = mdi_->activeSubWindow())
+        if (QObject* form = formWithMethod(active, "CopyToClipboard()"))
+            QMetaObject::invokeMethod(form, "CopyToClipboard");
+}
+
+// ---- Commands of other windows and tasks --------------------------------------
 
 void TMainForm::PrintOrPreviewClick(bool) {}
-
-void TMainForm::smFilePrinterSetupClick() {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
-    dialog.exec();
-}
-
 void TMainForm::FileSaveAs() {}
 void TMainForm::smFileRevertClick() {}
-void TMainForm::smFileExitClick() {
-    close();
-}
 void TMainForm::smTasksWeeklyClick() {}
 void TMainForm::smTasksSeasonalZeroClick() {}
 void TMainForm::smTasksSeasonalSchedulePrintClick(bool) {}
-void TMainForm::ViewLoadDataClick(int) {}
-void TMainForm::EditCopyClick() {}
-void TMainForm::ResortRankings(int) {}
 void TMainForm::smOptionsPreferencesClick() {}
+void TMainForm::smWindowRestoreLayoutClick() {}
+void TMainForm::smWindowSaveLayoutClick() {}
+void TMainForm::smWindowRestoreDefaultWithDefaultFontClick() {}
+void TMainForm::smWindowRestoreDefaultWithCurrentFontClick() {}
+void TMainForm::mmWindowOpenWnds(int) {}
+
+// ---- Commands of the frame ----------------------------------------------------
+
+void TMainForm::smFilePrinterSetupClick() {
+    QPrintDialog dialog(&printer(), this);
+    dialog.setWindowTitle(QStringLiteral(" GRD Oddsmith: Printer Setup"));
+    dialog.setOptions({});
+    dialog.exec();
+}
+
+void TMainForm::smFileExitClick() {
+    close();
+}
 
 void TMainForm::OptionsFont() {
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font(), this);
+    const QFont chosen = QFontDialog::getFont(&ok, mdi_->font(), this, QStringLiteral("Font"));
     if (!ok)
         return;
-    setFont(chosen);
+    mdi_->setFont(chosen);
+    FontPrefs& font = state_.prefs.view.font;
+    font = toFontPrefs(chosen, font.colour);
     RedrawChildren(false, true);
 }
 
@@ -519,7 +816,7 @@ void TMainForm::smWindowCascadeClick() {
     mdi_->cascadeSubWindows();
 }
 void TMainForm::smWindowTileClick() {
-    mdi_->tileSubWindows();
+    tileChildren(state_.prefs.view.tileVert);
 }
 void TMainForm::smWindowNextClick() {
     mdi_->activateNextSubWindow();
@@ -527,13 +824,38 @@ void TMainForm::smWindowNextClick() {
 void TMainForm::smWindowPreviousClick() {
     mdi_->activatePreviousSubWindow();
 }
-void TMainForm::smWindowRestoreLayoutClick() {}
-void TMainForm::smWindowSaveLayoutClick() {}
-void TMainForm::smWindowRestoreDefaultWithDefaultFontClick() {}
-void TMainForm::smWindowRestoreDefaultWithCurrentFontClick() {}
-void TMainForm::mmWindowOpenWnds(int) {}
-void TMainForm::HelpItemsClick(int) {}
-void TMainForm::HelpWebClick() {}
-void TMainForm::smHelpAboutClick() {}
+
+void TMainForm::tileChildren(bool vertical) {
+    QList<QMdiSubWindow*> children;
+    for (QMdiSubWindow* child : mdi_->subWindowList())
+        if (child->isVisible() && !child->isMinimized())
+            children.append(child);
+    const auto n = static_cast<int>(children.size());
+    const QRect area = mdi_->viewport()->rect();
+    for (int i = 0; i < n; ++i) {
+        // Vertical tiling puts the windows side by side, horizontal one above another.
+        QRect cell = vertical ? QRect(area.width() * i / n, 0, area.width() / n, area.height())
+                              : QRect(0, area.height() * i / n, area.width(), area.height() / n);
+        children[i]->showNormal();
+        children[i]->setGeometry(cell);
+    }
+}
+
+void TMainForm::HelpItemsClick(int helpContext) {
+    if (helpContext == 0)
+        showHelpContents();
+    else
+        showHelp(helpContext);
+}
+
+void TMainForm::HelpWebClick() {
+    if (!QDesktopServices::openUrl(QUrl(QLatin1String(kWebSite))))
+        ShowError(-1, {}, this);
+}
+
+void TMainForm::smHelpAboutClick() {
+    if (companion_.loaded())
+        companion_.ShowAboutDlg(static_cast<QWidget*>(this));
+}
 
 } // namespace grd

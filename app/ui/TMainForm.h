@@ -1,52 +1,69 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "app/CompanionLibrary.h"
+#include "app/SplashTimer.h"
+#include "app/StartupHost.h"
 #include "league/Failure.h"
+#include "league/ui/MessageDialogs.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
-#include <functional>
+#include <string>
 
 class QAction;
 class QActionGroup;
-class QLabel;
 class QMdiArea;
 class QMenu;
+class QPrinter;
 class QTimer;
+class QToolBar;
 class QToolButton;
 
 namespace grd {
 
 // The program's only top-level window: a multiple-document frame that owns the
 // program-wide state, the menus, the tool bar and every display window.
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, private StartupHost {
     Q_OBJECT
 
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    // programDir: where the data files are; empty for the executable's directory.
+    explicit TMainForm(const std::string& programDir = {}, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     AppState& state() { return state_; }
+    CompanionLibrary& companion() { return companion_; }
     QMdiArea* mdiArea() const { return mdi_; }
+    QPrinter& printer();
 
-    // The open display window of a kind, or null. A display window registers itself
-    // when it is created and clears its slot and flag when it closes.
+    // The open display window of a kind (its MDI child window), or null. A display
+    // window registers itself when it is created and unregisters (null) when it closes.
     QWidget* viewWindow(WindowCode code) const { return views_[code]; }
     void setViewWindow(WindowCode code, QWidget* window);
 
-    // Redraws every display window, last child first.
+    // Calls DrawTheGrid(recalcPosition, recalcColumnWidths) of every display window,
+    // last child first.
     void RedrawChildren(bool recalcPosition, bool recalcColumnWidths);
     // Closes the display windows in window-code order, after dropping the loaded
     // rankings when freeRankings is set.
     void CloseViewWindows(bool freeRankings);
+    // Re-applies the general and view preferences: tool bar, status line, hints,
+    // tile mode and font. For the preferences dialog.
+    void applyPreferences();
+    // The layout commands (menu items and RestoreLayoutSBtn) follow loaded data.
+    void setLayoutCommandsEnabled(bool enabled);
+    void setDataCaption(const std::string& fileName); // empty: no file loaded
 
-    // Every failure the window reports goes through here; tests replace the sink
-    // to record the numbers instead of showing dialogs.
-    void reportFailure(const Failure& failure);
-    using FailureSink = std::function<void(const Failure&)>;
-    static void setFailureSink(FailureSink sink);
+    // Offers to save the results of a weekly task; Cancel keeps them unsaved.
+    Answer AskSaveUnsaved();
+
+signals:
+    // The sort key changed: the team window presses its button, the team and
+    // division windows redraw.
+    void sortKeyChanged(int sortKey);
 
 public slots:
     // File
@@ -77,7 +94,7 @@ public slots:
     void smWindowRestoreDefaultWithDefaultFontClick();
     void smWindowRestoreDefaultWithCurrentFontClick();
     void mmWindowOpenWnds(int windowCode);
-    // Help
+    // Help: context 0 opens the table of contents
     void HelpItemsClick(int helpContext);
     void HelpWebClick();
     void smHelpAboutClick();
@@ -92,9 +109,14 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
+    // StartupHost
+    Status bindCompanion() override;
+    void showSplash() override;
+    void handOverLeague(const LeagueStructure& league) override;
+    void unloadCompanion() override;
+
     void createMenus();
     void createFileMenu();
     void createTasksMenu();
@@ -107,25 +129,29 @@ private:
     QAction* addItem(QMenu* menu, const char* objectName, const QString& caption,
                      const QString& hint, int helpContext = 0);
     QToolButton* addSpeedButton(const char* objectName, const QString& hint);
+    void listChildWindows();
+    bool activeChildIsTeamRank() const;
+    void tileChildren(bool vertical);
 
     void FormCreate();
     void applyStartupFailure();
     void enableReadyMenus();
     void setTopMenusEnabled(bool enabled);
     void FormClose();
-    void showHint(const QString& hint);
+    bool loadForViewing(int kind, const std::string& file);
+    bool defaultWindowsOpen(int kind) const;
+    void discardLoadedData();
 
     AppState state_;
+    CompanionLibrary companion_;
+    SplashTimer splash_;
     QMdiArea* mdi_ = nullptr;
-    QTimer* mainTimer_ = nullptr;
-    QTimer* idleTimer_ = nullptr;
-    QLabel* statusText_ = nullptr;
-    bool splashPending_ = false;
-    int splashTicks_ = 0;
+    QTimer* MainTimer = nullptr;
+    QPrinter* printer_ = nullptr;
     bool shutDown_ = false;
     std::array<QPointer<QWidget>, kLastWindowCode + 1> views_{};
 
-    // Top-level menus
+    // Top-level menus and submenus
     QMenu* mmFile = nullptr;
     QMenu* mmTasks = nullptr;
     QMenu* mmView = nullptr;
@@ -144,16 +170,9 @@ private:
     QAction* smFileRevert = nullptr;
     QAction* smFileExit = nullptr;
     QAction* smTasksWeekly = nullptr;
-    QAction* smTasksSeasonalZero = nullptr;
-    QAction* smTasksSeasonalSchedulePrint = nullptr;
-    QAction* smTasksSeasonalSchedulePreview = nullptr;
-    QAction* smViewCurrent = nullptr;
-    QAction* smViewArchive = nullptr;
     QAction* smViewSchedule = nullptr;
     QAction* smEditCopy = nullptr;
     QActionGroup* sortGroup_ = nullptr;
-    QAction* smOptionsPreferences = nullptr;
-    QAction* smOptionsFont = nullptr;
     QAction* smWindowCascade = nullptr;
     QAction* smWindowTile = nullptr;
     QAction* smWindowNext = nullptr;
@@ -166,6 +185,7 @@ private:
     QAction* windowListSeparator_ = nullptr;
 
     // Tool bar
+    QToolBar* toolBar_ = nullptr;
     QToolButton* QuickSBtn = nullptr;
     QToolButton* RestoreLayoutSBtn = nullptr;
     QToolButton* XversusYSBtn = nullptr;
