@@ -38,7 +38,7 @@ void LzhufDecoder::decode(std::uint32_t size) {
         count += static_cast<std::uint64_t>(length);
     }
     flush();
-    if (count != size || hasWholeByteLeft()) {
+    if (count != size || hasDataLeft()) {
         sizeMismatch();
     }
 }
@@ -89,8 +89,13 @@ std::uint8_t LzhufDecoder::nextByte() {
     return input_[inputPos_++];
 }
 
-bool LzhufDecoder::hasWholeByteLeft() {
-    if (bitCount_ - phantomBits_ >= 8 || inputPos_ < inputLen_) {
+bool LzhufDecoder::hasDataLeft() {
+    // The coder pads its last byte with 0 bits.
+    int unread = bitCount_ - phantomBits_;
+    if (unread >= 8 || inputPos_ < inputLen_) {
+        return true;
+    }
+    if (unread > 0 && (bitBuffer_ >> phantomBits_ & ((1u << unread) - 1)) != 0) {
         return true;
     }
     std::array<std::uint8_t, 1> probe{};

@@ -14,7 +14,7 @@ public:
     explicit LzhufDecoder(Lzrw1Io& io) : io_(io) {}
 
     // Decodes until at least size bytes came out; raises the size message when the count
-    // differs, the stream needs bits past its end, or whole bytes are left unread.
+    // differs, the stream needs bits past its end, or data is left unread.
     void decode(std::uint32_t size);
 
 private:
@@ -25,7 +25,7 @@ private:
     int decodePosition();
     unsigned getBits(int count);
     std::uint8_t nextByte();
-    bool hasWholeByteLeft();
+    bool hasDataLeft();
     void put(std::uint8_t byte);
     void flush();
     [[noreturn]] static void sizeMismatch();
