@@ -4,7 +4,9 @@
 
 namespace {
 constexpr int kMaxRegularWeeks = 99;
-}
+// Far above any league's week; keeps the sums of a damaged table from overflowing.
+constexpr int kMaxWeekGames = 10000;
+} // namespace
 
 void WeekGames::set(const int* counts, int highest) {
     games_.clear();
@@ -13,11 +15,11 @@ void WeekGames::set(const int* counts, int highest) {
     int weeks = std::clamp(highest, 0, kMaxRegularWeeks);
     // A negative count would make ranges run backwards.
     for (int w = 1; w <= weeks; ++w)
-        games_.push_back(std::max(counts[w], 0));
+        games_.push_back(std::clamp(counts[w], 0, kMaxWeekGames));
 }
 
-int WeekGames::gamesThrough(int week) const {
-    int weeks = std::clamp(week, 0, weekCount());
+int WeekGames::gamesThrough(long long week) const {
+    auto weeks = static_cast<int>(std::clamp<long long>(week, 0, weekCount()));
     int sum = 0;
     for (int w = 0; w < weeks; ++w)
         sum += games_[static_cast<std::size_t>(w)];
@@ -25,9 +27,11 @@ int WeekGames::gamesThrough(int week) const {
 }
 
 std::pair<int, int> WeekGames::forecastRange(int week) const {
-    return {gamesThrough(week - 1), gamesThrough(week)};
+    long long w = week; // week - 2 must not overflow for the lowest int
+    return {gamesThrough(w - 1), gamesThrough(w)};
 }
 
 std::pair<int, int> WeekGames::scoreRange(int week) const {
-    return {gamesThrough(week - 2), gamesThrough(week - 1)};
+    long long w = week;
+    return {gamesThrough(w - 2), gamesThrough(w - 1)};
 }

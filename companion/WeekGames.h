@@ -19,7 +19,7 @@ public:
 
 private:
     // Games of weeks 1..w (0 for w <= 0, all for w >= N).
-    int gamesThrough(int week) const;
+    int gamesThrough(long long week) const;
 
     std::vector<int> games_;
 };
