@@ -1,0 +1,239 @@
+#include "views/ui/DisplayWindows.h"
+
+#include "league/RankingsFile.h"
+#include "league/ui/MessageDialogs.h"
+#include "prefs/LayoutZOrder.h"
+#include "views/ui/DisplayHost.h"
+#include "views/ui/TArchiveScoresForm.h"
+#include "views/ui/TArchiveSpreadsForm.h"
+#include "views/ui/TCategoryRankForm.h"
+#include "views/ui/TDivisionRankForm.h"
+#include "views/ui/TScheduleForm.h"
+#include "views/ui/TSpreadsForm.h"
+#include "views/ui/TTeamRankForm.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <exception>
+
+namespace grd {
+namespace {
+
+// Tells the host when a display window closes, so its flag and reference follow.
+class ClosingWatcher : public QObject {
+public:
+    ClosingWatcher(DisplayHost& host, WindowCode code, QObject* parent)
+        : QObject(parent), host_(host), code_(code) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close) {
+            host_.windowClosed(code_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    DisplayHost& host_;
+    WindowCode code_;
+};
+
+TDisplayForm* createForm(DisplayHost& host, WindowCode code) {
+    switch (code) {
+    case kScheduleWindow:
+        return new TScheduleForm(host);
+    case kTeamRankWindow:
+        return new TTeamRankForm(host);
+    case kDivisionRankWindow:
+        return new TDivisionRankForm(host);
+    case kCategoryRankWindow:
+        return new TCategoryRankForm(host);
+    case kSpreadsWindow:
+        return new TSpreadsForm(host);
+    case kArchiveSpreadsWindow:
+        return new TArchiveSpreadsForm(host);
+    case kArchiveScoresWindow:
+        return new TArchiveScoresForm(host);
+    }
+    return nullptr;
+}
+
+bool canShow(const AppState& app, WindowCode code) {
+    return code == kScheduleWindow || app.rankings != nullptr;
+}
+
+TTeamRankForm* teamForm(DisplayHost& host) {
+    for (QMdiSubWindow* window : host.mdiArea()->subWindowList()) {
+        if (auto* form = qobject_cast<TTeamRankForm*>(displayFormOf(window))) {
+            return form;
+        }
+    }
+    return nullptr;
+}
+
+void redrawKind(DisplayHost& host, WindowCode code) {
+    for (QMdiSubWindow* window : host.mdiArea()->subWindowList()) {
+        TDisplayForm* form = displayFormOf(window);
+        if (form != nullptr && form->windowCode() == code) {
+            form->DrawTheGrid(false, false);
+        }
+    }
+}
+
+void destroyWindow(DisplayHost& host, WindowCode code) {
+    for (QMdiSubWindow* window : host.mdiArea()->subWindowList()) {
+        TDisplayForm* form = displayFormOf(window);
+        if (form != nullptr && form->windowCode() == code) {
+            window->close();
+        }
+    }
+}
+
+bool isShown(DisplayHost& host, WindowCode code) {
+    return host.appState().isOpen(code);
+}
+
+} // namespace
+
+TDisplayForm* displayFormOf(QMdiSubWindow* window) {
+    return window != nullptr ? qobject_cast<TDisplayForm*>(window->widget()) : nullptr;
+}
+
+QMdiSubWindow* openDisplayWindow(DisplayHost& host, WindowCode code) {
+    QMdiArea* area = host.mdiArea();
+    if (area == nullptr || !canShow(host.appState(), code)) {
+        return nullptr;
+    }
+    QMdiSubWindow* window = nullptr;
+    try {
+        TDisplayForm* form = createForm(host, code);
+        if (form == nullptr) {
+            return nullptr;
+        }
+        window = area->addSubWindow(form);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->setObjectName(form->metaObject()->className() + 5); // without "grd::"
+        if (code == kScheduleWindow) {
+            window->setWindowFlags(window->windowFlags() & ~Qt::WindowMaximizeButtonHint);
+        }
+        form->initialise();
+        window->installEventFilter(new ClosingWatcher(host, code, window));
+        window->show();
+        host.windowOpened(code, window);
+        return window;
+    } catch (const std::exception& failure) {
+        delete window;
+        ShowError(6, failure.what());
+        return nullptr;
+    }
+}
+
+void redrawDisplayWindows(QMdiArea* area, bool recalcPosition, bool recalcWidths) {
+    if (area == nullptr) {
+        return;
+    }
+    const QList<QMdiSubWindow*> windows = area->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (TDisplayForm* form = displayFormOf(*it)) {
+            form->DrawTheGrid(recalcPosition, recalcWidths);
+        }
+    }
+}
+
+void copyActiveDisplayWindow(QMdiArea* area) {
+    if (area == nullptr) {
+        return;
+    }
+    if (TDisplayForm* form = displayFormOf(area->activeSubWindow())) {
+        form->CopyToClipboard();
+    }
+}
+
+bool resortDisplayWindows(DisplayHost& host, int sortKey) {
+    ProgramState& program = host.appState().program;
+    program.previousSortKey = program.sortKey;
+    program.sortKey = static_cast<int16_t>(sortKey);
+    if (program.sortKey == program.previousSortKey) {
+        return false;
+    }
+    if (TTeamRankForm* form = teamForm(host)) {
+        form->pressSortButton(sortKey);
+    }
+    redrawKind(host, kTeamRankWindow);
+    redrawKind(host, kDivisionRankWindow);
+    return true;
+}
+
+void openDefaultLayout(DisplayHost& host, LayoutFont font) {
+    AppState& app = host.appState();
+    if (font == LayoutFont::Default) {
+        QFont arial(QStringLiteral("Arial"));
+        arial.setPointSize(10);
+        host.setDisplayFont(arial);
+    }
+    // The default layout shows names at their usual length.
+    host.viewState().nameLength = ViewState::kDefaultNameLength;
+    const tRankings* rankings = app.rankings.get();
+    LayoutData data;
+    data.rankingsLoaded = rankings != nullptr;
+    data.archiveLoaded = rankings != nullptr && rankings->dataKind == kArchiveKind;
+    data.mainDataWithForecasts = rankings != nullptr && rankings->dataKind == kMainDataKind &&
+                                 app.program.spreads.size() > 1 &&
+                                 app.program.spreads[1] != kNoSpread;
+    for (int code : layoutWindowsToOpen(LayoutZOrder::defaultOrder(), data)) {
+        const auto windowCode = static_cast<WindowCode>(code);
+        if (!isShown(host, windowCode)) {
+            openDisplayWindow(host, windowCode);
+        }
+    }
+}
+
+bool showDataForViewing(DisplayHost& host, int kind, const std::filesystem::path& file) {
+    AppState& app = host.appState();
+    const int16_t rememberedKey = app.program.sortKey;
+    app.program.currentWeek = kNoWeek;
+    if (app.rankings == nullptr) {
+        app.rankings = std::make_unique<tRankings>();
+    }
+    app.rankings->dataKind = kNoDataKind;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const Status read = ReadRankings(file, kind, *app.rankings, app.program, app.league);
+    QGuiApplication::restoreOverrideCursor();
+
+    bool shown = false;
+    if (read.ok()) {
+        openDefaultLayout(host, LayoutFont::Current);
+        shown = isShown(host, kTeamRankWindow) && isShown(host, kDivisionRankWindow) &&
+                isShown(host, kCategoryRankWindow);
+        if (kind == kArchiveKind) {
+            shown = shown && isShown(host, kArchiveSpreadsWindow) &&
+                    isShown(host, kArchiveScoresWindow);
+        }
+    } else {
+        ShowError(read.failure());
+    }
+    if (shown) {
+        const int fileKey = app.program.sortKey;
+        TTeamRankForm* team = teamForm(host);
+        if (team != nullptr && fileKey >= 1 && fileKey <= 8) {
+            app.program.sortKey = rememberedKey;
+            host.resort(fileKey);
+        }
+        return true;
+    }
+    for (WindowCode code : {kTeamRankWindow, kDivisionRankWindow, kCategoryRankWindow,
+                            kArchiveScoresWindow, kArchiveSpreadsWindow}) {
+        destroyWindow(host, code);
+    }
+    app.rankings.reset();
+    if (read.ok()) {
+        ShowError(5);
+    }
+    return false;
+}
+
+} // namespace grd

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/WindowCode.h"
+#include "league/Failure.h"
+
+#include <filesystem>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace grd {
+
+class DisplayHost;
+class TDisplayForm;
+
+// The display window inside an MDI sub-window, or null.
+TDisplayForm* displayFormOf(QMdiSubWindow* window);
+
+// Opens a display window of a code (Window menu, layouts); null when the data
+// cannot be shown, after reporting error 6 for a window that failed to open.
+QMdiSubWindow* openDisplayWindow(DisplayHost& host, WindowCode code);
+
+// Redraws every display window, the last opened first.
+void redrawDisplayWindows(QMdiArea* area, bool recalcPosition, bool recalcWidths);
+
+// Edit | Copy: the active window's grid to the clipboard.
+void copyActiveDisplayWindow(QMdiArea* area);
+
+// Makes sortKey the order of the team and division windows and presses the team
+// window's sort button. False, changing nothing, when it already is.
+bool resortDisplayWindows(DisplayHost& host, int sortKey);
+
+enum class LayoutFont { Default, Current };
+
+// Opens the default layout: the windows the loaded data can show at their own
+// places, archive spreads on top; with the default font Arial 10 first.
+void openDefaultLayout(DisplayHost& host, LayoutFont font);
+
+// View | Current and View | Archive after the file was chosen: reads it and opens the
+// default windows. False, with the data dropped and the failure reported, unless the
+// team, division and category windows (and for an archive both archive windows) open.
+bool showDataForViewing(DisplayHost& host, int kind, const std::filesystem::path& file);
+
+} // namespace grd

@@ -1,0 +1,343 @@
+#include "views/ui/TDisplayForm.h"
+
+#include "league/ui/MessageDialogs.h"
+#include "prefs/ui/HelpWindow.h"
+#include "views/ClipboardText.h"
+#include "views/DisplayCaption.h"
+#include "views/DisplayGeometry.h"
+#include "views/ui/DisplayCellDelegate.h"
+#include "views/ui/DisplayGridModel.h"
+#include "views/ui/DisplayHeaderView.h"
+#include "views/ui/DisplayHost.h"
+#include "views/ui/DisplayWindows.h"
+
+#include <QActionGroup>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace grd {
+
+TDisplayForm::TDisplayForm(DisplayHost& host, WindowCode code, QWidget* parent)
+    : QWidget(parent), host_(host), code_(code) {
+    setObjectName(QStringLiteral("DisplayForm"));
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+
+    grid_ = new QTableView(this);
+    grid_->setObjectName(QStringLiteral("DisplayGrid"));
+    model_ = new DisplayGridModel(grid_);
+    delegate_ = new DisplayCellDelegate(grid_);
+    auto* header = new DisplayHeaderView(grid_);
+    grid_->setHorizontalHeader(header);
+    grid_->setModel(model_);
+    grid_->setItemDelegate(delegate_);
+    grid_->setShowGrid(false); // the delegate draws the lines the user chose
+    grid_->setWordWrap(false);
+    grid_->setTextElideMode(Qt::ElideNone);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionsMovable(kind().movableColumns);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(4);
+    connect(header, &QHeaderView::sectionMoved, this, &TDisplayForm::columnMoved);
+    layout_->addWidget(grid_);
+
+    createPopupMenu();
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popup_->popup(grid_->viewport()->mapToGlobal(at)); });
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { showHelp(kind().helpContext); });
+}
+
+TDisplayForm::~TDisplayForm() = default;
+
+void TDisplayForm::initialise() {
+    const AppState& app = host_.appState();
+    if (code_ != kScheduleWindow && app.rankings != nullptr) {
+        setCaption(
+            QString::fromStdString(displayCaption(code_, *app.rankings, app.program, app.league)));
+    }
+    DrawTheGrid(true, true);
+    MaybeResetHeight(toolbar_ != nullptr && toolbar_->isVisible() ? toolbarHeight() : 0);
+}
+
+// ---- Drawing ------------------------------------------------------------------
+
+void TDisplayForm::DrawTheGrid(bool, bool) {
+    const QFont font = host_.displayFont();
+    setFont(font);
+    grid_->setFont(font);
+    grid_->horizontalHeader()->setFont(font);
+    const int height = rowHeight();
+    grid_->verticalHeader()->setMinimumSectionSize(height);
+    grid_->verticalHeader()->setDefaultSectionSize(height);
+    const tPrefsRec& prefs = host_.appState().prefs.view;
+    delegate_->setGridLines(prefs.horzLines, prefs.vertLines);
+    grid_->viewport()->update();
+}
+
+int TDisplayForm::rowHeight() const {
+    return QFontMetrics(host_.displayFont()).height() + 4;
+}
+
+void TDisplayForm::setContent(GridContent content) {
+    model_->setContent(std::move(content));
+    grid_->viewport()->update();
+    grid_->horizontalHeader()->viewport()->update();
+}
+
+const GridContent& TDisplayForm::content() const {
+    return model_->content();
+}
+
+void TDisplayForm::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+    if (QMdiSubWindow* sub = subWindow()) {
+        sub->setWindowTitle(caption);
+    }
+}
+
+QString TDisplayForm::caption() const {
+    return windowTitle();
+}
+
+QMdiSubWindow* TDisplayForm::subWindow() const {
+    return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
+
+void TDisplayForm::setToolbar(QWidget* toolbar) {
+    toolbar_ = toolbar;
+    toolbar_->setObjectName(QStringLiteral("TheToolbar"));
+    layout_->insertWidget(0, toolbar_);
+}
+
+int TDisplayForm::toolbarHeight() const {
+    return toolbar_ != nullptr ? toolbar_->height() : 0;
+}
+
+// ---- Sizes and place --------------------------------------------------------
+
+void TDisplayForm::measure(bool recalcPosition, bool recalcWidths) {
+    CalcWidest();
+    if (recalcPosition) {
+        CalcPosition();
+    }
+    if (recalcWidths) {
+        SetColumnWidths();
+    }
+}
+
+void TDisplayForm::CalcWidest() {
+    const QFontMetrics metrics(host_.displayFont());
+    const TextWidth width = [&metrics](const std::string& text) {
+        return metrics.horizontalAdvance(QString::fromStdString(text));
+    };
+    const AppState& app = host_.appState();
+    const LeagueStructure& league = app.league;
+    const auto& names = app.prefs.view.cityNames ? league.cityNames : league.teamNames;
+    const int cut = code_ == kCategoryRankWindow ? host_.viewState().nameLength : 0;
+    widest_ = grd::widestName(names, width, cut);
+    if (code_ == kDivisionRankWindow) {
+        widest_ = std::max(widest_, grd::widestName(league.divisionNames, width));
+    }
+}
+
+void TDisplayForm::SetColumnWidths() {
+    const QFontMetrics metrics(host_.displayFont());
+    const auto widths = columnWidths(
+        kind(),
+        [&metrics](const std::string& text) {
+            return metrics.horizontalAdvance(QString::fromStdString(text));
+        },
+        widest_);
+    for (int logical = 0; logical < static_cast<int>(widths.size()); ++logical) {
+        grid_->setColumnWidth(logical, widths[static_cast<size_t>(logical)]);
+    }
+}
+
+void TDisplayForm::CalcPosition() {
+    QMdiSubWindow* sub = subWindow();
+    QMdiArea* area = host_.mdiArea();
+    if (sub == nullptr || area == nullptr) {
+        return;
+    }
+    const QFontMetrics metrics(host_.displayFont());
+    FrameMetrics frame;
+    frame.border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    frame.scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    frame.dialogFrame = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const QSize free = area->viewport()->size();
+    const WindowRect rect = initialRect(
+        kind(),
+        [&metrics](const std::string& text) {
+            return metrics.horizontalAdvance(QString::fromStdString(text));
+        },
+        widest_, frame, free.width(), free.height());
+    sub->setGeometry(rect.left, rect.top, std::max(rect.width, 80), std::max(rect.height, 60));
+}
+
+void TDisplayForm::MaybeResetHeight(int extra) {
+    QMdiSubWindow* sub = subWindow();
+    if (sub == nullptr) {
+        return;
+    }
+    // The header may be taller than a row, and the grid has a frame.
+    const int headerExtra = grid_->horizontalHeader()->sizeHint().height() - rowHeight();
+    const int frame = 2 * grid_->frameWidth();
+    const int client = height();
+    const int fitted = fittedClientHeight(client, rowHeight(), 0, model_->rowCount() + 1,
+                                          extra + headerExtra + frame);
+    if (fitted < client) {
+        sub->resize(sub->width(), sub->height() - (client - fitted));
+    }
+}
+
+// ---- Clipboard and printing -------------------------------------------------
+
+std::string TDisplayForm::clipboardText() const {
+    return gridClipboardText(caption().toStdString(), content(), columns_);
+}
+
+void TDisplayForm::CopyToClipboard() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) {
+        ShowError(4, "No clipboard", this);
+        return;
+    }
+    clipboard->setText(QString::fromStdString(clipboardText()));
+}
+
+void TDisplayForm::PrintSelf(bool) {
+    // Reports are handed to the printing dialog once it exists; nothing to do yet.
+}
+
+void TDisplayForm::PrintOrPreviewRequest(bool preview) {
+    const AppState& app = host_.appState();
+    const tRankings* rankings = app.rankings.get();
+    if (code_ == kArchiveScoresWindow && (rankings == nullptr || rankings->scoreCount == 0)) {
+        ShowError(-26, {}, this);
+        return;
+    }
+    const bool noForecasts = app.program.spreads.size() < 2 || app.program.spreads[1] == kNoSpread;
+    if ((code_ == kSpreadsWindow && noForecasts) ||
+        (code_ == kArchiveSpreadsWindow && (rankings == nullptr || rankings->spreadCount == 0))) {
+        ShowError(-25, {}, this);
+        return;
+    }
+    PrintSelf(preview);
+}
+
+void TDisplayForm::ShowHideToolbar() {}
+
+// ---- Pop-up menu --------------------------------------------------------------
+
+void TDisplayForm::createPopupMenu() {
+    popup_ = new QMenu(this);
+    popup_->setObjectName(QStringLiteral("DisplayPopupMenu"));
+    const auto add = [this](const char* name, const QString& caption) {
+        QAction* action = popup_->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    previewSpreadsGrid_ = add("DisplayPopupPreviewSpreadsGrid", tr("Preview Spreads Gri&d..."));
+    printSpreadsGrid_ = add("DisplayPopupPrintSpreadsGrid", tr("Print Spreads &Grid..."));
+    gridSeparator_ = popup_->addSeparator();
+    gridSeparator_->setObjectName(QStringLiteral("GridSeparator"));
+    printPreview_ = add("DisplayPopupPrintPreview", {});
+    print_ = add("DisplayPopupPrint", {});
+    popup_->addSeparator();
+    cityNames_ = add("DisplayPopupCityNames", tr("&City Names"));
+    teamNames_ = add("DisplayPopupTeamNames", tr("&Team Names"));
+    auto* names = new QActionGroup(popup_);
+    for (QAction* action : {cityNames_, teamNames_}) {
+        action->setCheckable(true);
+        names->addAction(action);
+    }
+    popup_->addSeparator();
+    horzLines_ = add("DisplayPopupHorzLines", tr("&Horizontal Grid Lines"));
+    vertLines_ = add("DisplayPopupVertLines", tr("&Vertical Grid Lines"));
+    rowHighlight_ = add("DisplayPopupRowHighlight", tr("&Row Highlighting"));
+    toolbarItem_ = add("DisplayPopupToolbar", tr("Tool&bar"));
+    for (QAction* action : {horzLines_, vertLines_, rowHighlight_, toolbarItem_}) {
+        action->setCheckable(true);
+    }
+    popup_->addSeparator();
+    QAction* font = add("DisplayPopupFont", tr("&Font..."));
+    QAction* copy = add("DisplayPopupCopy", tr("C&opy"));
+
+    connect(popup_, &QMenu::aboutToShow, this, &TDisplayForm::DisplayPopupMenuPopup);
+    connect(previewSpreadsGrid_, &QAction::triggered, this,
+            [this] { PrintOrPreviewRequest(true); });
+    connect(printSpreadsGrid_, &QAction::triggered, this, [this] { PrintOrPreviewRequest(false); });
+    connect(printPreview_, &QAction::triggered, this, [this] { PrintOrPreviewRequest(true); });
+    connect(print_, &QAction::triggered, this, [this] { PrintOrPreviewRequest(false); });
+    connect(cityNames_, &QAction::triggered, this, [this] { chooseNames(true); });
+    connect(teamNames_, &QAction::triggered, this, [this] { chooseNames(false); });
+    connect(horzLines_, &QAction::triggered, this, [this] { toggleGridLines(true); });
+    connect(vertLines_, &QAction::triggered, this, [this] { toggleGridLines(false); });
+    connect(rowHighlight_, &QAction::triggered, this, &TDisplayForm::toggleRowHighlight);
+    connect(toolbarItem_, &QAction::triggered, this, &TDisplayForm::ShowHideToolbar);
+    connect(font, &QAction::triggered, this, [this] { host_.chooseFont(); });
+    connect(copy, &QAction::triggered, this, &TDisplayForm::CopyToClipboard);
+    DisplayPopupMenuPopup();
+}
+
+void TDisplayForm::DisplayPopupMenuPopup() {
+    const tPrefsRec& prefs = host_.appState().prefs.view;
+    cityNames_->setChecked(prefs.cityNames);
+    teamNames_->setChecked(!prefs.cityNames);
+    horzLines_->setChecked(prefs.horzLines);
+    vertLines_->setChecked(prefs.vertLines);
+    rowHighlight_->setChecked(prefs.rowHighlight);
+    toolbarItem_->setVisible(kind().hasToolbar);
+    toolbarItem_->setChecked(toolbar_ != nullptr && !toolbar_->isHidden());
+    const QString report = QString::fromLatin1(kind().reportName);
+    print_->setText(tr("&Print ") + report);
+    printPreview_->setText(tr("Previe&w ") + report);
+    const bool spreads = code_ == kSpreadsWindow || code_ == kArchiveSpreadsWindow;
+    for (QAction* action : {previewSpreadsGrid_, printSpreadsGrid_, gridSeparator_}) {
+        action->setVisible(spreads);
+    }
+}
+
+void TDisplayForm::chooseNames(bool cityNames) {
+    bool& current = host_.appState().prefs.view.cityNames;
+    if (current == cityNames) {
+        return;
+    }
+    current = cityNames;
+    redrawDisplayWindows(host_.mdiArea(), false, false);
+}
+
+void TDisplayForm::toggleGridLines(bool horizontal) {
+    tPrefsRec& prefs = host_.appState().prefs.view;
+    bool& lines = horizontal ? prefs.horzLines : prefs.vertLines;
+    lines = !lines;
+    (horizontal ? horzLines_ : vertLines_)->setChecked(lines);
+    redrawDisplayWindows(host_.mdiArea(), false, false);
+}
+
+void TDisplayForm::toggleRowHighlight() {
+    bool& highlight = host_.appState().prefs.view.rowHighlight;
+    highlight = !highlight;
+    rowHighlight_->setChecked(highlight);
+    redrawDisplayWindows(host_.mdiArea(), false, false);
+}
+
+void TDisplayForm::columnMoved(int, int oldVisual, int newVisual) {
+    columns_.move(oldVisual, newVisual);
+}
+
+} // namespace grd

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "app/WindowCode.h"
+#include "views/ColumnMap.h"
+#include "views/DisplayKind.h"
+#include "views/GridContent.h"
+
+#include <QWidget>
+
+#include <string>
+
+class QAction;
+class QActionGroup;
+class QMdiSubWindow;
+class QMenu;
+class QTableView;
+class QVBoxLayout;
+
+namespace grd {
+
+class DisplayCellDelegate;
+class DisplayGridModel;
+class DisplayHost;
+
+// The ancestor of every display window: a grid with one header row filling the
+// window below an optional tool bar. It sizes the window and its columns from sample
+// texts and the widest name, follows the user's column order, draws the grid in the
+// preferred look, offers the pop-up menu and copies the grid to the clipboard.
+class TDisplayForm : public QWidget {
+    Q_OBJECT
+public:
+    TDisplayForm(DisplayHost& host, WindowCode code, QWidget* parent = nullptr);
+    ~TDisplayForm() override;
+
+    WindowCode windowCode() const { return code_; }
+    const DisplayKind& kind() const { return displayKind(code_); }
+
+    // The creation pattern shared by all windows: first drawing and height fitting.
+    void initialise();
+
+    // Redraws the window from the data; recalculates its place and size, and its
+    // column widths, when asked.
+    virtual void DrawTheGrid(bool recalcPosition, bool recalcWidths);
+    virtual void CopyToClipboard();
+    virtual void PrintSelf(bool preview);
+    virtual void ShowHideToolbar();
+
+    QString caption() const;
+    std::string clipboardText() const;
+    const ColumnMap& columnMap() const { return columns_; }
+    const GridContent& content() const;
+    QTableView* grid() const { return grid_; }
+    QMdiSubWindow* subWindow() const;
+    int widestName() const { return widest_; }
+
+protected:
+    DisplayHost& host() const { return host_; }
+    void setCaption(const QString& caption);
+    void setContent(GridContent content);
+    // Puts a tool bar above the grid.
+    void setToolbar(QWidget* toolbar);
+    QWidget* toolbar() const { return toolbar_; }
+    int toolbarHeight() const;
+    QMenu* popupMenu() const { return popup_; }
+
+    // CalcWidest, then CalcPosition and SetColumnWidths when asked.
+    void measure(bool recalcPosition, bool recalcWidths);
+    void CalcWidest();
+    void SetColumnWidths();
+    void CalcPosition();
+    void MaybeResetHeight(int extra);
+    int rowHeight() const;
+
+    // The print and preview items: refused with an error when there is nothing to print.
+    void PrintOrPreviewRequest(bool preview);
+
+private:
+    void createPopupMenu();
+    void DisplayPopupMenuPopup();
+    void chooseNames(bool cityNames);
+    void toggleGridLines(bool horizontal);
+    void toggleRowHighlight();
+    void columnMoved(int logical, int oldVisual, int newVisual);
+
+    DisplayHost& host_;
+    WindowCode code_;
+    ColumnMap columns_;
+    int widest_ = 0;
+    QVBoxLayout* layout_ = nullptr;
+    QWidget* toolbar_ = nullptr;
+    QTableView* grid_ = nullptr;
+    DisplayGridModel* model_ = nullptr;
+    DisplayCellDelegate* delegate_ = nullptr;
+    QMenu* popup_ = nullptr;
+    QAction* previewSpreadsGrid_ = nullptr;
+    QAction* printSpreadsGrid_ = nullptr;
+    QAction* gridSeparator_ = nullptr;
+    QAction* printPreview_ = nullptr;
+    QAction* print_ = nullptr;
+    QAction* cityNames_ = nullptr;
+    QAction* teamNames_ = nullptr;
+    QAction* horzLines_ = nullptr;
+    QAction* vertLines_ = nullptr;
+    QAction* rowHighlight_ = nullptr;
+    QAction* toolbarItem_ = nullptr;
+};
+
+} // namespace grd
