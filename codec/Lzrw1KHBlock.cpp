@@ -179,10 +179,14 @@ std::optional<std::size_t> Lzrw1KHBlock::decompress(std::span<const std::uint8_t
             static_cast<std::size_t>(outEnd - out) < length) {
             return std::nullopt;
         }
-        // One byte at a time: an overlapping copy repeats the pattern.
         const std::uint8_t* from = out - offset;
-        for (std::size_t i = 0; i < length; ++i) {
-            out[i] = from[i];
+        if (offset >= length) {
+            std::memcpy(out, from, length);
+        } else {
+            // One byte at a time: an overlapping copy repeats the pattern.
+            for (std::size_t i = 0; i < length; ++i) {
+                out[i] = from[i];
+            }
         }
         out += length;
     }

@@ -21,6 +21,8 @@ public:
     virtual std::int64_t size() const = 0;
     // Moves to position (from the start); false when the stream cannot.
     virtual bool seek(std::int64_t position) = 0;
+    // A hint that about this many bytes are coming, so memory can grow once.
+    virtual void expect(std::uint64_t bytes) { static_cast<void>(bytes); }
 };
 
 } // namespace grd

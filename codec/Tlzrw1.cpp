@@ -98,6 +98,7 @@ std::uint64_t decompressStreams(Stream* input, Stream* output, const std::string
                                         " : Lzrw1 decompression : this file has no valid header !");
     }
     std::uint32_t size = readUint32(io);
+    output->expect(size);
     if (signature == kLzrw1Signature) {
         decompressLzrw1(io, size);
     } else {

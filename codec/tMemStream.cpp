@@ -20,10 +20,12 @@ std::size_t tMemStream::write(std::span<const std::uint8_t> bytes) {
     if (bytes.empty()) {
         return 0;
     }
-    if (position_ + bytes.size() > bytes_.size()) {
-        bytes_.resize(position_ + bytes.size());
+    std::size_t overwrite = std::min(bytes.size(), bytes_.size() - position_);
+    if (overwrite > 0) {
+        std::memcpy(bytes_.data() + position_, bytes.data(), overwrite);
     }
-    std::memcpy(bytes_.data() + position_, bytes.data(), bytes.size());
+    bytes_.insert(bytes_.end(), bytes.begin() + static_cast<std::ptrdiff_t>(overwrite),
+                  bytes.end());
     position_ += bytes.size();
     return bytes.size();
 }
@@ -34,6 +36,12 @@ bool tMemStream::seek(std::int64_t position) {
     }
     position_ = std::min(static_cast<std::size_t>(position), bytes_.size());
     return true;
+}
+
+void tMemStream::expect(std::uint64_t bytes) {
+    // The hint may come from a damaged size header, so it only goes so far.
+    constexpr std::uint64_t kMostExpected = 16u << 20;
+    bytes_.reserve(position_ + static_cast<std::size_t>(std::min(bytes, kMostExpected)));
 }
 
 std::string_view tMemStream::view() const {

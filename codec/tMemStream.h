@@ -24,6 +24,7 @@ public:
     std::int64_t size() const override { return static_cast<std::int64_t>(bytes_.size()); }
     // A position past the end is taken as the end; a negative one is refused.
     bool seek(std::int64_t position) override;
+    void expect(std::uint64_t bytes) override;
     std::size_t remaining() const { return bytes_.size() - position_; }
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
     std::string_view view() const;
