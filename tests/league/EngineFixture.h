@@ -1,5 +1,6 @@
 #pragma once
 
+#include "league/LeagueStructure.h"
 #include "league/ProgramState.h"
 #include "league/tRankings.h"
 
@@ -40,6 +41,24 @@ inline ProgramState weekOf(int32_t teamCount, std::initializer_list<Game> games)
     }
     state.scoreGameCount = static_cast<int32_t>(k);
     return state;
+}
+
+// A league whose first alignment holds teamCount teams for the seasons 2002 to 2030
+// and whose second one holds 4 teams for 1990 to 2001, in season 2008-09.
+inline LeagueStructure leagueOf(int32_t teamCount) {
+    LeagueStructure league;
+    league.alignments.resize(2);
+    league.alignments[0].teamCount = teamCount;
+    league.alignments[0].firstSeason = 2002;
+    league.alignments[0].lastSeason = 2030;
+    league.alignments[1].teamCount = 4;
+    league.alignments[1].firstSeason = 1990;
+    league.alignments[1].lastSeason = 2001;
+    league.activeAlignment = 0;
+    league.weekGameCounts = {17};
+    league.seasonLabel = "2008-09";
+    league.seasonSuffix = ".08";
+    return league;
 }
 
 } // namespace grd::test
