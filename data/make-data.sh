@@ -10,8 +10,10 @@ season=${1:-2025}
 out=${2:-data/program}
 build=${GRD_BUILD_DIR:-build-data}
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DODDSMITH_BUILD_UI=OFF \
-    -DODDSMITH_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DODDSMITH_BUILD_UI=OFF \
+        -DODDSMITH_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
+fi
 cmake --build "$build" --target grdtool >/dev/null
 
 slots=()
