@@ -9,6 +9,8 @@
 #include "prefs/ui/HelpService.h"
 #include "prefs/ui/HelpWindow.h"
 #include "prefs/ui/PreferencesIO.h"
+#include "views/ui/DisplayWindows.h"
+#include "views/ui/MainFormDisplayHost.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -784,9 +786,20 @@ void TMainForm::smTasksSeasonalSchedulePrintClick(bool) {}
 void TMainForm::smOptionsPreferencesClick() {}
 void TMainForm::smWindowRestoreLayoutClick() {}
 void TMainForm::smWindowSaveLayoutClick() {}
-void TMainForm::smWindowRestoreDefaultWithDefaultFontClick() {}
-void TMainForm::smWindowRestoreDefaultWithCurrentFontClick() {}
-void TMainForm::mmWindowOpenWnds(int) {}
+void TMainForm::smWindowRestoreDefaultWithDefaultFontClick() {
+    CloseViewWindows(false);
+    QCoreApplication::processEvents();
+    openDefaultLayout(displayHostOf(*this), LayoutFont::Default);
+}
+void TMainForm::smWindowRestoreDefaultWithCurrentFontClick() {
+    CloseViewWindows(false);
+    QCoreApplication::processEvents();
+    openDefaultLayout(displayHostOf(*this), LayoutFont::Current);
+}
+void TMainForm::mmWindowOpenWnds(int windowCode) {
+    if (windowCode >= kFirstWindowCode && windowCode <= kLastWindowCode)
+        openDisplayWindow(displayHostOf(*this), static_cast<WindowCode>(windowCode));
+}
 
 // ---- Commands of the frame ----------------------------------------------------
 

@@ -1,6 +1,5 @@
 #include "views/ui/DisplayWindows.h"
 
-#include "league/RankingsFile.h"
 #include "league/ui/MessageDialogs.h"
 #include "prefs/LayoutZOrder.h"
 #include "views/ui/DisplayHost.h"
@@ -12,9 +11,7 @@
 #include "views/ui/TSpreadsForm.h"
 #include "views/ui/TTeamRankForm.h"
 
-#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -84,15 +81,6 @@ void redrawKind(DisplayHost& host, WindowCode code) {
     }
 }
 
-void destroyWindow(DisplayHost& host, WindowCode code) {
-    for (QMdiSubWindow* window : host.mdiArea()->subWindowList()) {
-        TDisplayForm* form = displayFormOf(window);
-        if (form != nullptr && form->windowCode() == code) {
-            window->close();
-        }
-    }
-}
-
 bool isShown(DisplayHost& host, WindowCode code) {
     return host.appState().isOpen(code);
 }
@@ -153,19 +141,12 @@ void copyActiveDisplayWindow(QMdiArea* area) {
     }
 }
 
-bool resortDisplayWindows(DisplayHost& host, int sortKey) {
-    ProgramState& program = host.appState().program;
-    program.previousSortKey = program.sortKey;
-    program.sortKey = static_cast<int16_t>(sortKey);
-    if (program.sortKey == program.previousSortKey) {
-        return false;
-    }
+void applySortKey(DisplayHost& host, int sortKey) {
     if (TTeamRankForm* form = teamForm(host)) {
         form->pressSortButton(sortKey);
     }
     redrawKind(host, kTeamRankWindow);
     redrawKind(host, kDivisionRankWindow);
-    return true;
 }
 
 void openDefaultLayout(DisplayHost& host, LayoutFont font) {
@@ -190,50 +171,6 @@ void openDefaultLayout(DisplayHost& host, LayoutFont font) {
             openDisplayWindow(host, windowCode);
         }
     }
-}
-
-bool showDataForViewing(DisplayHost& host, int kind, const std::filesystem::path& file) {
-    AppState& app = host.appState();
-    const int16_t rememberedKey = app.program.sortKey;
-    app.program.currentWeek = kNoWeek;
-    if (app.rankings == nullptr) {
-        app.rankings = std::make_unique<tRankings>();
-    }
-    app.rankings->dataKind = kNoDataKind;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const Status read = ReadRankings(file, kind, *app.rankings, app.program, app.league);
-    QGuiApplication::restoreOverrideCursor();
-
-    bool shown = false;
-    if (read.ok()) {
-        openDefaultLayout(host, LayoutFont::Current);
-        shown = isShown(host, kTeamRankWindow) && isShown(host, kDivisionRankWindow) &&
-                isShown(host, kCategoryRankWindow);
-        if (kind == kArchiveKind) {
-            shown = shown && isShown(host, kArchiveSpreadsWindow) &&
-                    isShown(host, kArchiveScoresWindow);
-        }
-    } else {
-        ShowError(read.failure());
-    }
-    if (shown) {
-        const int fileKey = app.program.sortKey;
-        TTeamRankForm* team = teamForm(host);
-        if (team != nullptr && fileKey >= 1 && fileKey <= 8) {
-            app.program.sortKey = rememberedKey;
-            host.resort(fileKey);
-        }
-        return true;
-    }
-    for (WindowCode code : {kTeamRankWindow, kDivisionRankWindow, kCategoryRankWindow,
-                            kArchiveScoresWindow, kArchiveSpreadsWindow}) {
-        destroyWindow(host, code);
-    }
-    app.rankings.reset();
-    if (read.ok()) {
-        ShowError(5);
-    }
-    return false;
 }
 
 } // namespace grd

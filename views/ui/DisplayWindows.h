@@ -1,9 +1,6 @@
 #pragma once
 
 #include "app/WindowCode.h"
-#include "league/Failure.h"
-
-#include <filesystem>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -26,19 +23,14 @@ void redrawDisplayWindows(QMdiArea* area, bool recalcPosition, bool recalcWidths
 // Edit | Copy: the active window's grid to the clipboard.
 void copyActiveDisplayWindow(QMdiArea* area);
 
-// Makes sortKey the order of the team and division windows and presses the team
-// window's sort button. False, changing nothing, when it already is.
-bool resortDisplayWindows(DisplayHost& host, int sortKey);
+// After the sort key changed: presses the team window's button of the key and
+// redraws the team and division windows in the new order.
+void applySortKey(DisplayHost& host, int sortKey);
 
 enum class LayoutFont { Default, Current };
 
 // Opens the default layout: the windows the loaded data can show at their own
 // places, archive spreads on top; with the default font Arial 10 first.
 void openDefaultLayout(DisplayHost& host, LayoutFont font);
-
-// View | Current and View | Archive after the file was chosen: reads it and opens the
-// default windows. False, with the data dropped and the failure reported, unless the
-// team, division and category windows (and for an archive both archive windows) open.
-bool showDataForViewing(DisplayHost& host, int kind, const std::filesystem::path& file);
 
 } // namespace grd

@@ -1,10 +1,11 @@
 #include "views/ui/MainFormDisplayHost.h"
 
+#include "app/ui/FontConversion.h"
 #include "app/ui/TMainForm.h"
+#include "views/ui/DisplayWindows.h"
 
+#include <QMdiArea>
 #include <QObject>
-
-#include <memory>
 
 namespace grd {
 namespace {
@@ -14,6 +15,8 @@ class HostHolder : public QObject {
 public:
     explicit HostHolder(TMainForm& form) : QObject(&form), host(form) {
         setObjectName(QStringLiteral("DisplayHostHolder"));
+        connect(&form, &TMainForm::sortKeyChanged, this,
+                [this](int sortKey) { applySortKey(host, sortKey); });
     }
     MainFormDisplayHost host;
 };

@@ -38,10 +38,6 @@ public:
     // The creation pattern shared by all windows: first drawing and height fitting.
     void initialise();
 
-    // Redraws the window from the data; recalculates its place and size, and its
-    // column widths, when asked.
-    virtual void DrawTheGrid(bool recalcPosition, bool recalcWidths);
-    virtual void CopyToClipboard();
     virtual void PrintSelf(bool preview);
     virtual void ShowHideToolbar();
 
@@ -52,6 +48,12 @@ public:
     QTableView* grid() const { return grid_; }
     QMdiSubWindow* subWindow() const;
     int widestName() const { return widest_; }
+
+public slots:
+    // Redraws the window from the data; recalculates its place and size, and its
+    // column widths, when asked.
+    virtual void DrawTheGrid(bool recalcPosition, bool recalcWidths);
+    virtual void CopyToClipboard();
 
 protected:
     DisplayHost& host() const { return host_; }
