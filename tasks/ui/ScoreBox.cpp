@@ -1,0 +1,36 @@
+#include "tasks/ui/ScoreBox.h"
+
+#include "tasks/ScoreText.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace grd {
+
+ScoreBox::ScoreBox(const char* objectName, QWidget* parent) : QComboBox(parent) {
+    setObjectName(QLatin1String(objectName));
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    for (int score = 0; score <= kHighestScore; ++score) {
+        addItem(QString::number(score));
+    }
+    lineEdit()->setMaxLength(2);
+    reset();
+}
+
+void ScoreBox::reset() {
+    setCurrentIndex(QString::fromLatin1(kDefaultScoreText.data(),
+                                        static_cast<qsizetype>(kDefaultScoreText.size()))
+                        .toInt());
+    lineEdit()->selectAll();
+}
+
+void ScoreBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit entered();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+} // namespace grd

@@ -1,0 +1,106 @@
+#include "tasks/ui/ScoresGrid.h"
+
+#include "league/ui/MessageDialogs.h"
+#include "tasks/ScoreText.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace grd {
+
+ScoresGrid::ScoresGrid(ScoreSheet& sheet, std::function<QString(int)> teamName, QWidget* parent)
+    : QTableWidget(sheet.rowCount(), 4, parent), sheet_(sheet), teamName_(std::move(teamName)) {
+    setObjectName(QStringLiteral("ScoresGrid"));
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    int nameWidth = fontMetrics().horizontalAdvance(QStringLiteral(" San Francisco "));
+    int scoreWidth = fontMetrics().horizontalAdvance(QStringLiteral(" 888 "));
+    for (int column = 0; column < 4; ++column) {
+        setColumnWidth(column, column % 2 == 0 ? nameWidth : scoreWidth);
+        for (int row = 0; row < rowCount(); ++row) {
+            setItem(row, column, new QTableWidgetItem);
+        }
+    }
+    setEnabled(false);
+    connect(this, &QTableWidget::currentCellChanged, this, &ScoresGrid::onCurrentCellChanged);
+}
+
+void ScoresGrid::showGame(int row) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    const auto& game = sheet_.game(row);
+    item(row, 0)->setText(QStringLiteral(" ") + teamName_(game.team1));
+    item(row, 1)->setText(QString::fromStdString(game.score1));
+    item(row, 2)->setText(QStringLiteral(" ") + teamName_(game.team2));
+    item(row, 3)->setText(QString::fromStdString(game.score2));
+    if (int top = ScoreSheet::topRowFor(row); top >= 0) {
+        scrollToItem(item(top, 0), QAbstractItemView::PositionAtTop);
+    }
+}
+
+void ScoresGrid::startReview(int selectableRows) {
+    selectableRows_ = selectableRows;
+    setEnabled(true);
+    setFocus();
+    selectCell({1, 0});
+}
+
+void ScoresGrid::selectCell(GridCell cell) {
+    moving_ = true;
+    setCurrentCell(cell.row, cell.column);
+    moving_ = false;
+    freshCell_ = true;
+}
+
+void ScoresGrid::setScoreText(GridCell cell, const QString& text) {
+    sheet_.setScore(cell, text.toStdString());
+    item(cell.row, cell.column)->setText(text);
+}
+
+void ScoresGrid::onCurrentCellChanged(int row, int column, int previousRow, int previousColumn) {
+    if (moving_ || previousRow < 0 || row < 0) {
+        return;
+    }
+    GridCell from{previousColumn, previousRow};
+    if (!parseScore(sheet_.text(from))) {
+        ShowError(-23, {}, this);
+        selectCell(from);
+        return;
+    }
+    GridCell to{column, row};
+    if (row >= selectableRows_) {
+        to = from;
+    }
+    selectCell(ScoreSheet::redirect(from, to));
+}
+
+void ScoresGrid::keyPressEvent(QKeyEvent* event) {
+    int row = currentRow();
+    int column = currentColumn();
+    bool scoreCell = row >= 0 && row < selectableRows_ && (column == 1 || column == 3);
+    QString text = event->text();
+    if (scoreCell && text.size() == 1 && text[0].isDigit()) {
+        QString old = freshCell_ ? QString() : item(row, column)->text();
+        freshCell_ = false;
+        if (old.size() < 2) {
+            setScoreText({column, row}, old + text);
+        }
+        return;
+    }
+    if (scoreCell && event->key() == Qt::Key_Backspace) {
+        freshCell_ = false;
+        QString old = item(row, column)->text();
+        setScoreText({column, row}, old.left(old.size() - 1));
+        return;
+    }
+    if (text.size() == 1 && text[0].isPrint() && event->key() != Qt::Key_Space) {
+        return; // other characters are not scores
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+} // namespace grd

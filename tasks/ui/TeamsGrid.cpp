@@ -1,0 +1,147 @@
+#include "tasks/ui/TeamsGrid.h"
+
+#include "league/LeagueLookups.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace grd {
+
+namespace {
+
+int divisionCount(const LeagueAlignment* alignment) {
+    int count = 0;
+    if (alignment != nullptr) {
+        for (const auto& conference : alignment->conferences) {
+            count += static_cast<int>(conference.size());
+        }
+    }
+    return count;
+}
+
+size_t largestDivision(const LeagueAlignment* alignment) {
+    size_t largest = 0;
+    if (alignment != nullptr) {
+        for (const auto& conference : alignment->conferences) {
+            for (const auto& division : conference) {
+                largest = std::max(largest, division.size());
+            }
+        }
+    }
+    return largest;
+}
+
+QString divisionName(const LeagueStructure& league, const LeagueAlignment& alignment, int ordinal) {
+    int n = 0;
+    for (size_t c = 0; c < alignment.conferences.size(); ++c) {
+        for (size_t d = 0; d < alignment.conferences[c].size(); ++d, ++n) {
+            if (n != ordinal || c >= alignment.divisionNameIndex.size() ||
+                d >= alignment.divisionNameIndex[c].size()) {
+                continue;
+            }
+            int index = alignment.divisionNameIndex[c][d];
+            if (index >= 1 && index <= static_cast<int>(league.divisionNames.size())) {
+                return QString::fromStdString(league.divisionNames[static_cast<size_t>(index - 1)]);
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+TeamsGrid::TeamsGrid(const LeagueStructure& league, bool cityNames, QWidget* parent)
+    : QTableWidget(static_cast<int>(largestDivision(league.active())) + 1,
+                   divisionCount(league.active()), parent),
+      league_(league) {
+    setObjectName(QStringLiteral("TeamsGrid"));
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    int width = fontMetrics().horizontalAdvance(QStringLiteral(" San Francisco "));
+    const auto* alignment = league.active();
+    for (int column = 0; column < columnCount(); ++column) {
+        setColumnWidth(column, width);
+        setItem(0, column, new QTableWidgetItem(divisionName(league, *alignment, column)));
+        for (int row = 1; row < rowCount(); ++row) {
+            int team = TeamAt(league, column, row);
+            QString name = team > 0 ? QStringLiteral(" ") +
+                                          QString::fromStdString(TeamName(league, team, cityNames))
+                                    : QString();
+            setItem(row, column, new QTableWidgetItem(name));
+        }
+    }
+}
+
+int TeamsGrid::teamAt(int row, int column) const {
+    if (row < 1 || row >= rowCount() || column < 0 || column >= columnCount()) {
+        return -1;
+    }
+    QString text = item(row, column)->text();
+    if (text.isEmpty() || text == QLatin1String(kUsedTeamText)) {
+        return -1;
+    }
+    return TeamAt(league_, column, row);
+}
+
+QTableWidgetItem* TeamsGrid::cellOf(int team) const {
+    int32_t ordinal = -1;
+    int32_t position = -1;
+    if (!FindTeam(league_, team, ordinal, position)) {
+        return nullptr;
+    }
+    return item(position, ordinal);
+}
+
+void TeamsGrid::markUsed(int team) {
+    if (auto* cell = cellOf(team)) {
+        cell->setText(QLatin1String(kUsedTeamText));
+    }
+}
+
+void TeamsGrid::paintTeam(int team, bool picked) {
+    if (auto* cell = cellOf(team)) {
+        cell->setBackground(picked ? palette().highlight() : palette().base());
+        cell->setForeground(picked ? palette().highlightedText() : palette().text());
+    }
+}
+
+void TeamsGrid::setPicked(int first, int second) {
+    paintTeam(first_, false);
+    paintTeam(second_, false);
+    first_ = first;
+    second_ = second;
+    paintTeam(first_, true);
+    paintTeam(second_, true);
+}
+
+void TeamsGrid::pickAt(int row, int column) {
+    if (int team = teamAt(row, column); team > 0) {
+        emit teamPicked(team);
+    }
+}
+
+void TeamsGrid::mousePressEvent(QMouseEvent* event) {
+    QTableWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        auto index = indexAt(event->position().toPoint());
+        if (index.isValid()) {
+            pickAt(index.row(), index.column());
+        }
+    }
+}
+
+void TeamsGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space) {
+        pickAt(currentRow(), currentColumn());
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+} // namespace grd
