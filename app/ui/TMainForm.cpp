@@ -357,9 +357,9 @@ void TMainForm::createHelpMenu() {
     auto* web = addItem(mmHelp, "smHelpVisitWebSite", QStringLiteral("&Visit Web Site..."),
                         QStringLiteral("Visit the GRD Oddsmith web site"));
     connect(web, &QAction::triggered, this, &TMainForm::HelpWebClick);
-    auto* about = addItem(mmHelp, "smHelpAbout", QStringLiteral("&About..."),
+    smHelpAbout = addItem(mmHelp, "smHelpAbout", QStringLiteral("&About..."),
                           QStringLiteral("About GRD Oddsmith"));
-    connect(about, &QAction::triggered, this, &TMainForm::smHelpAboutClick);
+    connect(smHelpAbout, &QAction::triggered, this, &TMainForm::smHelpAboutClick);
 }
 
 QToolButton* TMainForm::addSpeedButton(const char* objectName, const QString& hint) {
@@ -503,6 +503,8 @@ void TMainForm::applyStartupFailure() {
     mmFile->menuAction()->setEnabled(true);
     mmHelp->menuAction()->setEnabled(true);
     smFileExit->setEnabled(true);
+    // The About box lives in the companion library.
+    smHelpAbout->setEnabled(companion_.loaded());
 }
 
 void TMainForm::enableReadyMenus() {

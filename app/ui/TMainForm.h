@@ -172,6 +172,7 @@ private:
     QAction* smTasksWeekly = nullptr;
     QAction* smViewSchedule = nullptr;
     QAction* smEditCopy = nullptr;
+    QAction* smHelpAbout = nullptr;
     QActionGroup* sortGroup_ = nullptr;
     QAction* smWindowCascade = nullptr;
     QAction* smWindowTile = nullptr;

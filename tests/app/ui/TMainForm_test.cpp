@@ -1,0 +1,231 @@
+#include "app/ui/TMainForm.h"
+#include "league/ui/MessageDialogs.h"
+
+#include "TestConfig.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace grd {
+
+class TMainFormTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::vector<Failure> errors_;
+
+    std::string dir() const { return dir_->path().toStdString() + "/"; }
+    void write(const std::string& name, const std::string& text) const {
+        std::ofstream(dir() + name, std::ios::binary) << text;
+    }
+    static std::vector<int> numbers(const std::vector<Failure>& failures) {
+        std::vector<int> result;
+        for (const auto& failure : failures)
+            result.push_back(failure.number);
+        return result;
+    }
+
+    static bool menuEnabled(TMainForm& form, const char* name) {
+        return form.findChild<QMenu*>(name)->menuAction()->isEnabled();
+    }
+    static QAction* item(TMainForm& form, const char* name) {
+        auto* action = form.findChild<QAction*>(name);
+        if (action == nullptr)
+            qFatal("no menu item %s", name);
+        return action;
+    }
+    static QToolButton* button(TMainForm& form, const char* name) {
+        return form.findChild<QToolButton*>(name);
+    }
+    // Runs the splash timer's two ticks without waiting for them.
+    static void tickTwice(TMainForm& form) {
+        QMetaObject::invokeMethod(&form, "MainTimerClick");
+        QMetaObject::invokeMethod(&form, "MainTimerClick");
+    }
+    static void openMenu(TMainForm& form, const char* name) {
+        emit form.findChild<QMenu*>(name)->aboutToShow();
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        for (const auto& entry : fs::directory_iterator(ODDSMITH_DATA_DIR "program"))
+            fs::copy_file(entry.path(), dir() + entry.path().filename().string());
+        fs::copy_file(ODDSMITH_COMPANION_LIBRARY, dir() + "libGRDOdds.so");
+        fs::copy(ODDSMITH_SOURCE_DIR "/help/GRDOdds.help", dir() + "GRDOdds.help",
+                 fs::copy_options::recursive);
+        errors_.clear();
+        MessageDialogs::recordErrors(&errors_);
+    }
+    void cleanup() {
+        MessageDialogs::recordErrors(nullptr);
+        dir_.reset();
+    }
+
+    void shippedData_becomesReadyOnTheSecondTick() {
+        TMainForm form(dir());
+        QVERIFY(errors_.empty());
+        QCOMPARE(form.windowTitle(), QStringLiteral("GRD Oddsmith 7.18: No File Loaded"));
+        QVERIFY(!menuEnabled(form, "mmTasks"));
+        QVERIFY(!button(form, "QuickSBtn")->isEnabled());
+        QVERIFY(form.findChild<QTimer*>("MainTimer")->isActive());
+
+        form.show();
+        tickTwice(form);
+        QVERIFY(!form.findChild<QTimer*>("MainTimer")->isActive());
+        for (const char* menu :
+             {"mmFile", "mmTasks", "mmView", "mmEdit", "mmOptions", "mmWindow", "mmHelp"})
+            QVERIFY2(menuEnabled(form, menu), menu);
+        QVERIFY(button(form, "QuickSBtn")->isEnabled());
+        QVERIFY(button(form, "XversusYSBtn")->isEnabled());
+        QVERIFY(!button(form, "RestoreLayoutSBtn")->isEnabled());
+        QVERIFY(item(form, "smFileRevert")->isEnabled()); // the shipped main data was copied
+
+        // Without data only the schedule can be shown.
+        openMenu(form, "mmWindow");
+        for (const char* name : {"smWindowTeamRank", "smWindowSpreads", "smWindowArchScores",
+                                 "smWindowSaveLayout", "smWindowRestoreLayout", "smWindowCascade"})
+            QVERIFY2(!item(form, name)->isEnabled(), name);
+        openMenu(form, "mmView");
+        QVERIFY(item(form, "smViewSchedule")->isEnabled());
+        openMenu(form, "mmFile");
+        QVERIFY(!item(form, "smFilePrint")->isEnabled());
+        QVERIFY(item(form, "smFilePrinterSetup")->isEnabled());
+    }
+
+    void missingCompanion_leavesOnlyFileExitAndHelp() {
+        fs::remove(dir() + "libGRDOdds.so");
+        TMainForm form(dir());
+        QCOMPARE(numbers(errors_), std::vector<int>{-31});
+        QVERIFY(!form.findChild<QTimer*>("MainTimer")->isActive());
+        form.show();
+        tickTwice(form);
+        QVERIFY(menuEnabled(form, "mmFile"));
+        QVERIFY(menuEnabled(form, "mmHelp"));
+        for (const char* menu : {"mmTasks", "mmView", "mmEdit", "mmOptions", "mmWindow"})
+            QVERIFY2(!menuEnabled(form, menu), menu);
+        QVERIFY(item(form, "smFileExit")->isEnabled());
+        QVERIFY(!item(form, "smFilePrinterSetup")->isEnabled());
+        QVERIFY(!item(form, "smHelpAbout")->isEnabled());
+        QVERIFY(!button(form, "QuickSBtn")->isEnabled());
+        QCOMPARE(errors_.size(), size_t{1});
+    }
+
+    void brokenLeagueFiles_reportInOrderAndNeverBecomeReady_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("content"); // empty: removed
+        QTest::addColumn<std::vector<int>>("expected");
+        QTest::newRow("structure missing") << "GRDStructure.txt"
+                                           << "" << std::vector<int>{-32, -30};
+        QTest::newRow("structure wrong version") << "GRDStructure.txt"
+                                                 << "grds1\n"
+                                                 << std::vector<int>{-29, -30};
+        QTest::newRow("names missing") << "GRDNames.ccn"
+                                       << "" << std::vector<int>{-28, -3};
+    }
+    void brokenLeagueFiles_reportInOrderAndNeverBecomeReady() {
+        QFETCH(QString, file);
+        QFETCH(QString, content);
+        QFETCH(std::vector<int>, expected);
+        if (content.isEmpty())
+            fs::remove(dir() + file.toStdString());
+        else
+            write(file.toStdString(), content.toStdString());
+        TMainForm form(dir());
+        QCOMPARE(numbers(errors_), expected);
+        QVERIFY(form.findChild<QTimer*>("MainTimer")->isActive()); // the splash is up
+        tickTwice(form);
+        QVERIFY(!form.findChild<QTimer*>("MainTimer")->isActive());
+        QVERIFY(!menuEnabled(form, "mmTasks"));
+        QVERIFY(!menuEnabled(form, "mmWindow"));
+        QVERIFY(menuEnabled(form, "mmHelp"));
+    }
+
+    void preferences_hideHintsAndToolBar() {
+        write("GRDOdds.cfg", "[General]\nflyby=0\nToolbar=0\n");
+        TMainForm form(dir());
+        form.show();
+        QVERIFY(button(form, "QuickSBtn")->toolTip().isEmpty());
+        QCOMPARE(
+            button(form, "QuickSBtn")->statusTip(),
+            QStringLiteral("Quickly enter scores, obtain forecasts, save data, print reports"));
+        QVERIFY(!button(form, "QuickSBtn")->isVisible());
+    }
+
+    void close_savesPreferencesAndDeletesRevertCopy() {
+        {
+            TMainForm form(dir());
+            form.show();
+            tickTwice(form);
+            QVERIFY(item(form, "smFileRevert")->isEnabled());
+            QVERIFY(fs::exists(dir() + "main-dta.rvt"));
+            QVERIFY(form.close());
+            QVERIFY(!fs::exists(dir() + "main-dta.rvt"));
+        }
+        QVERIFY(fs::exists(dir() + "GRDOdds.cfg"));
+        QVERIFY(errors_.empty());
+    }
+
+    void sortItems_formOneRadioGroupAndIgnoreTheCurrentKey() {
+        TMainForm form(dir());
+        form.show();
+        tickTwice(form);
+        QSignalSpy changed(&form, &TMainForm::sortKeyChanged);
+        QVERIFY(item(form, "smEditSortTotal")->isChecked());
+        item(form, "smEditSortDefense")->trigger();
+        QCOMPARE(form.state().program.sortKey, int16_t{3});
+        QCOMPARE(form.state().program.previousSortKey, int16_t{1});
+        QVERIFY(item(form, "smEditSortDefense")->isChecked());
+        QVERIFY(!item(form, "smEditSortTotal")->isChecked());
+        form.ResortRankings(3);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(item(form, "smEditSortPercentage")->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+G")));
+    }
+
+    void childWindows_driveIdleButtonsArrangingAndTiling() {
+        TMainForm form(dir());
+        form.resize(800, 600);
+        form.show();
+        tickTwice(form);
+        auto* first = form.mdiArea()->addSubWindow(new QWidget);
+        auto* second = form.mdiArea()->addSubWindow(new QWidget);
+        first->show();
+        second->show();
+        form.setViewWindow(kScheduleWindow, first);
+        form.setViewWindow(kTeamRankWindow, second);
+        QVERIFY(!button(form, "XversusYSBtn")->isEnabled());
+        QMetaObject::invokeMethod(&form, "AppIdle");
+        QVERIFY(button(form, "Copy2ClipSBtn")->isEnabled());
+        QVERIFY(button(form, "PrintPreviewSBtn")->isEnabled());
+        openMenu(form, "mmWindow");
+        QVERIFY(item(form, "smWindowCascade")->isEnabled());
+        QVERIFY(item(form, "smWindowNext")->isEnabled());
+
+        form.state().prefs.view.tileVert = true;
+        item(form, "smWindowTile")->trigger();
+        QCOMPARE(first->geometry().top(), second->geometry().top());
+        QVERIFY(first->geometry().left() != second->geometry().left());
+
+        form.CloseViewWindows(true);
+        QVERIFY(!form.state().isOpen(kScheduleWindow));
+        QVERIFY(button(form, "XversusYSBtn")->isEnabled());
+    }
+};
+
+} // namespace grd
+
+QTEST_MAIN(grd::TMainFormTest)
+#include "TMainForm_test.moc"
