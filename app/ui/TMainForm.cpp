@@ -53,6 +53,12 @@ QString longHint(const QString& hint) {
     return hint.contains(QLatin1Char('|')) ? hint.section(QLatin1Char('|'), 1) : hint;
 }
 
+// A themed glyph where the desktop has an icon theme, a built-in one elsewhere.
+QIcon icon(const char* themeName, QStyle::StandardPixmap fallback) {
+    return QIcon::fromTheme(QLatin1String(themeName),
+                            QApplication::style()->standardIcon(fallback));
+}
+
 // Restores the normal cursor on every way out of a busy stretch.
 class BusyCursor {
 public:
@@ -380,27 +386,26 @@ void TMainForm::createToolBar() {
     bar->setObjectName(QStringLiteral("MainToolBar"));
     bar->setMovable(false);
     bar->setFixedHeight(31);
-    auto* style = QApplication::style();
 
     QuickSBtn = addSpeedButton(
         "QuickSBtn",
         QStringLiteral(
             "Weekly Tasks|Quickly enter scores, obtain forecasts, save data, print reports"));
-    QuickSBtn->setIcon(style->standardIcon(QStyle::SP_MediaPlay));
+    QuickSBtn->setIcon(icon("go-next", QStyle::SP_MediaPlay));
     connect(QuickSBtn, &QToolButton::clicked, this, &TMainForm::smTasksWeeklyClick);
     bar->addWidget(QuickSBtn);
 
     RestoreLayoutSBtn = addSpeedButton(
         "RestoreLayoutSBtn",
         QStringLiteral("Restore windows|Open view windows to the saved sizes and positions"));
-    RestoreLayoutSBtn->setIcon(style->standardIcon(QStyle::SP_TitleBarNormalButton));
+    RestoreLayoutSBtn->setIcon(icon("window-restore", QStyle::SP_TitleBarNormalButton));
     connect(RestoreLayoutSBtn, &QToolButton::clicked, this, &TMainForm::smWindowRestoreLayoutClick);
     bar->addWidget(RestoreLayoutSBtn);
     bar->addSeparator();
 
     XversusYSBtn =
         addSpeedButton("XversusYSBtn", QStringLiteral("View schedule|View the current schedule"));
-    XversusYSBtn->setIcon(style->standardIcon(QStyle::SP_FileDialogDetailedView));
+    XversusYSBtn->setIcon(icon("x-office-calendar", QStyle::SP_FileDialogDetailedView));
     connect(XversusYSBtn, &QToolButton::clicked, this,
             [this] { mmWindowOpenWnds(kScheduleWindow); });
     bar->addWidget(XversusYSBtn);
@@ -410,17 +415,17 @@ void TMainForm::createToolBar() {
         "Copy2ClipSBtn",
         QStringLiteral(
             "Copy to clipboard|Copy the contents of the active view window to the clipboard"));
-    Copy2ClipSBtn->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
+    Copy2ClipSBtn->setIcon(icon("edit-copy", QStyle::SP_FileDialogListView));
     connect(Copy2ClipSBtn, &QToolButton::clicked, this, &TMainForm::EditCopyClick);
     bar->addWidget(Copy2ClipSBtn);
 
     PrintSBtn = addSpeedButton("PrintSBtn", QStringLiteral("Print|Print the rankings"));
-    PrintSBtn->setIcon(style->standardIcon(QStyle::SP_FileIcon));
+    PrintSBtn->setIcon(icon("document-print", QStyle::SP_FileIcon));
     connect(PrintSBtn, &QToolButton::clicked, this, [this] { PrintOrPreviewClick(false); });
     bar->addWidget(PrintSBtn);
 
     PrintPreviewSBtn = addSpeedButton("PrintPreviewSBtn", QStringLiteral("Print Preview"));
-    PrintPreviewSBtn->setIcon(style->standardIcon(QStyle::SP_FileDialogContentsView));
+    PrintPreviewSBtn->setIcon(icon("document-print-preview", QStyle::SP_FileDialogContentsView));
     connect(PrintPreviewSBtn, &QToolButton::clicked, this, [this] { PrintOrPreviewClick(true); });
     bar->addWidget(PrintPreviewSBtn);
 }
