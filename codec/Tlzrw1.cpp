@@ -39,10 +39,14 @@ void writeUint32(Lzrw1Io& io, std::uint32_t value) {
     io.write(bytes);
 }
 
-void checkPositions(const Stream* input, const Stream* output) {
+void checkInput(const Stream* input) {
     if (input == nullptr || input->position() < 0) {
         throw ELzrw1Exception("Lzrw1 (de)compression : Failed to initialize input stream !");
     }
+}
+
+void checkPositions(const Stream* input, const Stream* output) {
+    checkInput(input);
     if (output == nullptr || output->position() < 0) {
         throw ELzrw1Exception("Lzrw1 (de)compression : Failed to initialize output stream !");
     }
@@ -147,6 +151,32 @@ std::int64_t remainingInput(const Stream& input) {
     return size - position;
 }
 
+// Samples from the start and the middle: schedules and names change little within.
+TCompressMode adviseOn(Stream& input, int threshold) {
+    std::int64_t size = remainingInput(input);
+    if (size <= kSmallInput) {
+        return TCompressMode::Good;
+    }
+    std::int64_t start = input.position();
+    tMemStream unused;
+    Lzrw1Io io(input, unused);
+    std::vector<std::uint8_t> sample = ioBuffer();
+    Lzrw1KHBlock coder;
+    std::size_t coded = 0;
+    for (std::int64_t at : {start, start + size / 2}) {
+        if (!input.seek(at)) {
+            throw ELzrw1Exception("Lzrw1 : Error reading from input stream !");
+        }
+        io.readExactly({sample.data(), kBlockSize});
+        coded += coder.compress({sample.data(), kBlockSize}).size();
+    }
+    if (!input.seek(start)) {
+        throw ELzrw1Exception("Lzrw1 : Error reading from input stream !");
+    }
+    return coded * 100 < static_cast<std::size_t>(threshold) * 2 * kBlockSize ? TCompressMode::Fast
+                                                                              : TCompressMode::Good;
+}
+
 // File mode works through memory so that a failure never leaves a partly written file.
 template <class Operation>
 std::int64_t runOnFiles(const std::string& inputFile, const std::string& outputFile,
@@ -186,7 +216,8 @@ std::int64_t Tlzrw1::Compress() {
     }
     checkPositions(InputStream, OutputStream);
     auto size = static_cast<std::uint32_t>(remainingInput(*InputStream));
-    TCompressMode mode = CompressMode == TCompressMode::Auto ? Advise() : CompressMode;
+    TCompressMode mode =
+        CompressMode == TCompressMode::Auto ? adviseOn(*InputStream, Threshold) : CompressMode;
     Lzrw1Io io(*InputStream, *OutputStream);
     writeUint32(io, mode == TCompressMode::Fast ? kLzrw1Signature : kLzhSignature);
     writeUint32(io, size);
@@ -199,30 +230,15 @@ std::int64_t Tlzrw1::Compress() {
 }
 
 TCompressMode Tlzrw1::Advise() {
-    checkPositions(InputStream, OutputStream);
-    std::int64_t size = remainingInput(*InputStream);
-    if (size <= kSmallInput) {
-        return TCompressMode::Good;
+    if (UseStream) {
+        checkInput(InputStream);
+        return adviseOn(*InputStream, Threshold);
     }
-    // Samples from the start and the middle: schedules and names change little within.
-    std::int64_t start = InputStream->position();
-    tMemStream unused;
-    Lzrw1Io io(*InputStream, unused);
-    std::vector<std::uint8_t> sample = ioBuffer();
-    Lzrw1KHBlock coder;
-    std::size_t coded = 0;
-    for (std::int64_t at : {start, start + size / 2}) {
-        if (!InputStream->seek(at)) {
-            throw ELzrw1Exception("Lzrw1 : Error reading from input stream !");
-        }
-        io.readExactly({sample.data(), kBlockSize});
-        coded += coder.compress({sample.data(), kBlockSize}).size();
+    FileStream input(InputFile, FileStream::Mode::Read);
+    if (!input.isOpen()) {
+        throw ELzrw1Exception("Lzrw1 (de)compression : Failed to open input file : " + InputFile);
     }
-    if (!InputStream->seek(start)) {
-        throw ELzrw1Exception("Lzrw1 : Error reading from input stream !");
-    }
-    return coded * 100 < static_cast<std::size_t>(Threshold) * 2 * kBlockSize ? TCompressMode::Fast
-                                                                              : TCompressMode::Good;
+    return adviseOn(input, Threshold);
 }
 
 } // namespace grd
