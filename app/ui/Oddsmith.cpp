@@ -1,3 +1,4 @@
+#include "app/ui/AppIcon.h"
 #include "app/ui/TMainForm.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("GRD Oddsmith"));
     QApplication::setApplicationDisplayName(QStringLiteral("GRD Oddsmith"));
+    QApplication::setWindowIcon(grd::appIcon());
     grd::TMainForm window;
     window.show();
     return QApplication::exec();

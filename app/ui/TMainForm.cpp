@@ -651,7 +651,8 @@ void TMainForm::listChildWindows() {
         QPointer<QMdiSubWindow> child = children[i];
         auto* item = mmWindow->addAction(
             QStringLiteral("&%1 %2").arg(i + 1).arg(child->windowTitle().trimmed()));
-        item->setCheckable(true);
+        // Only the active window carries a check mark, as in any window list.
+        item->setCheckable(child == mdi_->activeSubWindow());
         item->setChecked(child == mdi_->activeSubWindow());
         connect(item, &QAction::triggered, this, [this, child] {
             if (child)

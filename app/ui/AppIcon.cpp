@@ -1,0 +1,43 @@
+#include "app/ui/AppIcon.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace grd {
+
+namespace {
+
+QPixmap drawIcon(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x2e, 0x7d, 0x32));
+    painter.drawRoundedRect(QRectF(0, 0, s, s), s * 0.18, s * 0.18);
+
+    painter.translate(s / 2, s / 2);
+    painter.rotate(-35);
+    painter.setBrush(QColor(0x8d, 0x4e, 0x24));
+    painter.setPen(QPen(QColor(0x4e, 0x2a, 0x12), s / 32));
+    painter.drawEllipse(QRectF(-s * 0.42, -s * 0.25, s * 0.84, s * 0.5));
+    // The laces.
+    painter.setPen(QPen(Qt::white, s / 20, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(-s * 0.16, 0), QPointF(s * 0.16, 0));
+    for (int i = -2; i <= 2; ++i)
+        painter.drawLine(QPointF(i * s * 0.06, -s * 0.05), QPointF(i * s * 0.06, s * 0.05));
+    return pixmap;
+}
+
+} // namespace
+
+QIcon appIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128})
+        icon.addPixmap(drawIcon(size));
+    return icon;
+}
+
+} // namespace grd
