@@ -195,6 +195,48 @@ private slots:
                  QKeySequence(QStringLiteral("Ctrl+G")));
     }
 
+    void viewCurrent_loadsShippedDataAndOffersItsWindows() {
+        TMainForm form(dir());
+        form.resize(900, 600);
+        form.show();
+        tickTwice(form);
+        item(form, "smViewCurrent")->trigger();
+        QVERIFY(errors_.empty());
+        QCOMPARE(form.windowTitle(), QStringLiteral("GRD Oddsmith 7.18: MAIN-DTA.GRD"));
+        QVERIFY(form.state().rankings);
+        QVERIFY(form.state().isOpen(kTeamRankWindow));
+        QVERIFY(button(form, "RestoreLayoutSBtn")->isEnabled());
+
+        openMenu(form, "mmWindow");
+        QVERIFY(!item(form, "smWindowSpreads")->isEnabled()); // nothing forecast yet
+        QVERIFY(!item(form, "smWindowArchScores")->isEnabled());
+        QVERIFY(item(form, "smWindowSaveLayout")->isEnabled());
+        openMenu(form, "mmFile");
+        QVERIFY(item(form, "smFilePrint")->isEnabled());
+        QVERIFY(!item(form, "smFileReplaceMain")->isEnabled());
+
+        // Closing every window keeps the data, and Save Layout as it was.
+        form.CloseViewWindows(false);
+        QTRY_VERIFY(form.mdiArea()->subWindowList().isEmpty());
+        openMenu(form, "mmWindow");
+        QVERIFY(item(form, "smWindowSaveLayout")->isEnabled());
+        QVERIFY(item(form, "smWindowTeamRank")->isEnabled());
+        QVERIFY(!item(form, "smWindowCascade")->isEnabled());
+    }
+
+    void viewCurrent_damagedMainData_reportsAndLoadsNothing() {
+        write("MAIN-DTA.GRD", "5.00\nMD\ncut short\n");
+        TMainForm form(dir());
+        form.show();
+        tickTwice(form);
+        form.ViewLoadDataClick(101);
+        QCOMPARE(errors_.size(), size_t{1});
+        QVERIFY(!form.state().rankings);
+        QCOMPARE(form.windowTitle(), QStringLiteral("GRD Oddsmith 7.18: No File Loaded"));
+        QVERIFY(form.mdiArea()->subWindowList().isEmpty());
+        QVERIFY(!button(form, "RestoreLayoutSBtn")->isEnabled());
+    }
+
     void childWindows_driveIdleButtonsArrangingAndTiling() {
         TMainForm form(dir());
         form.resize(800, 600);
