@@ -8,10 +8,12 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -62,6 +64,10 @@ void showSplash(QWidget* parent) {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(frame);
     splash->setFixedSize(290, 140);
+    // Centred over the program's window, or on the screen while it has none.
+    QRect area = parent != nullptr ? parent->frameGeometry()
+                                   : QGuiApplication::primaryScreen()->availableGeometry();
+    splash->move(area.center() - splash->rect().center());
     splash->show();
 }
 
