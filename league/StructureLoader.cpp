@@ -80,6 +80,9 @@ private:
             }
             ++pos_;
         }
+        if (pos_ == text_.size()) {
+            fail(std::string("the file ends before ") + what);
+        }
         size_t end = pos_;
         while (end < text_.size() && !isBlank(text_[end])) {
             ++end;

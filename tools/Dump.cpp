@@ -24,9 +24,10 @@ constexpr const char* kHelp =
     "main data or archive file as the text it is.\n";
 
 int failed(const std::string& path, const Failure& failure, const std::string& why = "") {
+    std::string message = errorMessage(failure.number);
+    message.erase(message.find_last_not_of(' ') + 1);
     std::fprintf(stderr, "grdtool dump: %s: error %d: %s%s\n", path.c_str(), failure.number,
-                 errorMessage(failure.number).c_str(),
-                 why.empty() ? "" : (" (" + why + ")").c_str());
+                 message.c_str(), why.empty() ? "" : (" (" + why + ")").c_str());
     return 1;
 }
 
