@@ -244,6 +244,21 @@ Result<LeagueHistory> buildLeagueHistory(const std::vector<TeamEra>& eras, int f
     return history;
 }
 
+bool namedAsToday(const std::vector<TeamEra>& eras, int season) {
+    int today = 0;
+    for (const auto& era : eras) {
+        today = std::max(today, era.firstSeason);
+    }
+    auto names = [&](int year) {
+        std::vector<NameKey> keys;
+        for (const TeamEra* row : rowsOfSeason(eras, year)) {
+            keys.push_back(nameKey(*row));
+        }
+        return keys;
+    };
+    return names(season) == names(today);
+}
+
 std::map<std::string, int> teamNumbersOfSeason(const std::vector<TeamEra>& eras, int season) {
     std::map<std::string, int> numbers;
     auto rows = rowsOfSeason(eras, season);

@@ -46,6 +46,10 @@ std::map<std::string, int> teamNumbersOfSeason(const std::vector<TeamEra>& eras,
 std::map<std::string, std::string> conferencesOfSeason(const std::vector<TeamEra>& eras,
                                                        int season);
 
+// True when the teams of season are today's, under today's names: a schedule codes
+// team t as t + 2, which names today's team t.
+bool namedAsToday(const std::vector<TeamEra>& eras, int season);
+
 inline constexpr int32_t kAfcPlaceholderCode = 1;
 inline constexpr int32_t kNfcPlaceholderCode = 2;
 

@@ -197,6 +197,10 @@ Result<tSchedule70> buildSchedule(const std::vector<GameRecord>& games,
     if (!season) {
         return season.failure();
     }
+    if (!namedAsToday(eras, season.value())) {
+        return Failure{0, "the teams of " + std::to_string(season.value()) +
+                              " are not today's, whose names the schedule's codes give"};
+    }
     tSchedule70 schedule;
     schedule.title = title.empty() ? std::to_string(season.value()) + " Schedule" : title;
     schedule.namesFileName = kNamesFileName;

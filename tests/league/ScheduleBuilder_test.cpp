@@ -129,6 +129,11 @@ TEST(ScheduleBuilder, badRecordsAreNamedByLine) {
     ASSERT_FALSE(badTime);
     EXPECT_EQ(badTime.failure().detail, "line 2: the day or time is not YYYY-MM-DD and HH:MM");
     EXPECT_FALSE(buildSchedule({}, {}, eras(), ""));
+    auto renamed =
+        buildSchedule(games("2000,REG,1,2000-09-07,Sunday,20:20,AAA,,OLD,,Home\n"), {}, eras(), "");
+    ASSERT_FALSE(renamed);
+    EXPECT_EQ(renamed.failure().detail,
+              "the teams of 2000 are not today's, whose names the schedule's codes give");
     EXPECT_FALSE(parsePlayoffSlots("game_type,week,gameday,gametime,conference\nWC,3,x,,XFC\n"));
 }
 
