@@ -9,6 +9,7 @@
 #include "prefs/ui/HelpService.h"
 #include "prefs/ui/HelpWindow.h"
 #include "prefs/ui/PreferencesIO.h"
+#include "tasks/ui/TZeroMainDataDlg.h"
 #include "views/ui/DisplayWindows.h"
 #include "views/ui/MainFormDisplayHost.h"
 
@@ -789,7 +790,9 @@ void TMainForm::PrintOrPreviewClick(bool) {}
 void TMainForm::FileSaveAs() {}
 void TMainForm::smFileRevertClick() {}
 void TMainForm::smTasksWeeklyClick() {}
-void TMainForm::smTasksSeasonalZeroClick() {}
+void TMainForm::smTasksSeasonalZeroClick() {
+    TZeroMainDataDlg::Run(state_.programDir, this);
+}
 void TMainForm::smTasksSeasonalSchedulePrintClick(bool) {}
 void TMainForm::smOptionsPreferencesClick() {}
 void TMainForm::smWindowRestoreLayoutClick() {}
