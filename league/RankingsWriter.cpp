@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
 
 namespace grd {
 
@@ -25,12 +24,28 @@ private:
     std::string text_;
 };
 
+// An integer right-aligned in at least width characters, as "%*d" writes it.
+void appendPadded(std::string& text, long long value, int width) {
+    char digits[24];
+    auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    auto length = static_cast<int>(end - digits);
+    if (length < width) {
+        text.append(static_cast<size_t>(width - length), ' ');
+    }
+    text.append(digits, end);
+}
+
 std::string teamLine(const tRankings& rankings, int32_t i) {
     const TeamStats& team = rankings.teams[static_cast<size_t>(i)];
-    return FormatReal(team.total) + FormatReal(team.offense) + FormatReal(team.defense) +
-           FormatReal(team.winPct) +
-           cformat("%5d%5d%3d%3d%3d%3d", team.pointsFor, team.pointsAgainst, team.wins, team.losses,
-                   team.ties, rankings.rankOrder[static_cast<size_t>(i)]);
+    std::string line = FormatReal(team.total) + FormatReal(team.offense) +
+                       FormatReal(team.defense) + FormatReal(team.winPct);
+    appendPadded(line, team.pointsFor, 5);
+    appendPadded(line, team.pointsAgainst, 5);
+    for (int32_t value : {int32_t{team.wins}, int32_t{team.losses}, int32_t{team.ties},
+                          rankings.rankOrder[static_cast<size_t>(i)]}) {
+        appendPadded(line, value, 3);
+    }
+    return line;
 }
 
 // The games of the week whose scores were entered: those before the first game whose
@@ -93,9 +108,17 @@ std::string FormatReal(double value) {
         text.remove_prefix(1);
     }
     size_t e = text.find('e');
-    int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
-    return (negative ? "-" : " ") + std::string(text.substr(0, e)) +
-           cformat("E%c%04d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    int exponent = 0;
+    std::from_chars(text.data() + e + 2, text.data() + text.size(), exponent);
+    std::string real;
+    real.reserve(23);
+    real += negative ? '-' : ' ';
+    real += text.substr(0, e);
+    real += 'E';
+    real += text[e + 1];
+    appendPadded(real, exponent, 4);
+    std::replace(real.end() - 4, real.end(), ' ', '0');
+    return real;
 }
 
 std::string FormatRankings(int32_t kind, const tRankings& rankings, const ProgramState& state,
