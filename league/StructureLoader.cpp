@@ -4,8 +4,6 @@
 #include "league/FileNames.h"
 #include "league/Format.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -105,11 +103,8 @@ private:
     int line_ = 0; // lines consumed so far
 };
 
-LeagueAlignment readAlignment(LineReader& in) {
-    LeagueAlignment a;
-    a.firstSeason = in.integerLine(INT32_MIN, INT32_MAX, "a first season");
-    a.lastSeason = in.integerLine(INT32_MIN, INT32_MAX, "a last season");
-    a.teamCount = in.integerLine(0, kMaxTeams, "a team count");
+// The size line of each conference's divisions; together they hold teamCount teams.
+std::vector<std::vector<int32_t>> readDivisionSizes(LineReader& in, int32_t teamCount) {
     int conferenceCount = in.integerLine(0, kMaxConferences, "a conference count");
     std::vector<std::vector<int32_t>> sizes;
     int32_t total = 0;
@@ -118,14 +113,19 @@ LeagueAlignment readAlignment(LineReader& in) {
         sizes.push_back(in.integers(divisions, 0, kMaxTeams, "a division size"));
         for (int32_t size : sizes.back()) {
             total += size;
-            if (total > a.teamCount) {
+            if (total > teamCount) {
                 in.fail("the divisions hold more teams than the team count");
             }
         }
     }
-    if (total != a.teamCount) {
+    if (total != teamCount) {
         in.fail("the divisions hold fewer teams than the team count");
     }
+    return sizes;
+}
+
+// The team line, cut into the divisions; each team number 1..T once.
+void readTeams(LineReader& in, const std::vector<std::vector<int32_t>>& sizes, LeagueAlignment& a) {
     auto teams = in.integers(a.teamCount, 1, a.teamCount, "a team number");
     std::vector<bool> seen(static_cast<size_t>(a.teamCount) + 1);
     auto next = teams.begin();
@@ -142,8 +142,9 @@ LeagueAlignment readAlignment(LineReader& in) {
             }
         }
     }
-    // A code's names are found under code + 2, which must not overflow.
-    a.teamCodes = in.integers(a.teamCount, -2, INT32_MAX - 2, "a team code");
+}
+
+void readDivisionNameIndices(LineReader& in, LeagueAlignment& a) {
     int divisionTotal = 0;
     for (const auto& conference : a.conferences) {
         divisionTotal += static_cast<int>(conference.size());
@@ -154,6 +155,17 @@ LeagueAlignment readAlignment(LineReader& in) {
         a.divisionNameIndex.emplace_back(index, index + static_cast<long>(conference.size()));
         index += static_cast<long>(conference.size());
     }
+}
+
+LeagueAlignment readAlignment(LineReader& in) {
+    LeagueAlignment a;
+    a.firstSeason = in.integerLine(INT32_MIN, INT32_MAX, "a first season");
+    a.lastSeason = in.integerLine(INT32_MIN, INT32_MAX, "a last season");
+    a.teamCount = in.integerLine(0, kMaxTeams, "a team count");
+    readTeams(in, readDivisionSizes(in, a.teamCount), a);
+    // A code's names are found under code + 2, which must not overflow.
+    a.teamCodes = in.integers(a.teamCount, -2, INT32_MAX - 2, "a team code");
+    readDivisionNameIndices(in, a);
     int playoffWeeks = in.integerLine(0, kMaxPlayoffWeeks, "a playoff week count");
     a.playoffWeekChoices = in.integers(playoffWeeks, INT32_MIN, INT32_MAX, "a playoff week choice");
     a.playoffGameCounts = in.integers(playoffWeeks, 0, kMaxPlayoffGames, "a playoff game count");
@@ -221,6 +233,33 @@ template <class List> void appendIntegers(std::string& out, const List& values) 
     appendLine(out, line);
 }
 
+void appendAlignment(std::string& out, const LeagueAlignment& a) {
+    appendIntegers(out, std::vector<int32_t>{a.firstSeason});
+    appendIntegers(out, std::vector<int32_t>{a.lastSeason});
+    appendIntegers(out, std::vector<int32_t>{a.teamCount});
+    appendIntegers(out, std::vector<int32_t>{static_cast<int32_t>(a.conferences.size())});
+    std::vector<int32_t> teams;
+    for (const auto& conference : a.conferences) {
+        appendIntegers(out, std::vector<int32_t>{static_cast<int32_t>(conference.size())});
+        std::vector<int32_t> sizes;
+        for (const auto& division : conference) {
+            sizes.push_back(static_cast<int32_t>(division.size()));
+            teams.insert(teams.end(), division.begin(), division.end());
+        }
+        appendIntegers(out, sizes);
+    }
+    appendIntegers(out, teams);
+    appendIntegers(out, a.teamCodes);
+    std::vector<int32_t> indices;
+    for (const auto& conference : a.divisionNameIndex) {
+        indices.insert(indices.end(), conference.begin(), conference.end());
+    }
+    appendIntegers(out, indices);
+    appendIntegers(out, std::vector<int32_t>{a.playoffWeekCount()});
+    appendIntegers(out, a.playoffWeekChoices);
+    appendIntegers(out, a.playoffGameCounts);
+}
+
 } // namespace
 
 std::vector<Failure> parseLeagueStructure(std::string_view text, const std::string& path,
@@ -265,45 +304,21 @@ std::string leagueStructureText(const LeagueStructure& league) {
     appendLine(out, "GRD Oddsmith league structure");
     appendLine(out, "Alignments, division names and playoff week names");
     appendLine(out, std::to_string(league.alignments.size()));
-    for (const auto& a : league.alignments) {
-        appendIntegers(out, std::vector<int32_t>{a.firstSeason});
-        appendIntegers(out, std::vector<int32_t>{a.lastSeason});
-        appendIntegers(out, std::vector<int32_t>{a.teamCount});
-        appendIntegers(out, std::vector<int32_t>{static_cast<int32_t>(a.conferences.size())});
-        std::vector<int32_t> teams;
-        for (const auto& conference : a.conferences) {
-            appendIntegers(out, std::vector<int32_t>{static_cast<int32_t>(conference.size())});
-            std::vector<int32_t> sizes;
-            for (const auto& division : conference) {
-                sizes.push_back(static_cast<int32_t>(division.size()));
-                teams.insert(teams.end(), division.begin(), division.end());
-            }
-            appendIntegers(out, sizes);
-        }
-        appendIntegers(out, teams);
-        appendIntegers(out, a.teamCodes);
-        std::vector<int32_t> indices;
-        for (const auto& conference : a.divisionNameIndex) {
-            indices.insert(indices.end(), conference.begin(), conference.end());
-        }
-        appendIntegers(out, indices);
-        appendIntegers(out, std::vector<int32_t>{a.playoffWeekCount()});
-        appendIntegers(out, a.playoffWeekChoices);
-        appendIntegers(out, a.playoffGameCounts);
+    for (const auto& alignment : league.alignments) {
+        appendAlignment(out, alignment);
     }
     appendLine(out, std::to_string(league.divisionNames.size()));
     for (const auto& name : league.divisionNames) {
         appendLine(out, name);
     }
-    long count = 0;
-    while (count < kMaxPlayoffWeekNames &&
-           !league.playoffWeekNames[static_cast<size_t>(count)].empty() &&
-           league.playoffWeekNames[static_cast<size_t>(count)] != "Week__") {
+    size_t count = 0;
+    while (count < kMaxPlayoffWeekNames && !league.playoffWeekNames[count].empty() &&
+           league.playoffWeekNames[count] != "Week__") {
         ++count;
     }
     appendLine(out, std::to_string(count));
-    for (long i = 0; i < count; ++i) {
-        appendLine(out, league.playoffWeekNames[static_cast<size_t>(i)]);
+    for (size_t i = 0; i < count; ++i) {
+        appendLine(out, league.playoffWeekNames[i]);
     }
     return out;
 }
