@@ -827,13 +827,21 @@ void TMainForm::smFileExitClick() {
 
 void TMainForm::OptionsFont() {
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, mdi_->font(), this, QStringLiteral("Font"));
+    const QFont chosen = QFontDialog::getFont(&ok, mainFont(), this, QStringLiteral("Font"));
     if (!ok)
         return;
-    mdi_->setFont(chosen);
-    FontPrefs& font = state_.prefs.view.font;
-    font = toFontPrefs(chosen, font.colour);
+    setMainFont(chosen);
     RedrawChildren(false, true);
+}
+
+QFont TMainForm::mainFont() const {
+    return mdi_->font();
+}
+
+void TMainForm::setMainFont(const QFont& font) {
+    mdi_->setFont(font);
+    FontPrefs& prefs = state_.prefs.view.font;
+    prefs = toFontPrefs(font, prefs.colour);
 }
 
 void TMainForm::smWindowCascadeClick() {

@@ -50,6 +50,9 @@ public:
     // Closes the display windows in window-code order, after dropping the loaded
     // rankings when freeRankings is set.
     void CloseViewWindows(bool freeRankings);
+    // The font of the display windows; setting it also makes it the preferred font.
+    QFont mainFont() const;
+    void setMainFont(const QFont& font);
     // Re-applies the general and view preferences: tool bar, status line, hints,
     // tile mode and font. For the preferences dialog.
     void applyPreferences();

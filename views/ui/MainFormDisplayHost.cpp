@@ -32,11 +32,11 @@ QMdiArea* MainFormDisplayHost::mdiArea() {
 }
 
 QFont MainFormDisplayHost::displayFont() const {
-    return form_.font();
+    return form_.mainFont();
 }
 
 void MainFormDisplayHost::setDisplayFont(const QFont& font) {
-    form_.setFont(font);
+    form_.setMainFont(font);
 }
 
 void MainFormDisplayHost::chooseFont() {
