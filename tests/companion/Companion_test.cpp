@@ -42,8 +42,9 @@ QApplication& application() {
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit Qt's plugins may already be gone.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
 }
 
 // Runs act on the modal dialog once it is up.
