@@ -25,7 +25,7 @@ std::vector<std::string> readNames(tMemStream& in, size_t count) {
     return names;
 }
 
-void readBody(tMemStream& in, LeagueStructure& names) {
+void readBody(tMemStream& in, LeagueStructure& names, std::vector<std::string>& shortNames) {
     readText(in);
     int32_t highest = readInteger(in);
     if (highest < 0 || static_cast<size_t>(highest) >= in.remaining() / kLeastBytesPerName) {
@@ -38,7 +38,7 @@ void readBody(tMemStream& in, LeagueStructure& names) {
     readText(in);
     names.teamNames = readNames(in, count);
     readText(in);
-    readNames(in, count);
+    shortNames = readNames(in, count);
     readText(in);
     readInteger(in);
     for (size_t j = 0; j < count; ++j) {
@@ -48,7 +48,8 @@ void readBody(tMemStream& in, LeagueStructure& names) {
 
 } // namespace
 
-Status parseNames(std::string_view records, const std::string& path, LeagueStructure& league) {
+Status parseNames(std::string_view records, const std::string& path, LeagueStructure& league,
+                  std::vector<std::string>* shortNames) {
     tMemStream in(records);
     if (readText(in) != "CCNames") {
         return Failure{-27, quotedPath(path)};
@@ -62,8 +63,9 @@ Status parseNames(std::string_view records, const std::string& path, LeagueStruc
         return Failure{-2, quotedPath(path)};
     }
     LeagueStructure names;
+    std::vector<std::string> third;
     try {
-        readBody(in, names);
+        readBody(in, names, third);
     } catch (const MyException& failure) {
         return Failure{-3, std::string(failure.what()) + " [" + path + "] "};
     }
@@ -71,11 +73,14 @@ Status parseNames(std::string_view records, const std::string& path, LeagueStruc
     league.teamNames = std::move(names.teamNames);
     league.nameCodes = std::move(names.nameCodes);
     sortNameCodes(league);
+    if (shortNames != nullptr) {
+        *shortNames = std::move(third);
+    }
     return Ok{};
 }
 
 Status LoadNames(const std::string& programDir, const std::string& namesFileName,
-                 LeagueStructure& league) {
+                 LeagueStructure& league, std::vector<std::string>* shortNames) {
     std::string path = findFileIgnoringCase(programDir + namesFileName).string();
     std::error_code error;
     if (namesFileName.empty() || !std::filesystem::is_regular_file(path, error)) {
@@ -86,7 +91,7 @@ Status LoadNames(const std::string& programDir, const std::string& namesFileName
     if (!records) {
         return Failure{-3, reason + " [" + path + "] "};
     }
-    return parseNames(*records, path, league);
+    return parseNames(*records, path, league, shortNames);
 }
 
 std::string namesRecords(const NamesList& names) {

@@ -21,11 +21,13 @@ struct NamesList {
 // Reads the names file namesFileName of programDir into cityNames, teamNames and
 // nameCodes of league (nameCodes sorted, ready for NameIndexOfCode). Failures: -28 missing, -27
 // corrupt, -2 wrong version, -3 unreadable. Nothing is changed unless it all was read.
+// shortNames, when given, receives the third name form (the abbreviations) by name index.
 Status LoadNames(const std::string& programDir, const std::string& namesFileName,
-                 LeagueStructure& league);
+                 LeagueStructure& league, std::vector<std::string>* shortNames = nullptr);
 
 // The same on the decompressed records; path only names the file in the failures.
-Status parseNames(std::string_view records, const std::string& path, LeagueStructure& league);
+Status parseNames(std::string_view records, const std::string& path, LeagueStructure& league,
+                  std::vector<std::string>* shortNames = nullptr);
 
 // Decompressed records of a names file; parseNames reads them back.
 std::string namesRecords(const NamesList& names);
