@@ -23,8 +23,7 @@ std::vector<std::string_view> splitFields(std::string_view line) {
     }
 }
 
-std::optional<size_t> columnOf(const std::vector<std::string_view>& header,
-                               std::string_view name) {
+std::optional<size_t> columnOf(const std::vector<std::string_view>& header, std::string_view name) {
     auto found = std::find(header.begin(), header.end(), name);
     if (found == header.end()) {
         return std::nullopt;

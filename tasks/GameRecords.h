@@ -21,7 +21,7 @@ struct GameRecord {
     std::optional<int> homeScore;
     std::string gameday;  // "2025-09-07", empty when the records have no such column
     std::string gametime; // "13:00" local time; empty = to be announced
-    int line = 0; // in the file, for messages
+    int line = 0;         // in the file, for messages
 
     bool scored() const { return awayScore.has_value() && homeScore.has_value(); }
     // "week 5: BAL at KC" as messages name a game.

@@ -2,6 +2,7 @@
 
 #include "league/FileNames.h"
 #include "league/Format.h"
+#include "league/LeagueLookups.h"
 #include "league/RankingsFile.h"
 #include "tasks/ReplayHost.h"
 #include "tasks/WeeklyTask.h"
@@ -58,11 +59,27 @@ bool anyScored(const std::vector<const GameRecord*>& week) {
 
 } // namespace
 
+std::map<std::string, int> teamsByAbbreviation(const LeagueStructure& league,
+                                               const std::vector<std::string>& abbreviations) {
+    std::map<std::string, int> teams;
+    const auto* alignment = league.active();
+    for (int team = 1; alignment != nullptr && team <= alignment->teamCount; ++team) {
+        auto index = NameIndexOfTeam(league, team);
+        if (index >= 0 && index < static_cast<int>(abbreviations.size())) {
+            teams[abbreviations[static_cast<size_t>(index)]] = team;
+        }
+    }
+    return teams;
+}
+
 Result<int> replaySeason(AppState& app, const std::vector<GameRecord>& records,
-                         const std::map<std::string, int>& teamsByAbbreviation,
-                         std::optional<int> through,
+                         const std::vector<std::string>& abbreviations, std::optional<int> through,
                          const std::function<void(const ReplayedWeek&)>& report) {
-    ReplayHost host(app, records, teamsByAbbreviation);
+    // The main data file chooses the alignment, and with it the team numbers.
+    if (auto standing = mainDataWeek(app); !standing) {
+        return standing.failure();
+    }
+    ReplayHost host(app, records, teamsByAbbreviation(app.league, abbreviations));
     WeeklyTask task(app, host);
     int weeksDone = 0;
     while (true) {

@@ -22,6 +22,10 @@ struct ReplayedWeek {
 // One line about a replayed week: "week  5: 16 games posted, 14 forecasts, wrote ...".
 std::string describeReplayedWeek(const ReplayedWeek& week, int regularWeeks);
 
+// Team numbers of the active alignment by their abbreviation.
+std::map<std::string, int> teamsByAbbreviation(const LeagueStructure& league,
+                                               const std::vector<std::string>& abbreviations);
+
 // The week-chooser entry that follows a main data file standing at currentWeek:
 // before any game only the week-1 forecasts are due (entry 0) unless they were made.
 int nextEntry(int currentWeek, int forecastCount, int regularWeeks);
@@ -29,11 +33,11 @@ int nextEntry(int currentWeek, int forecastCount, int regularWeeks);
 // Catches a season up from its game records: runs the weekly task week after week,
 // from where the main data file of app's program directory stands, until the
 // final's scores are in, the records hold no scores for the next week, or after the
-// entry through. Each week done is passed to report. A failure names the game or
-// the file that stopped it; the weeks before it stay saved.
+// entry through. The records name teams by abbreviation: the names file's third name
+// form, given by name index. Each week done is passed to report. A failure names the
+// game or the file that stopped it; the weeks before it stay saved.
 Result<int> replaySeason(AppState& app, const std::vector<GameRecord>& records,
-                         const std::map<std::string, int>& teamsByAbbreviation,
-                         std::optional<int> through,
+                         const std::vector<std::string>& abbreviations, std::optional<int> through,
                          const std::function<void(const ReplayedWeek&)>& report);
 
 } // namespace grd
