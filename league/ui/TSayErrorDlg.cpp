@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace grd {
@@ -18,11 +19,11 @@ TSayErrorDlg::TSayErrorDlg(int number, const QString& detail, QWidget* parent) :
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
     auto* labels = new QVBoxLayout(frame);
-    auto* number_ = new QLabel(QString::fromStdString(errorNumberText(number)), frame);
-    number_->setObjectName("ErrNumLabel");
-    QFont bold = number_->font();
+    auto* numberLabel = new QLabel(QString::fromStdString(errorNumberText(number)), frame);
+    numberLabel->setObjectName("ErrNumLabel");
+    QFont bold = numberLabel->font();
     bold.setBold(true);
-    number_->setFont(bold);
+    numberLabel->setFont(bold);
     auto* message =
         new QLabel(QString::fromStdString(errorText(number, detail.toStdString())), frame);
     message->setObjectName("ErrMsgLabel");
@@ -32,7 +33,7 @@ TSayErrorDlg::TSayErrorDlg(int number, const QString& detail, QWidget* parent) :
         new QLabel("Note the error number and press the Help button for more information.", frame);
     moreInfo->setObjectName("MoreInfoLabel");
     moreInfo->setWordWrap(true);
-    labels->addWidget(number_);
+    labels->addWidget(numberLabel);
     labels->addWidget(message);
     labels->addStretch();
     labels->addWidget(moreInfo);
@@ -45,6 +46,9 @@ TSayErrorDlg::TSayErrorDlg(int number, const QString& detail, QWidget* parent) :
     help->setEnabled(errorOffersHelp(number));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(help, &QPushButton::clicked, this, &TSayErrorDlg::HelpBtnClick);
+    // F1 asks for the same topic as the Help button, while help exists.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, help, &QPushButton::click);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok);
     buttons->addWidget(help);
