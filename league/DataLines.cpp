@@ -75,6 +75,10 @@ double LineValues::real() {
     if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value)) {
         malformed(text);
     }
+    if (std::fabs(value) > kLargestReal) {
+        throw DataFormatError("Line " + std::to_string(lineNumber_) + ": " + std::string(text) +
+                              " is out of range");
+    }
     return value;
 }
 

@@ -19,6 +19,10 @@ public:
 // with a sign; whatever follows the last value wanted is ignored.
 class LineValues {
 public:
+    // No rating, average or spread comes near this; larger values are damage, and
+    // turning them into integers would overflow.
+    static constexpr double kLargestReal = 1e9;
+
     LineValues(std::string_view line, int lineNumber) : rest_(line), lineNumber_(lineNumber) {}
 
     double real();

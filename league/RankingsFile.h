@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace grd {
 
@@ -18,6 +19,10 @@ constexpr const char* kMainDataFileName = "MAIN-DTA.GRD";
 // nothing of rankings, state or league is changed.
 Status ReadRankings(const std::filesystem::path& file, int32_t kind, tRankings& rankings,
                     ProgramState& state, LeagueStructure& league);
+
+// ReadRankings on a file's text; file names it and, for old archives, its season.
+Status ParseRankings(std::string_view text, const std::filesystem::path& file, int32_t kind,
+                     tRankings& rankings, ProgramState& state, LeagueStructure& league);
 
 // Sorts rankOrder by the sort key, then replaces file (atomically) with the data of
 // the kind: main data, archive or replacement. Sets the kind's saved flag.

@@ -149,36 +149,40 @@ void readBody(DataLines& lines, const std::filesystem::path& file, int32_t kind,
 
 Status ReadRankings(const std::filesystem::path& file, int32_t kind, tRankings& rankings,
                     ProgramState& state, LeagueStructure& league) {
-    bool main = kind == kMainDataKind;
-    int readError = main ? -8 : -17;
     std::filesystem::path actual = findFileIgnoringCase(file);
     std::string bytes;
     if (Status opened = readSeasonFile(actual, bytes); !opened) {
-        return Failure{main ? -9 : -16, opened.failure().detail};
+        return Failure{kind == kMainDataKind ? -9 : -16, opened.failure().detail};
     }
+    return ParseRankings(bytes, actual, kind, rankings, state, league);
+}
+
+Status ParseRankings(std::string_view text, const std::filesystem::path& file, int32_t kind,
+                     tRankings& rankings, ProgramState& state, LeagueStructure& league) {
+    bool main = kind == kMainDataKind;
     Loaded loaded;
     loaded.state = state;
     loaded.state.forecastCount = 0;
     loaded.state.loadedWeek = kNoWeek;
     loaded.state.clearFlags();
-    loaded.rankings.fileName = actual.filename().string();
+    loaded.rankings.fileName = file.filename().string();
     try {
-        DataLines lines(bytes);
+        DataLines lines(text);
         std::optional<int> version = fileVersionOf(lines.line());
-        if (!version || *version < kOldestFileVersion || *version >= kNewestFileVersion + 1) {
-            return Failure{-18, quotedPath(actual.string())};
+        if (!version || *version < kOldestFileVersion || *version > kNewestFileVersion) {
+            return Failure{-18, quotedPath(file.string())};
         }
         loaded.rankings.fileVersion = *version;
         std::string_view kindText = lines.text();
         if (main && (kindText != "MD" || *version < kCurrentFileVersion)) {
-            return Failure{-11, quotedPath(actual.string())};
+            return Failure{-11, quotedPath(file.string())};
         }
         if (!main && kindText != "AD" && kindText != "MD") {
-            return Failure{-7, quotedPath(actual.string())};
+            return Failure{-7, quotedPath(file.string())};
         }
-        readBody(lines, actual, main ? kMainDataKind : kArchiveKind, league, loaded);
+        readBody(lines, file, main ? kMainDataKind : kArchiveKind, league, loaded);
     } catch (const DataFormatError& error) {
-        return Failure{readError, error.what()};
+        return Failure{main ? -8 : -17, error.what()};
     }
     loaded.rankings.dataKind = main ? kMainDataKind : kArchiveKind;
     rankings = std::move(loaded.rankings);

@@ -231,6 +231,8 @@ TEST(ReadRankings, reportsEveryDamageWithItsNumberAndChangesNothing) {
          kMainDataKind, -8},
         {"malformed real", mainData("5.1", "MD", "1\r\n1.2.3\r\n"), kMainDataKind, -8},
         {"not finite", mainData("5.1", "MD", "1\r\nnan\r\n"), kMainDataKind, -8},
+        {"huge spread", mainData("5.1", "MD", "1\r\n0\r\n 1\r\n  1  2 1e300\r\n"), kMainDataKind,
+         -8},
         {"sort key", mainData("5.1", "MD", "12\r\n"), kMainDataKind, -8},
         {"no season", mainData("5.1", "MD", "1\r\n0\r\n 0\r\n0\r\n 1\r\n"), kMainDataKind, -8},
     };
