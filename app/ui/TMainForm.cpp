@@ -9,7 +9,9 @@
 #include "prefs/ui/HelpService.h"
 #include "prefs/ui/HelpWindow.h"
 #include "prefs/ui/PreferencesIO.h"
+#include "tasks/WeeklyTask.h"
 #include "tasks/ui/TZeroMainDataDlg.h"
+#include "tasks/ui/WeeklyTaskWindows.h"
 #include "views/ui/DisplayWindows.h"
 #include "views/ui/MainFormDisplayHost.h"
 
@@ -592,8 +594,30 @@ void TMainForm::FormClose() {
     CloseViewWindows(true);
 }
 
+namespace {
+
+// The main window's part in the weekly task; the layout commands are its own.
+WeeklyTaskWindows::MainWindow weeklyTaskMainWindow(TMainForm* form,
+                                                   std::function<void(bool)> layoutCommands) {
+    return {form, [form] { form->CloseViewWindows(true); }, std::move(layoutCommands),
+            [form] { form->smWindowRestoreDefaultWithCurrentFontClick(); },
+            [form] { form->PrintOrPreviewClick(false); }};
+}
+
+} // namespace
+
 Answer TMainForm::AskSaveUnsaved() {
-    return Answer::No;
+    WeeklyTaskWindows windows(state_, companion_, weeklyTaskMainWindow(this, [this](bool on) {
+                                  setLayoutCommandsEnabled(on);
+                              }));
+    switch (WeeklyTask(state_, windows).AskSaveUnsaved()) {
+    case WeeklyTaskHost::Reply::Yes:
+        return Answer::Yes;
+    case WeeklyTaskHost::Reply::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 // ---- Menu enabling ------------------------------------------------------------
@@ -789,7 +813,6 @@ void TMainForm::EditCopyClick() {
 void TMainForm::PrintOrPreviewClick(bool) {}
 void TMainForm::FileSaveAs() {}
 void TMainForm::smFileRevertClick() {}
-void TMainForm::smTasksWeeklyClick() {}
 void TMainForm::smTasksSeasonalZeroClick() {
     TZeroMainDataDlg::Run(state_.programDir, this);
 }
@@ -813,6 +836,13 @@ void TMainForm::mmWindowOpenWnds(int windowCode) {
 }
 
 // ---- Commands of the frame ----------------------------------------------------
+
+void TMainForm::smTasksWeeklyClick() {
+    WeeklyTaskWindows windows(state_, companion_, weeklyTaskMainWindow(this, [this](bool on) {
+                                  setLayoutCommandsEnabled(on);
+                              }));
+    WeeklyTask(state_, windows).run();
+}
 
 void TMainForm::smFilePrinterSetupClick() {
     QPrintDialog dialog(&printer(), this);
