@@ -111,6 +111,7 @@ QMdiSubWindow* openDisplayWindow(DisplayHost& host, WindowCode code) {
         form->initialise();
         window->installEventFilter(new ClosingWatcher(host, code, window));
         window->show();
+        form->fitHeight();
         host.windowOpened(code, window);
         return window;
     } catch (const std::exception& failure) {

@@ -34,6 +34,8 @@ TDisplayForm::TDisplayForm(DisplayHost& host, WindowCode code, QWidget* parent)
     grid_ = new QTableView(this);
     grid_->setObjectName(QStringLiteral("DisplayGrid"));
     model_ = new DisplayGridModel(grid_);
+    // The columns exist from the start, so the widths set before the first cells stay.
+    model_->setContent(GridContent(kind().titleList()));
     delegate_ = new DisplayCellDelegate(grid_);
     auto* header = new DisplayHeaderView(grid_);
     grid_->setHorizontalHeader(header);
@@ -70,6 +72,9 @@ void TDisplayForm::initialise() {
             QString::fromStdString(displayCaption(code_, *app.rankings, app.program, app.league)));
     }
     DrawTheGrid(true, true);
+}
+
+void TDisplayForm::fitHeight() {
     MaybeResetHeight(toolbar_ != nullptr && toolbar_->isVisible() ? toolbarHeight() : 0);
 }
 
@@ -155,16 +160,19 @@ void TDisplayForm::CalcWidest() {
 }
 
 void TDisplayForm::SetColumnWidths() {
-    const QFontMetrics metrics(host_.displayFont());
-    const auto widths = columnWidths(
-        kind(),
-        [&metrics](const std::string& text) {
-            return metrics.horizontalAdvance(QString::fromStdString(text));
-        },
-        widest_);
+    const auto widths = columnWidths(kind(), columnWidth(), widest_);
     for (int logical = 0; logical < static_cast<int>(widths.size()); ++logical) {
         grid_->setColumnWidth(logical, widths[static_cast<size_t>(logical)]);
     }
+}
+
+TextWidth TDisplayForm::columnWidth() const {
+    // A cell's text sits within the style's margins on either side.
+    const int padding =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 1);
+    return [metrics = QFontMetrics(host_.displayFont()), padding](const std::string& text) {
+        return metrics.horizontalAdvance(QString::fromStdString(text)) + padding;
+    };
 }
 
 void TDisplayForm::CalcPosition() {
@@ -173,18 +181,13 @@ void TDisplayForm::CalcPosition() {
     if (sub == nullptr || area == nullptr) {
         return;
     }
-    const QFontMetrics metrics(host_.displayFont());
     FrameMetrics frame;
     frame.border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
     frame.scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     frame.dialogFrame = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
     const QSize free = area->viewport()->size();
-    const WindowRect rect = initialRect(
-        kind(),
-        [&metrics](const std::string& text) {
-            return metrics.horizontalAdvance(QString::fromStdString(text));
-        },
-        widest_, frame, free.width(), free.height());
+    const WindowRect rect =
+        initialRect(kind(), columnWidth(), widest_, frame, free.width(), free.height());
     sub->setGeometry(rect.left, rect.top, std::max(rect.width, 80), std::max(rect.height, 60));
 }
 

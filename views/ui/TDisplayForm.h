@@ -2,6 +2,7 @@
 
 #include "app/WindowCode.h"
 #include "views/ColumnMap.h"
+#include "views/DisplayGeometry.h"
 #include "views/DisplayKind.h"
 #include "views/GridContent.h"
 
@@ -35,8 +36,10 @@ public:
     WindowCode windowCode() const { return code_; }
     const DisplayKind& kind() const { return displayKind(code_); }
 
-    // The creation pattern shared by all windows: first drawing and height fitting.
+    // The creation pattern shared by all windows: caption and first drawing; once
+    // shown, the height is fitted to the rows.
     void initialise();
+    void fitHeight();
 
     virtual void PrintSelf(bool preview);
     virtual void ShowHideToolbar();
@@ -72,6 +75,8 @@ protected:
     void CalcPosition();
     void MaybeResetHeight(int extra);
     int rowHeight() const;
+    // The width of a column's sample text in the window font.
+    TextWidth columnWidth() const;
 
     // The print and preview items: refused with an error when there is nothing to print.
     void PrintOrPreviewRequest(bool preview);
