@@ -1,0 +1,132 @@
+#include "TestConfig.h"
+#include "league/AtomicFile.h"
+#include "support/TempDir.h"
+#include "tasks/GameRecords.h"
+#include "tasks/SeasonReplay.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+namespace grd {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempDir;
+
+struct Run {
+    int status = 0;
+    std::string output;
+};
+
+Run runTool(const std::string& arguments) {
+    std::string command = std::string(ODDSMITH_GRDTOOL) + " " + arguments + " 2>&1";
+    Run run;
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::array<char, 4096> buffer{};
+    while (size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) {
+        run.output.append(buffer.data(), n);
+    }
+    run.status = pclose(pipe.release());
+    return run;
+}
+
+// A program directory of a season from its records, standing before week 1.
+void makeSeason(const TempDir& dir, const std::string& games) {
+    ASSERT_EQ(runTool(std::string("build-schedule --teams ") + ODDSMITH_DATA_DIR + "teams.csv " +
+                      "--games " + games + " " + dir.path().string())
+                  .status,
+              0);
+    ASSERT_EQ(runTool("init " + dir.path().string() + " --average").status, 0);
+}
+
+int mainDataWeek(const TempDir& dir) {
+    std::string text = dir.read("MAIN-DTA.GRD");
+    auto end = text.find_last_not_of("\r\n");
+    auto lastLine = text.rfind('\n', text.rfind('\n', end) - 1);
+    return std::stoi(text.substr(lastLine + 1));
+}
+
+TEST(SeasonReplay, realSeasonWritesEveryWeekAndEachPlayoffRound) {
+    TempDir dir;
+    std::string games = std::string(ODDSMITH_DATA_DIR) + "games-2024.csv";
+    makeSeason(dir, games);
+    auto first = runTool("replay " + dir.path().string() + " " + games + " --through 2");
+    ASSERT_EQ(first.status, 0) << first.output;
+    EXPECT_NE(first.output.find("entry  2 (week 2 scores): 16 games posted"), std::string::npos)
+        << first.output;
+    EXPECT_FALSE(dir.read("WEEK-02.24").empty());
+    EXPECT_FALSE(fs::exists(dir.path() / "WEEK-03.24"));
+
+    auto rest = runTool("replay " + dir.path().string() + " " + games);
+    ASSERT_EQ(rest.status, 0) << rest.output;
+    for (int week = 0; week <= 18; ++week) {
+        char name[16];
+        std::snprintf(name, sizeof name, "WEEK-%02d.24", week);
+        EXPECT_TRUE(fs::exists(dir.path() / name)) << name;
+    }
+    for (const char* round : {"Wild Card.24", "Division.24", "Championship.24", "Super Bowl.24"}) {
+        EXPECT_TRUE(fs::exists(dir.path() / round)) << round;
+    }
+    EXPECT_EQ(mainDataWeek(dir), 104);
+    EXPECT_NE(rest.output.find("1 games posted, 0 forecasts made"), std::string::npos);
+
+    auto again = runTool("replay " + dir.path().string() + " " + games);
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(again.output, ""); // the season is complete
+}
+
+TEST(SeasonReplay, aGameWithoutScoreStopsBeforeItsWeekIsWritten) {
+    TempDir dir;
+    std::string games = std::string(ODDSMITH_DATA_DIR) + "games-2024.csv";
+    makeSeason(dir, games);
+    std::string records;
+    ASSERT_TRUE(readWholeFile(games, records));
+    // Week 2's Monday game loses its scores: week 1 goes through, week 2 stops.
+    const std::string played = "2024,REG,2,2024-09-16,Monday,20:15,ATL,22,PHI,21,Home";
+    auto at = records.find(played);
+    ASSERT_NE(at, std::string::npos);
+    records.replace(at, played.size(), "2024,REG,2,2024-09-16,Monday,20:15,ATL,,PHI,,Home");
+    auto partial = dir.write("partial.csv", records);
+
+    auto run = runTool("replay " + dir.path().string() + " " + partial.string());
+    EXPECT_NE(run.status, 0);
+    EXPECT_NE(run.output.find("has no score"), std::string::npos) << run.output;
+    EXPECT_TRUE(fs::exists(dir.path() / "WEEK-01.24"));
+    EXPECT_FALSE(fs::exists(dir.path() / "WEEK-02.24"));
+    EXPECT_EQ(mainDataWeek(dir), 2);
+}
+
+TEST(SeasonReplay, entriesFollowTheMainDataFile) {
+    EXPECT_EQ(nextEntry(1, 0, 18), 0);
+    EXPECT_EQ(nextEntry(1, 16, 18), 1);
+    EXPECT_EQ(nextEntry(18, 16, 18), 18);
+    EXPECT_EQ(nextEntry(100, 6, 18), 19);
+    EXPECT_EQ(nextEntry(104, 0, 18), 23);
+}
+
+TEST(GameRecords, columnsAreFoundByNameAndBadLinesAreNamed) {
+    auto records = parseGameRecords("home_score,away_team,week,game_type,home_team,away_score\r\n"
+                                    "24,BAL,1,REG,KC,20\r\n"
+                                    ",GB,2,REG,PHI,\r\n");
+    ASSERT_TRUE(records);
+    ASSERT_EQ(records.value().size(), 2u);
+    EXPECT_EQ(records.value()[0].homeScore, 24);
+    EXPECT_TRUE(records.value()[0].scored());
+    EXPECT_FALSE(records.value()[1].scored());
+    EXPECT_EQ(recordsOfWeek(records.value(), 2).at(0)->describe(), "week 2: GB at PHI");
+
+    auto noColumn = parseGameRecords("week,away_team,home_team\n1,A,B\n");
+    ASSERT_FALSE(noColumn);
+    EXPECT_NE(noColumn.failure().detail.find("line 1"), std::string::npos);
+    auto badScore = parseGameRecords("week,game_type,away_team,home_team,away_score,home_score\n"
+                                     "1,REG,A,B,99,3\n");
+    ASSERT_FALSE(badScore);
+    EXPECT_NE(badScore.failure().detail.find("line 2"), std::string::npos);
+}
+
+} // namespace
+} // namespace grd
