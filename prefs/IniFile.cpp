@@ -162,7 +162,12 @@ std::vector<std::string> IniFile::keys(std::string_view section) const {
 }
 
 void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value) {
-    std::string line = std::string(key) + "=" + std::string(value);
+    // Quotes keep blanks at the ends, and quotes of the value itself, when read back.
+    bool quote =
+        !value.empty() && (trim(value).size() != value.size() ||
+                           (value.size() >= 2 && value.front() == '"' && value.back() == '"'));
+    std::string line =
+        std::string(key) + "=" + (quote ? "\"" : "") + std::string(value) + (quote ? "\"" : "");
     // A line break inside a value would split it into lines of their own.
     for (char& c : line) {
         if (c == '\r' || c == '\n')

@@ -36,11 +36,15 @@ TEST(IniFile, editsLeaveOtherLinesByteForByte) {
                                "TileVert=1\r\n\r\n[Tail]\r\nX=1\r\n\r\n[New]\r\nKey=v\r\n");
 }
 
-TEST(IniFile, valueCannotBreakIntoNewLines) {
+TEST(IniFile, writtenValuesReadBackUnchanged) {
     IniFile ini;
     ini.setValue("Print", "TeamTitle", "a\nb\r\n[General]");
     EXPECT_EQ(ini.keys("Print").size(), 1u);
     EXPECT_FALSE(ini.hasSection("General"));
+    for (std::string text : {" Pool ", "\"quoted\"", "", "x=y"}) {
+        ini.setValue("Print", "DivTitle", text);
+        EXPECT_EQ(IniFile::parse(ini.serialize()).text("Print", "DivTitle", "?"), text);
+    }
 }
 
 TEST(IniFile, removeSectionTakesOnlyItsLines) {
