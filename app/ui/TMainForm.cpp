@@ -78,7 +78,7 @@ TMainForm::TMainForm(const std::string& programDir, QWidget* parent) : QMainWind
     state_.programDir =
         programDir.empty()
             ? programDirectoryOf(QCoreApplication::applicationFilePath().toStdString())
-            : programDirectoryOf(programDir + "/x");
+            : withTrailingSlash(programDir);
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(mdi_);
@@ -102,8 +102,8 @@ TMainForm::~TMainForm() {
 }
 
 QPrinter& TMainForm::printer() {
-    if (printer_ == nullptr)
-        printer_ = new QPrinter(QPrinter::HighResolution);
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *printer_;
 }
 
@@ -117,12 +117,10 @@ void TMainForm::setViewWindow(WindowCode code, QWidget* window) {
 // ---- Menus and tool bar ---------------------------------------------------
 
 QAction* TMainForm::addItem(QMenu* menu, const char* objectName, const QString& caption,
-                            const QString& hint, int helpContext) {
+                            const QString& hint) {
     auto* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(objectName));
     action->setStatusTip(hint);
-    if (helpContext != 0)
-        action->setWhatsThis(QString::number(helpContext));
     return action;
 }
 
@@ -141,26 +139,26 @@ void TMainForm::createFileMenu() {
     mmFile->setObjectName(QStringLiteral("mmFile"));
     connect(mmFile, &QMenu::aboutToShow, this, &TMainForm::mmFileClick);
     smFilePrint = addItem(mmFile, "smFilePrint", QStringLiteral("&Print..."),
-                          QStringLiteral("Print the rankings, spreads and scores"), 310);
+                          QStringLiteral("Print the rankings, spreads and scores"));
     connect(smFilePrint, &QAction::triggered, this, [this] { PrintOrPreviewClick(false); });
     smFilePrintPreview = addItem(mmFile, "smFilePrintPreview", QStringLiteral("Print Pre&view..."),
-                                 QStringLiteral("Preview the rankings, spreads and scores"), 315);
+                                 QStringLiteral("Preview the rankings, spreads and scores"));
     connect(smFilePrintPreview, &QAction::triggered, this, [this] { PrintOrPreviewClick(true); });
     smFilePrinterSetup = addItem(mmFile, "smFilePrinterSetup", QStringLiteral("Printer &Setup..."),
-                                 QStringLiteral("Choose the printer and its settings"), 320);
+                                 QStringLiteral("Choose the printer and its settings"));
     connect(smFilePrinterSetup, &QAction::triggered, this, &TMainForm::smFilePrinterSetupClick);
     mmFile->addSeparator();
     smFileReplaceMain =
         addItem(mmFile, "smFileReplaceMain", QStringLiteral("Replace &Main Data File..."),
-                QStringLiteral("Make the loaded archive file the main data file"), 290);
+                QStringLiteral("Make the loaded archive file the main data file"));
     connect(smFileReplaceMain, &QAction::triggered, this, &TMainForm::FileSaveAs);
     smFileRevert = addItem(mmFile, "smFileRevert", QStringLiteral("Rever&t"),
-                           QStringLiteral("Return main-dta.grd to start-up state"), 330);
+                           QStringLiteral("Return main-dta.grd to start-up state"));
     smFileRevert->setEnabled(false);
     connect(smFileRevert, &QAction::triggered, this, &TMainForm::smFileRevertClick);
     mmFile->addSeparator();
-    smFileExit = addItem(mmFile, "smFileExit", QStringLiteral("E&xit"),
-                         QStringLiteral("Exit GRD Oddsmith"), 340);
+    smFileExit =
+        addItem(mmFile, "smFileExit", QStringLiteral("E&xit"), QStringLiteral("Exit GRD Oddsmith"));
     connect(smFileExit, &QAction::triggered, this, &TMainForm::smFileExitClick);
 }
 
@@ -169,23 +167,23 @@ void TMainForm::createTasksMenu() {
     mmTasks->setObjectName(QStringLiteral("mmTasks"));
     smTasksWeekly =
         addItem(mmTasks, "smTasksWeekly", QStringLiteral("&Weekly..."),
-                QStringLiteral("Enter scores, obtain forecasts, save data, print reports"), 360);
+                QStringLiteral("Enter scores, obtain forecasts, save data, print reports"));
     connect(smTasksWeekly, &QAction::triggered, this, &TMainForm::smTasksWeeklyClick);
     smTasksSeasonal = mmTasks->addMenu(QStringLiteral("&Seasonal"));
     smTasksSeasonal->setObjectName(QStringLiteral("smTasksSeasonal"));
     auto* smTasksSeasonalZero =
         addItem(smTasksSeasonal, "smTasksSeasonalZero", QStringLiteral("&Zero Main Data File..."),
-                QStringLiteral("Start a new season's main data file"), 380);
+                QStringLiteral("Start a new season's main data file"));
     connect(smTasksSeasonalZero, &QAction::triggered, this, &TMainForm::smTasksSeasonalZeroClick);
     smTasksSeasonal->addSeparator();
-    auto* smTasksSeasonalSchedulePrint = addItem(
-        smTasksSeasonal, "smTasksSeasonalSchedulePrint", QStringLiteral("&Print Schedule..."),
-        QStringLiteral("Print the season's schedule"), 1400);
+    auto* smTasksSeasonalSchedulePrint = addItem(smTasksSeasonal, "smTasksSeasonalSchedulePrint",
+                                                 QStringLiteral("&Print Schedule..."),
+                                                 QStringLiteral("Print the season's schedule"));
     connect(smTasksSeasonalSchedulePrint, &QAction::triggered, this,
             [this] { smTasksSeasonalSchedulePrintClick(false); });
     auto* smTasksSeasonalSchedulePreview = addItem(
         smTasksSeasonal, "smTasksSeasonalSchedulePreview", QStringLiteral("Pre&view Schedule..."),
-        QStringLiteral("Preview the season's schedule"), 1400);
+        QStringLiteral("Preview the season's schedule"));
     connect(smTasksSeasonalSchedulePreview, &QAction::triggered, this,
             [this] { smTasksSeasonalSchedulePrintClick(true); });
 }
@@ -196,17 +194,17 @@ void TMainForm::createViewMenu() {
     connect(mmView, &QMenu::aboutToShow, this, &TMainForm::mmViewClick);
     auto* smViewCurrent =
         addItem(mmView, "smViewCurrent", QStringLiteral("&Current rankings and spreads"),
-                QStringLiteral("Load and view the current main data file"), 260);
+                QStringLiteral("Load and view the current main data file"));
     smViewCurrent->setData(101);
     connect(smViewCurrent, &QAction::triggered, this, [this] { ViewLoadDataClick(101); });
     auto* smViewArchive =
         addItem(mmView, "smViewArchive", QStringLiteral("&Archive rankings, spreads and scores"),
-                QStringLiteral("Load and view a weekly archive file"), 80);
+                QStringLiteral("Load and view a weekly archive file"));
     smViewArchive->setData(102);
     connect(smViewArchive, &QAction::triggered, this, [this] { ViewLoadDataClick(102); });
     mmView->addSeparator();
     smViewSchedule = addItem(mmView, "smViewSchedule", QStringLiteral("&Schedule"),
-                             QStringLiteral("View the current schedule"), 90);
+                             QStringLiteral("View the current schedule"));
     connect(smViewSchedule, &QAction::triggered, this,
             [this] { mmWindowOpenWnds(kScheduleWindow); });
 }
@@ -215,9 +213,9 @@ void TMainForm::createEditMenu() {
     mmEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
     mmEdit->setObjectName(QStringLiteral("mmEdit"));
     connect(mmEdit, &QMenu::aboutToShow, this, &TMainForm::mmEditClick);
-    smEditCopy = addItem(
-        mmEdit, "smEditCopy", QStringLiteral("&Copy"),
-        QStringLiteral("Copy the contents of the active view window to the clipboard"), 420);
+    smEditCopy =
+        addItem(mmEdit, "smEditCopy", QStringLiteral("&Copy"),
+                QStringLiteral("Copy the contents of the active view window to the clipboard"));
     smEditCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
     connect(smEditCopy, &QAction::triggered, this, &TMainForm::EditCopyClick);
     smEditSort = mmEdit->addMenu(QStringLiteral("&Sort"));
@@ -243,8 +241,8 @@ void TMainForm::createEditMenu() {
         {"smEditSortPercentage", "Percenta&ge", 6, Qt::Key_G, "Rank the teams by percentage"},
     };
     for (const auto& item : items) {
-        auto* action = addItem(smEditSort, item.name, QLatin1String(item.caption),
-                               QLatin1String(item.hint), 430);
+        auto* action =
+            addItem(smEditSort, item.name, QLatin1String(item.caption), QLatin1String(item.hint));
         action->setCheckable(true);
         action->setChecked(item.key == kSortTotal);
         action->setData(item.key);
@@ -259,10 +257,10 @@ void TMainForm::createOptionsMenu() {
     mmOptions->setObjectName(QStringLiteral("mmOptions"));
     auto* smOptionsPreferences =
         addItem(mmOptions, "smOptionsPreferences", QStringLiteral("&Preferences..."),
-                QStringLiteral("Set the view and print preferences"), 460);
+                QStringLiteral("Set the view and print preferences"));
     connect(smOptionsPreferences, &QAction::triggered, this, &TMainForm::smOptionsPreferencesClick);
     auto* smOptionsFont = addItem(mmOptions, "smOptionsFont", QStringLiteral("&Font..."),
-                                  QStringLiteral("Choose the font of the view windows"), 450);
+                                  QStringLiteral("Choose the font of the view windows"));
     connect(smOptionsFont, &QAction::triggered, this, &TMainForm::OptionsFont);
 }
 
@@ -271,40 +269,40 @@ void TMainForm::createWindowMenu() {
     mmWindow->setObjectName(QStringLiteral("mmWindow"));
     connect(mmWindow, &QMenu::aboutToShow, this, &TMainForm::mmWindowClick);
     smWindowCascade = addItem(mmWindow, "smWindowCascade", QStringLiteral("&Cascade"),
-                              QStringLiteral("Arrange the windows so they overlap"), 680);
+                              QStringLiteral("Arrange the windows so they overlap"));
     connect(smWindowCascade, &QAction::triggered, this, &TMainForm::smWindowCascadeClick);
     smWindowTile = addItem(mmWindow, "smWindowTile", QStringLiteral("&Tile"),
-                           QStringLiteral("Arrange the windows side by side"), 680);
+                           QStringLiteral("Arrange the windows side by side"));
     connect(smWindowTile, &QAction::triggered, this, &TMainForm::smWindowTileClick);
     smWindowNext = addItem(mmWindow, "smWindowNext", QStringLiteral("&Next"),
-                           QStringLiteral("Activate the next window"), 680);
+                           QStringLiteral("Activate the next window"));
     smWindowNext->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6));
     connect(smWindowNext, &QAction::triggered, this, &TMainForm::smWindowNextClick);
     smWindowPrevious = addItem(mmWindow, "smWindowPrevious", QStringLiteral("&Previous"),
-                               QStringLiteral("Activate the previous window"), 680);
+                               QStringLiteral("Activate the previous window"));
     smWindowPrevious->setShortcut(QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F6));
     connect(smWindowPrevious, &QAction::triggered, this, &TMainForm::smWindowPreviousClick);
     mmWindow->addSeparator();
     smWindowRestoreLayout =
         addItem(mmWindow, "smWindowRestoreLayout", QStringLiteral("Restore &User Layout"),
-                QStringLiteral("Open windows to saved sizes & positions"), 690);
+                QStringLiteral("Open windows to saved sizes & positions"));
     smWindowRestoreLayout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     connect(smWindowRestoreLayout, &QAction::triggered, this,
             &TMainForm::smWindowRestoreLayoutClick);
     smWindowSaveLayout = addItem(mmWindow, "smWindowSaveLayout", QStringLiteral("&Save Layout"),
-                                 QStringLiteral("Save the sizes & positions of windows"), 700);
+                                 QStringLiteral("Save the sizes & positions of windows"));
     connect(smWindowSaveLayout, &QAction::triggered, this, &TMainForm::smWindowSaveLayoutClick);
     smWindowRestoreDefaultWithDefaultFont =
         addItem(mmWindow, "smWindowRestoreDefaultWithDefaultFont",
                 QStringLiteral("&Restore Default Layout w/ Default Font"),
-                QStringLiteral("Open windows to default sizes & positions with default font"), 710);
+                QStringLiteral("Open windows to default sizes & positions with default font"));
     smWindowRestoreDefaultWithDefaultFont->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(smWindowRestoreDefaultWithDefaultFont, &QAction::triggered, this,
             &TMainForm::smWindowRestoreDefaultWithDefaultFontClick);
     smWindowRestoreDefaultWithCurrentFont =
         addItem(mmWindow, "smWindowRestoreDefaultWithCurrentFont",
                 QStringLiteral("Restore Defaut Layout w/ Current &Font"),
-                QStringLiteral("Open windows to default sizes & positions with current font"), 720);
+                QStringLiteral("Open windows to default sizes & positions with current font"));
     smWindowRestoreDefaultWithCurrentFont->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(smWindowRestoreDefaultWithCurrentFont, &QAction::triggered, this,
             &TMainForm::smWindowRestoreDefaultWithCurrentFontClick);
@@ -329,7 +327,7 @@ void TMainForm::createWindowMenu() {
     };
     for (const auto& item : items) {
         auto* action =
-            addItem(mmWindow, item.name, QLatin1String(item.caption), QLatin1String(item.hint), 30);
+            addItem(mmWindow, item.name, QLatin1String(item.caption), QLatin1String(item.hint));
         action->setData(static_cast<int>(item.code));
         windowItems_[item.code] = action;
         connect(action, &QAction::triggered, this,
@@ -357,8 +355,8 @@ void TMainForm::createHelpMenu() {
         {"smHelpCatchingUp", "Catching &up", 890, "Catching up on a season already under way"},
     };
     for (const auto& item : items) {
-        auto* action = addItem(mmHelp, item.name, QLatin1String(item.caption),
-                               QLatin1String(item.hint), item.context);
+        auto* action =
+            addItem(mmHelp, item.name, QLatin1String(item.caption), QLatin1String(item.hint));
         connect(action, &QAction::triggered, this,
                 [this, context = item.context] { HelpItemsClick(context); });
     }

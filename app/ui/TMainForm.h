@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include <array>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -130,7 +131,7 @@ private:
     void createHelpMenu();
     void createToolBar();
     QAction* addItem(QMenu* menu, const char* objectName, const QString& caption,
-                     const QString& hint, int helpContext = 0);
+                     const QString& hint);
     QToolButton* addSpeedButton(const char* objectName, const QString& hint);
     void listChildWindows();
     bool activeChildIsTeamRank() const;
@@ -150,7 +151,7 @@ private:
     SplashTimer splash_;
     QMdiArea* mdi_ = nullptr;
     QTimer* MainTimer = nullptr;
-    QPrinter* printer_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
     bool shutDown_ = false;
     std::array<QPointer<QWidget>, kLastWindowCode + 1> views_{};
 
