@@ -21,7 +21,7 @@ int listAt(const std::vector<int32_t>& list, int position) {
 QuickScoreEntry::QuickScoreEntry(WeekData data)
     : data_(data), gameCount_(std::clamp(data.state.scoreGameCount, 0,
                                          static_cast<int>(data.state.scoreTeams.size() - 1) / 2)),
-      sheet_(gameCount_) {}
+      sheet_(gameCount_), entering_(gameCount_ > 0) {}
 
 std::string QuickScoreEntry::caption() const {
     int current = data_.state.currentWeek;

@@ -43,7 +43,7 @@ private:
     int gameCount_;
     ScoreSheet sheet_;
     int position_ = 1;
-    bool entering_ = true;
+    bool entering_; // a week without games has nothing to enter
     bool gameAccepted_ = false;
 };
 

@@ -54,7 +54,7 @@ bool SlowScoreEntry::pick(int team) {
 
 std::optional<Rejection> SlowScoreEntry::enterGame(std::string_view score1,
                                                    std::string_view score2) {
-    if (!entering_) {
+    if (!entering_ || position_ + 1 >= static_cast<int>(data_.state.scoreTeams.size())) {
         return std::nullopt;
     }
     if (auto teams = pair_.check(); !teams) {

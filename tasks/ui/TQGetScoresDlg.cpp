@@ -68,6 +68,9 @@ TQGetScoresDlg::TQGetScoresDlg(WeekData data, bool cityNames, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &TQGetScoresDlg::reject);
     showTeams();
     ScoresCombo1->setFocus();
+    if (!entry_.entering()) {
+        showReview();
+    }
 }
 
 void TQGetScoresDlg::showTeams() {
@@ -104,6 +107,10 @@ void TQGetScoresDlg::ScoresOKBtnClick() {
         ScoresCombo1->setFocus();
         return;
     }
+    showReview();
+}
+
+void TQGetScoresDlg::showReview() {
     ScoresCombo1->setEnabled(false);
     ScoresCombo2->setEnabled(false);
     ScoresOKBtn->setEnabled(false);

@@ -28,6 +28,7 @@ public slots:
 
 private:
     void showTeams();
+    void showReview();
     void focusRejected(const Rejection& rejection);
 
     QuickScoreEntry entry_;

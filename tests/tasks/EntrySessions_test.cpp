@@ -65,6 +65,16 @@ TEST_F(EntrySessions, quickEntryCancelAsksOnlyOnceAGameWasAccepted) {
     EXPECT_FALSE(fx.app.program.rankingsUpdated);
 }
 
+TEST_F(EntrySessions, quickEntryOfAWeekWithoutGamesOnlyReviews) {
+    auto data = fx.weekData(2);
+    fx.app.program.scoreGameCount = 0;
+    QuickScoreEntry entry(data);
+    EXPECT_FALSE(entry.entering());
+    EXPECT_FALSE(entry.acceptGame("1", "2"));
+    EXPECT_FALSE(entry.done());
+    EXPECT_FALSE(fx.app.program.rankingsUpdated);
+}
+
 TEST_F(EntrySessions, playoffEntryMarksUsedTeamsAndReviewsWhenTheRoundIsIn) {
     SlowScoreEntry entry(fx.weekData(101)); // the 2-game first playoff week
     EXPECT_EQ(entry.caption(), " GRD Oddsmith: Weekly Task: Enter Scores for Wild Card");
