@@ -4,7 +4,8 @@
 #include "prefs/HelpMap.h"
 #include "prefs/ui/HelpService.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QPointer>
 #include <QSplitter>
@@ -129,6 +130,8 @@ bool HelpWindow::showContext(int context) {
         return false;
     }
     openTopic(QString::fromStdString(map_->fileFor(context)));
+    followModalDialog();
+    wanted_ = true;
     show();
     raise();
     activateWindow();
@@ -140,6 +143,34 @@ bool HelpWindow::showContents() {
         return false;
     contents_->setFocus();
     return true;
+}
+
+// A modal dialog blocks every window but its own, so help asked for from a dialog
+// becomes the dialog's window until the dialog goes away.
+void HelpWindow::followModalDialog() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == this || modal == parentWidget())
+        return;
+    if (parentWidget() != nullptr)
+        parentWidget()->removeEventFilter(this);
+    setParent(modal, Qt::Window);
+    modal->installEventFilter(this);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Hide) {
+        watched->removeEventFilter(this);
+        setParent(nullptr, Qt::Window);
+        followModalDialog(); // an outer dialog may still be open
+        if (wanted_)
+            show();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event) {
+    wanted_ = false;
+    QMainWindow::closeEvent(event);
 }
 
 QString HelpWindow::currentTopic() const {

@@ -43,8 +43,13 @@ public:
 
     ~HelpWindow() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     HelpWindow();
+    void followModalDialog();
     bool loadBundle();
     void openTopic(const QString& file);
     void fillContents();
@@ -53,6 +58,7 @@ private:
     QTreeWidget* contents_ = nullptr;
     std::unique_ptr<HelpMap> map_;
     QString loadedDir_;
+    bool wanted_ = false; // shown by the user's request and not closed since
 };
 
 } // namespace grd

@@ -3,7 +3,9 @@
 #include "TestConfig.h"
 #include "league/ui/MessageDialogs.h"
 
+#include <QDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -52,6 +54,20 @@ private slots:
         MessageDialogs::recordErrors(nullptr);
         Failure expected{-52, quotedPath(bundle.toStdString())};
         QCOMPARE(errors, (std::vector<Failure>{expected, expected}));
+    }
+
+    void helpFromModalDialogIsUsableAndOutlivesIt() {
+        QDialog dialog;
+        QWidget* parentWhileOpen = nullptr;
+        QTimer::singleShot(0, &dialog, [&] {
+            showHelp(1970);
+            parentWhileOpen = HelpWindow::instance()->parentWidget();
+            dialog.accept();
+        });
+        dialog.exec();
+        QCOMPARE(parentWhileOpen, &dialog);
+        QVERIFY(HelpWindow::instance()->parentWidget() == nullptr);
+        QVERIFY(HelpWindow::instance()->isVisible());
     }
 
     void companionReachesHelpByName() {
