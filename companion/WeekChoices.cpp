@@ -9,7 +9,7 @@ constexpr int kMaxRegularWeeks = 99;
 
 // Two characters wide, right-aligned: " 7", "12".
 std::string twoWide(int week) {
-    char text[8];
+    char text[12]; // room for any int, so the compiler sees no truncation
     std::snprintf(text, sizeof text, "%2d", week);
     return text;
 }
