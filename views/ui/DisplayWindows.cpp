@@ -96,6 +96,14 @@ QMdiSubWindow* openDisplayWindow(DisplayHost& host, WindowCode code) {
     if (area == nullptr || !canShow(host.appState(), code)) {
         return nullptr;
     }
+    // One window per kind: asking again brings the open one to the front.
+    for (QMdiSubWindow* open : area->subWindowList()) {
+        TDisplayForm* form = displayFormOf(open);
+        if (form != nullptr && form->windowCode() == code) {
+            area->setActiveSubWindow(open);
+            return open;
+        }
+    }
     QMdiSubWindow* window = nullptr;
     try {
         TDisplayForm* form = createForm(host, code);
