@@ -46,16 +46,16 @@ TTeamRankForm::TTeamRankForm(DisplayHost& host, QWidget* parent)
     row->setSpacing(0);
     sortButtons_ = new QButtonGroup(this);
     sortButtons_->setExclusive(true);
-    for (const SortButton& spec : kSortButtons) {
+    for (const SortButton& item : kSortButtons) {
         auto* button = new QToolButton(panel);
-        button->setObjectName(QLatin1String(spec.name));
-        button->setText(QLatin1String(spec.caption));
-        button->setToolTip(QLatin1String(spec.hint));
-        button->setStatusTip(QLatin1String(spec.hint));
+        button->setObjectName(QLatin1String(item.name));
+        button->setText(QLatin1String(item.caption));
+        button->setToolTip(QLatin1String(item.hint));
+        button->setStatusTip(QLatin1String(item.hint));
         button->setCheckable(true);
         button->setAutoRaise(true);
         button->setFixedSize(25, 25);
-        sortButtons_->addButton(button, spec.key);
+        sortButtons_->addButton(button, item.key);
         row->addWidget(button);
     }
     sortButtons_->button(1)->setChecked(true);
