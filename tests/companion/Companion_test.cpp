@@ -36,16 +36,27 @@ const Companion& companion() {
     return library;
 }
 
+QApplication* app = nullptr;
+
 QApplication& application() {
     static int argc = 1;
     static char name[] = "companion_tests";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: at exit Qt's plugins may already be gone.
-    static auto* app = new QApplication(argc, argv);
+    if (app == nullptr)
+        app = new QApplication(argc, argv);
     return *app;
 }
+
+// The application goes before exit, while Qt's plugins are still loaded.
+class QtEnvironment : public ::testing::Environment {
+    void TearDown() override {
+        delete app;
+        app = nullptr;
+    }
+};
+const auto* const qtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // Runs act on the modal dialog once it is up.
 void whenModal(std::function<void(QDialog*)> act) {
