@@ -47,8 +47,8 @@ bool writeFileAtomically(const std::filesystem::path& target, std::string_view b
                          std::string* reason) {
     // A name of our own beside the target; created exclusively, with the user's umask.
     static std::atomic<unsigned> counter{0};
-    std::string pattern = target.string() + ".tmp-" + std::to_string(::getpid()) + "-" +
-                          std::to_string(counter++);
+    std::string pattern =
+        target.string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
     int fd = ::open(pattern.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         return fail(reason, target.string(), errno);

@@ -19,8 +19,7 @@ struct Ok {
 };
 
 // The value of an operation, or the failure that stopped it.
-template <class T>
-class [[nodiscard]] Result {
+template <class T> class [[nodiscard]] Result {
 public:
     Result(T value) : state_(std::move(value)) {}
     Result(Failure failure) : state_(std::move(failure)) {}
@@ -38,6 +37,8 @@ private:
 using Status = Result<Ok>;
 
 // The detail text that names a file: a blank, the quoted path and a blank.
-inline std::string quotedPath(const std::string& path) { return " \"" + path + "\" "; }
+inline std::string quotedPath(const std::string& path) {
+    return " \"" + path + "\" ";
+}
 
 } // namespace grd

@@ -6,7 +6,9 @@ namespace grd {
 
 namespace {
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 } // namespace
 
@@ -22,7 +24,8 @@ std::string toLowerAscii(std::string_view text) {
     return lower;
 }
 
-std::filesystem::path findFileIgnoringCase(const std::filesystem::path& dir, std::string_view name) {
+std::filesystem::path findFileIgnoringCase(const std::filesystem::path& dir,
+                                           std::string_view name) {
     std::filesystem::path exact = dir / name;
     std::error_code error;
     if (std::filesystem::exists(exact, error)) {
@@ -32,7 +35,8 @@ std::filesystem::path findFileIgnoringCase(const std::filesystem::path& dir, std
     std::filesystem::path found;
     for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
         auto candidate = entry.path().filename().string();
-        if (equalsIgnoringCase(candidate, name) && (found.empty() || candidate < found.filename())) {
+        if (equalsIgnoringCase(candidate, name) &&
+            (found.empty() || candidate < found.filename())) {
             found = entry.path();
         }
     }

@@ -99,6 +99,8 @@ std::optional<double> parseReal(std::string_view text) {
     return value;
 }
 
-long long roundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
+long long roundHalfEven(double value) {
+    return static_cast<long long>(std::nearbyint(value));
+}
 
 } // namespace grd

@@ -17,7 +17,7 @@ constexpr int kMaxPlayoffWeekNameLength = 20;
 
 // One variant of the league's make-up, valid for a span of seasons.
 struct LeagueAlignment {
-    using Division = std::vector<int32_t>;   // team numbers in file order
+    using Division = std::vector<int32_t>; // team numbers in file order
     using Conference = std::vector<Division>;
 
     int32_t firstSeason = 0;

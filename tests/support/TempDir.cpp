@@ -34,7 +34,9 @@ std::filesystem::path TempDir::write(std::string_view name, std::string_view con
     return target;
 }
 
-std::string TempDir::read(std::string_view name) const { return readFile(path_ / name); }
+std::string TempDir::read(std::string_view name) const {
+    return readFile(path_ / name);
+}
 
 std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
