@@ -1,4 +1,5 @@
 #include "league/AtomicFile.h"
+#include "league/CrLfLines.h"
 #include "league/FileNames.h"
 #include "league/Format.h"
 #include "league/RankingSort.h"
@@ -11,18 +12,6 @@
 namespace grd {
 
 namespace {
-
-class Lines {
-public:
-    void add(const std::string& line) {
-        text_ += line;
-        text_ += "\r\n";
-    }
-    std::string take() { return std::move(text_); }
-
-private:
-    std::string text_;
-};
 
 // An integer right-aligned in at least width characters, as "%*d" writes it.
 void appendPadded(std::string& text, long long value, int width) {
@@ -63,7 +52,7 @@ int32_t enteredScoreCount(const ProgramState& state, int32_t scheduleTeamCount) 
     return std::clamp(count, 0, held);
 }
 
-void addScores(Lines& lines, const ProgramState& state, int32_t scheduleTeamCount) {
+void addScores(CrLfLines& lines, const ProgramState& state, int32_t scheduleTeamCount) {
     int32_t count = enteredScoreCount(state, scheduleTeamCount);
     lines.add(cformat("%2d", count));
     for (size_t k = 1; k <= static_cast<size_t>(count); ++k) {
@@ -72,7 +61,7 @@ void addScores(Lines& lines, const ProgramState& state, int32_t scheduleTeamCoun
     }
 }
 
-void addForecasts(Lines& lines, const ProgramState& state) {
+void addForecasts(CrLfLines& lines, const ProgramState& state) {
     auto held = static_cast<int32_t>(
         std::min((state.forecastPairs.size() - 1) / 2, state.spreads.size() - 1));
     int32_t count = std::clamp(state.forecastCount, 0, held);
@@ -89,7 +78,7 @@ std::string shortestReal(double value) {
     return std::string(buffer, result.ptr);
 }
 
-void addArchivedSpreads(Lines& lines, const tRankings& rankings) {
+void addArchivedSpreads(CrLfLines& lines, const tRankings& rankings) {
     lines.add(cformat("%2zu", rankings.archivedSpreads.size()));
     for (const ArchivedSpread& spread : rankings.archivedSpreads) {
         lines.add(cformat("%3d%3d ", spread.favourite, spread.other) + shortestReal(spread.spread));
@@ -123,7 +112,7 @@ std::string FormatReal(double value) {
 
 std::string FormatRankings(int32_t kind, const tRankings& rankings, const ProgramState& state,
                            const LeagueStructure& league, int32_t scheduleTeamCount) {
-    Lines lines;
+    CrLfLines lines;
     lines.add(kCurrentVersionText);
     lines.add(kind == kArchiveKind ? "AD" : "MD");
     lines.add(std::to_string(rankings.teamCount));

@@ -1,6 +1,7 @@
 #include "tasks/UpdateMainData.h"
 
 #include "league/AtomicFile.h"
+#include "league/CrLfLines.h"
 #include "league/DataLines.h"
 #include "league/FileNames.h"
 #include "league/Format.h"
@@ -26,19 +27,7 @@ public:
     using DataFormatError::DataFormatError;
 };
 
-class Output {
-public:
-    void add(const std::string& line) {
-        text_ += line;
-        text_ += "\r\n";
-    }
-    std::string take() { return std::move(text_); }
-
-private:
-    std::string text_;
-};
-
-void zeroTeams(DataLines& lines, int32_t count, bool keep, Output& out) {
+void zeroTeams(DataLines& lines, int32_t count, bool keep, CrLfLines& out) {
     std::vector<bool> placed(static_cast<size_t>(count) + 1, false);
     for (int32_t i = 1; i <= count; ++i) {
         LineValues values = lines.values();
@@ -80,7 +69,7 @@ std::string nextSeasonLabel(std::string_view label) {
 
 // Everything after the kind line, as the new file's lines; throws DataFormatError.
 std::string zeroedBody(DataLines& lines, bool archive, bool keep) {
-    Output out;
+    CrLfLines out;
     out.add(kCurrentVersionText);
     out.add("MD");
     auto count = static_cast<int32_t>(lines.values().integer(1, kMaxSeasonTeams));
