@@ -25,10 +25,10 @@ std::string withoutIntegerPrecision(const char* format) {
             out += *++p;
             continue;
         }
-        const char* spec = p + 1;
-        const char* end = spec + std::strspn(spec, "-+ #0123456789.*hlLqjzt");
+        const char* conversion = p + 1;
+        const char* end = conversion + std::strspn(conversion, "-+ #0123456789.*hlLqjzt");
         bool integer = *end != '\0' && std::strchr("diouxX", *end) != nullptr;
-        for (const char* q = spec; q <= end && *q != '\0'; ++q) {
+        for (const char* q = conversion; q <= end && *q != '\0'; ++q) {
             size_t digits = std::strspn(q + 1, "0123456789");
             if (integer && *q == '.' && std::strspn(q + 1, "0") == digits) {
                 q += digits;
