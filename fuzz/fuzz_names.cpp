@@ -1,7 +1,7 @@
 // Any bytes, as the decompressed records or as the container of a names file, must
 // load or fail with the names file's own error, within bounds; loaded names must give
 // a name for every code the lookup returns.
-#include "codec/DecompressToMemory.h"
+#include "ContainerInput.h"
 #include "league/LeagueLookups.h"
 #include "league/NamesFile.h"
 
@@ -36,11 +36,6 @@ void load(std::string_view records) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    load(bytes);
-    grd::tMemStream file(bytes);
-    grd::tMemStream memory;
-    grd::decompressToMemory(file, memory, false);
-    load(memory.view());
+    loadRawAndDecompressed(std::string_view(reinterpret_cast<const char*>(data), size), load);
     return 0;
 }

@@ -1,7 +1,7 @@
 // Any bytes, as the decompressed records or as the container of a schedule file, must
 // load or fail with the schedule's own error, within bounds; a loaded schedule's
 // week ranges and codes must fit what its users index with them.
-#include "codec/DecompressToMemory.h"
+#include "ContainerInput.h"
 #include "league/ScheduleFile.h"
 
 #include <cstdint>
@@ -33,11 +33,6 @@ void load(std::string_view records) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    load(bytes);
-    grd::tMemStream file(bytes);
-    grd::tMemStream memory;
-    grd::decompressToMemory(file, memory, false);
-    load(memory.view());
+    loadRawAndDecompressed(std::string_view(reinterpret_cast<const char*>(data), size), load);
     return 0;
 }
