@@ -1,11 +1,11 @@
 #include "tools/Commands.h"
 
-#include "app/AppState.h"
-#include "league/AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "league/Format.h"
 #include "league/NamesFile.h"
 #include "league/ScheduleFile.h"
 #include "league/StructureLoader.h"
+#include "state/AppState.h"
 #include "tasks/SeasonReplay.h"
 
 #include <cstdio>
