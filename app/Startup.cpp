@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "files/AtomicFile.h"
 #include "league/FileNames.h"
 #include "league/LeagueLookups.h"
 #include "league/NamesFile.h"
@@ -88,6 +89,8 @@ std::string programDirectoryOf(const std::string& executablePath) {
 StartupOutcome runStartup(AppState& state, StartupHost& host, bool usMeasurement) {
     StartupOutcome outcome;
     state.startupFailed = false;
+    // Saves stopped by a crash or a kill leave their temporary files behind.
+    removeStaleTemporaryFiles(state.programDir);
     loadPreferences(state, usMeasurement, outcome);
 
     if (auto bound = host.bindCompanion(); !bound) {

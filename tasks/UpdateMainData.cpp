@@ -20,6 +20,21 @@ constexpr int kCopyError = -42;
 constexpr int kOtherError = -16;
 constexpr int kBackupError = -41;
 constexpr int kReplaceError = -39;
+constexpr int kTemporaryError = -38;
+
+// A failed replacement as the new season reports it: a full disk or a failed write is a
+// copy error, not one of renaming.
+Failure replaceFailure(WriteStage stage, int renameError, const std::string& reason) {
+    switch (stage) {
+    case WriteStage::Create:
+        return {kTemporaryError, reason};
+    case WriteStage::Write:
+        return {kCopyError, reason};
+    case WriteStage::Replace:
+        break;
+    }
+    return {renameError, reason};
+}
 
 // A failure of the new season's label; every other read failure is a copy error.
 class SeasonLabelError : public DataFormatError {
@@ -117,11 +132,13 @@ Result<std::string> zeroedMainData(const std::filesystem::path& input, bool keep
 Status backUp(const std::filesystem::path& main, const std::filesystem::path& dir) {
     std::string bytes;
     std::string reason;
+    WriteStage stage{};
     if (Status read = readSeasonFile(main, bytes); !read) {
         return Failure{kBackupError, read.failure().detail};
     }
-    if (!writeFileAtomically(findFileIgnoringCase(dir, kOldMainDataFileName), bytes, &reason)) {
-        return Failure{kBackupError, reason};
+    if (!writeFileAtomically(findFileIgnoringCase(dir, kOldMainDataFileName), bytes, &reason,
+                             &stage)) {
+        return replaceFailure(stage, kBackupError, reason);
     }
     return Ok{};
 }
@@ -147,8 +164,9 @@ Status UpdateMainData(const std::filesystem::path& input, bool keep) {
         }
     }
     std::string reason;
-    if (!writeFileAtomically(main, zeroed.value(), &reason)) {
-        return Failure{kReplaceError, reason};
+    WriteStage stage{};
+    if (!writeFileAtomically(main, zeroed.value(), &reason, &stage)) {
+        return replaceFailure(stage, kReplaceError, reason);
     }
     return Ok{};
 }

@@ -137,6 +137,7 @@ int buildSchedule(const Args& args) {
         return fail(gamesPath, schedule.failure());
     }
     std::filesystem::path out = options.outDir;
+    removeStaleTemporaryFiles(out);
     bool written =
         write(out / kStructureFileName, leagueStructureText(history.value().structure)) &&
         write(out / kNamesFileName, compressed(namesRecords(history.value().names))) &&

@@ -1,3 +1,4 @@
+#include "files/AtomicFile.h"
 #include "league/Format.h"
 #include "league/Messages.h"
 #include "league/RankingsFile.h"
@@ -51,6 +52,7 @@ int init(const Args& args) {
     if (!dir.ends_with('/')) {
         dir += '/';
     }
+    removeStaleTemporaryFiles(dir);
     LeagueStructure league;
     if (auto failures = LoadLeagueStructure(dir, league); !failures.empty()) {
         return fail(dir, failures.front());

@@ -1,8 +1,10 @@
+#include "files/AtomicFile.h"
 #include "league/Messages.h"
 #include "tasks/UpdateMainData.h"
 #include "tools/Commands.h"
 
 #include <cstdio>
+#include <filesystem>
 
 namespace grd::tool {
 
@@ -40,6 +42,7 @@ int newSeason(const Args& args) {
                      kHelp);
         return 2;
     }
+    removeStaleTemporaryFiles(std::filesystem::path(*file).parent_path());
     Status done = UpdateMainData(*file, keep == 1);
     if (!done) {
         std::fprintf(stderr, "grdtool new-season: %s: error %d: %s\n", file->c_str(),

@@ -1,9 +1,11 @@
 #include "codec/Tlzrw1.h"
+#include "files/AtomicFile.h"
 #include "tools/Commands.h"
 #include "tools/ToolArgs.h"
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <string>
 
 namespace grd::tool {
@@ -22,6 +24,7 @@ constexpr const char* kUnpackHelp = "usage: grdtool unpack IN OUT\n\n"
 // Runs one operation of the component on two files; its message names what went wrong.
 template <class Operation>
 int runComponent(const char* command, Tlzrw1& component, Operation operation) {
+    removeStaleTemporaryFiles(std::filesystem::path(component.OutputFile).parent_path());
     try {
         operation(component);
     } catch (const std::exception& failure) {

@@ -2,6 +2,7 @@
 
 #include "files/AtomicFile.h"
 #include "league/Format.h"
+#include "league/Messages.h"
 #include "league/NamesFile.h"
 #include "league/ScheduleFile.h"
 #include "league/StructureLoader.h"
@@ -26,12 +27,14 @@ void usage(std::FILE* out) {
                  "playoff rounds continuing the count). One line per week on standard output.\n");
 }
 
+// A numbered failure names its own file in its detail; the others are about what.
 void printFailure(const char* what, const Failure& failure) {
-    std::fprintf(stderr, "grdtool replay: %s:", what);
-    if (failure.number != 0) {
-        std::fprintf(stderr, " error %d:", failure.number);
+    if (failure.number == 0) {
+        std::fprintf(stderr, "grdtool replay: %s: %s\n", what, failure.detail.c_str());
+        return;
     }
-    std::fprintf(stderr, " %s\n", failure.detail.c_str());
+    std::fprintf(stderr, "grdtool replay: error %d: %s\n", failure.number,
+                 errorText(failure.number, failure.detail).c_str());
 }
 
 // The league model, schedule and names of a program directory, as start-up loads them,
@@ -77,6 +80,7 @@ int replay(const Args& args) {
     }
     AppState app;
     app.programDir = args[0].empty() || args[0].back() == '/' ? args[0] : args[0] + "/";
+    removeStaleTemporaryFiles(app.programDir);
     std::vector<std::string> abbreviations;
     if (!loadProgramDirectory(app, abbreviations)) {
         return 1;

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace grd {
 namespace {
@@ -36,6 +38,82 @@ TEST(AtomicFile, failureKeepsTheOldFile) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "target"));
     EXPECT_EQ(entryCount(dir.path()), 2u);
     EXPECT_FALSE(writeFileAtomically(dir.path() / "missing-dir" / "x", "new"));
+}
+
+TEST(AtomicFile, replacingKeepsPermissionBitsAndSymbolicLinks) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    dir.write("MAIN-DTA.GRD", "old");
+    fs::permissions(dir.path() / "MAIN-DTA.GRD", fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(writeFileAtomically(dir.path() / "MAIN-DTA.GRD", "new"));
+    EXPECT_EQ(fs::status(dir.path() / "MAIN-DTA.GRD").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    // A chain of a relative and an absolute link: both stay links, the file gets the text.
+    fs::create_directory(dir.path() / "data");
+    dir.write("data/real.grd", "old");
+    fs::create_symlink(dir.path() / "data" / "real.grd", dir.path() / "middle");
+    fs::create_symlink("middle", dir.path() / "link.grd");
+    ASSERT_TRUE(writeFileAtomically(dir.path() / "link.grd", "through the link"));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "link.grd"));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "middle"));
+    EXPECT_EQ(dir.read("data/real.grd"), "through the link");
+    EXPECT_EQ(entryCount(dir.path() / "data"), 1u);
+
+    // A link to a file not made yet makes it.
+    fs::create_symlink("data/fresh.grd", dir.path() / "dangling");
+    ASSERT_TRUE(writeFileAtomically(dir.path() / "dangling", "fresh"));
+    EXPECT_EQ(dir.read("data/fresh.grd"), "fresh");
+    fs::create_symlink("loop", dir.path() / "loop");
+    EXPECT_FALSE(writeFileAtomically(dir.path() / "loop", "x"));
+}
+
+TEST(AtomicFile, aReadOnlyFileIsRefusedEvenForTheSuperuser) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    dir.write("MAIN-DTA.GRD", "old");
+    fs::permissions(dir.path() / "MAIN-DTA.GRD",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    std::string reason;
+    WriteStage stage = WriteStage::Replace;
+    EXPECT_FALSE(writeFileAtomically(dir.path() / "MAIN-DTA.GRD", "new", &reason, &stage));
+    EXPECT_EQ(reason, (dir.path() / "MAIN-DTA.GRD").string() + ": Permission denied");
+    EXPECT_EQ(stage, WriteStage::Create);
+    EXPECT_EQ(dir.read("MAIN-DTA.GRD"), "old");
+    EXPECT_EQ(entryCount(dir.path()), 1u);
+}
+
+// A process that has ended: its id is free until the system hands it out again.
+pid_t endedProcess() {
+    pid_t child = fork();
+    if (child == 0) {
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST(AtomicFile, staleTemporaryFilesNeitherBlockSavingNorStay) {
+    TempDir dir;
+    std::string ours = "MAIN-DTA.GRD.tmp-" + std::to_string(getpid()) + "-";
+    // In a container every run has the same process id, so a killed run's names recur.
+    for (int n = 0; n < 100; ++n) {
+        dir.write(ours + std::to_string(n), "left by a kill");
+    }
+    dir.write("WEEK-01.24.tmp-" + std::to_string(endedProcess()) + "-0", "left by a kill");
+    std::string running = "WEEK-02.24.tmp-" + std::to_string(getppid()) + "-0";
+    dir.write(running, "being written");
+    dir.write("notes.tmp-1-x", "not ours");
+    for (int save = 0; save < 3; ++save) {
+        ASSERT_TRUE(writeFileAtomically(dir.path() / "MAIN-DTA.GRD", "week"));
+    }
+    EXPECT_EQ(removeStaleTemporaryFiles(dir.path()), 101);
+    EXPECT_EQ(entryCount(dir.path()), 3u);
+    EXPECT_EQ(dir.read(running), "being written");
+    EXPECT_EQ(dir.read("MAIN-DTA.GRD"), "week");
+    EXPECT_TRUE(isTemporaryFileName(running));
+    EXPECT_FALSE(isTemporaryFileName("notes.tmp-1-x"));
+    EXPECT_FALSE(isTemporaryFileName(".tmp-1-2"));
 }
 
 TEST(FileNames, findsExistingFileIgnoringCase) {
