@@ -55,5 +55,20 @@ TEST(DecompressToMemory, damagedContainersFailOnlyWhenStrict) {
     EXPECT_EQ(empty.size(), 0);
 }
 
+TEST(DecompressToMemory, aSizeDeclaredTooSmallStillLoadsTheDataWhenNotStrict) {
+    auto input = test::recordBytes(50000);
+    auto container = test::compressBytes(input, TCompressMode::Fast);
+    container[4] = 100; // the header's size: 100 bytes, far fewer than the data's
+    container[5] = container[6] = container[7] = 0;
+    tMemStream lenientFile(container);
+    tMemStream lenientMemory;
+    EXPECT_TRUE(decompressToMemory(lenientFile, lenientMemory, false));
+    EXPECT_EQ(lenientMemory.bytes(), input);
+
+    tMemStream strictFile(container);
+    tMemStream strictMemory;
+    EXPECT_FALSE(decompressToMemory(strictFile, strictMemory, true));
+}
+
 } // namespace
 } // namespace grd
