@@ -48,6 +48,10 @@ std::string_view LineValues::token() {
     while (!rest_.empty() && isBlank(rest_.front())) {
         rest_.remove_prefix(1);
     }
+    while (rest_.empty() && more_ != nullptr) {
+        rest_ = trimBlanks(more_->line());
+        lineNumber_ = more_->lineNumber();
+    }
     if (rest_.empty()) {
         throw DataFormatError("Line " + std::to_string(lineNumber_) + ": a number is missing");
     }
@@ -118,7 +122,7 @@ std::string_view DataLines::line() {
 
 LineValues DataLines::values() {
     std::string_view current = line();
-    return LineValues(current, static_cast<int>(next_));
+    return LineValues(current, lineNumber(), this);
 }
 
 std::string_view DataLines::text() {

@@ -14,16 +14,21 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The values at the start of one line of a season file. Numbers may be written in any
-// ordinary decimal notation and need no blank between them when the next one starts
-// with a sign; whatever follows the last value wanted is ignored.
+class DataLines;
+
+// The values of one record of a season file, from the start of a line. Numbers may be
+// written in any ordinary decimal notation and need no blank between them when the
+// next one starts with a sign. A record that runs out of its line goes on in the next
+// lines of more (when given), past blank ones, as hand-wrapped lines do; whatever
+// follows the last value wanted on its line is ignored.
 class LineValues {
 public:
     // No rating, average or spread comes near this; larger values are damage, and
     // turning them into integers would overflow.
     static constexpr double kLargestReal = 1e9;
 
-    LineValues(std::string_view line, int lineNumber) : rest_(line), lineNumber_(lineNumber) {}
+    LineValues(std::string_view line, int lineNumber, DataLines* more = nullptr)
+        : rest_(line), lineNumber_(lineNumber), more_(more) {}
 
     double real();
     long long integer(long long lowest, long long highest);
@@ -34,6 +39,7 @@ private:
 
     std::string_view rest_;
     int lineNumber_;
+    DataLines* more_;
 };
 
 // The lines of a season file, CR LF or LF ended, taken one after another.
@@ -48,6 +54,8 @@ public:
     // The next line; throws "Unexpected end of file" when there is none.
     std::string_view line();
     LineValues values();
+    // The number of the line taken last, counting from 1.
+    int lineNumber() const { return static_cast<int>(next_); }
     // The next line without surrounding blanks.
     std::string_view text();
 

@@ -16,6 +16,11 @@ constexpr long long kLowest16 = std::numeric_limits<int16_t>::min();
 constexpr long long kHighest16 = std::numeric_limits<int16_t>::max();
 // Weeks run to 100 + playoff weeks + 1; anything far beyond is damage.
 constexpr long long kHighestWeek = 199;
+// The writer pads these fields to widths of 5 and 3 with no separator, so a positive
+// value that fills its field would run into the one before it and not read back.
+constexpr long long kHighestPoints = 9999;
+constexpr long long kHighestGames = 99;
+constexpr long long kHighestSpread = 99;
 
 struct Loaded {
     tRankings rankings;
@@ -33,9 +38,11 @@ void readTeams(DataLines& lines, tRankings& rankings) {
         team.offense = values.real();
         team.defense = values.real();
         team.winPct = values.real();
-        for (int16_t* counter :
-             {&team.pointsFor, &team.pointsAgainst, &team.wins, &team.losses, &team.ties}) {
-            *counter = static_cast<int16_t>(values.integer(kLowest16, kHighest16));
+        for (int16_t* points : {&team.pointsFor, &team.pointsAgainst}) {
+            *points = static_cast<int16_t>(values.integer(kLowest16, kHighestPoints));
+        }
+        for (int16_t* games : {&team.wins, &team.losses, &team.ties}) {
+            *games = static_cast<int16_t>(values.integer(kLowest16, kHighestGames));
         }
         auto ranked = static_cast<int32_t>(values.integer(1, count));
         if (placed[static_cast<size_t>(ranked)]) {
@@ -85,6 +92,11 @@ void readForecasts(DataLines& lines, int32_t teamCount, ProgramState& state) {
         state.forecastPairs[2 * k - 1] = static_cast<int32_t>(values.integer(1, teamCount));
         state.forecastPairs[2 * k] = static_cast<int32_t>(values.integer(1, teamCount));
         state.spreads[k] = values.real();
+        if (roundHalfEven(state.spreads[k]) > kHighestSpread) {
+            throw DataFormatError("Line " + std::to_string(lines.lineNumber()) + ": the spread " +
+                                  std::to_string(roundHalfEven(state.spreads[k])) +
+                                  " is out of range");
+        }
     }
     state.forecastCount = static_cast<int32_t>(count);
 }

@@ -85,6 +85,25 @@ void addArchivedSpreads(CrLfLines& lines, const tRankings& rankings) {
     }
 }
 
+// Whether text, as the file of kind, reads back to what was meant: a main data file
+// to the same text, the others at all. A file we cannot read must not replace one we can.
+Status readsBack(int32_t kind, const std::string& text, const std::filesystem::path& file,
+                 const LeagueStructure& league) {
+    int32_t readKind = kind == kArchiveKind ? kArchiveKind : kMainDataKind;
+    LeagueStructure copy = league;
+    tRankings again;
+    ProgramState againState;
+    if (Status read = ParseRankings(text, file, readKind, again, againState, copy); !read) {
+        return Failure{0, "The data would not read back: " + read.failure().detail};
+    }
+    copy.seasonLabel = again.seasonText;
+    if (kind == kMainDataKind &&
+        FormatRankings(kind, again, againState, copy, again.teamCount) != text) {
+        return Failure{0, "The data would not read back as written"};
+    }
+    return Ok{};
+}
+
 } // namespace
 
 std::string FormatReal(double value) {
@@ -145,10 +164,13 @@ Status WriteRankings(int32_t kind, const std::filesystem::path& file, tRankings&
         return Failure{error, "The rankings in memory are incomplete"};
     }
     SortRankings(rankings, state.sortKey);
+    std::filesystem::path actual = findFileIgnoringCase(file);
+    std::string text = FormatRankings(kind, rankings, state, league, scheduleTeamCount);
+    if (Status checked = readsBack(kind, text, actual, league); !checked) {
+        return Failure{error, actual.string() + ": " + checked.failure().detail};
+    }
     std::string reason;
-    if (!writeFileAtomically(findFileIgnoringCase(file),
-                             FormatRankings(kind, rankings, state, league, scheduleTeamCount),
-                             &reason)) {
+    if (!writeFileAtomically(actual, text, &reason)) {
         return Failure{error, reason};
     }
     if (kind == kMainDataKind) {

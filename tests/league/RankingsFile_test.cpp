@@ -235,6 +235,10 @@ TEST(ReadRankings, reportsEveryDamageWithItsNumberAndChangesNothing) {
          -8},
         {"sort key", mainData("5.1", "MD", "12\r\n"), kMainDataKind, -8},
         {"no season", mainData("5.1", "MD", "1\r\n0\r\n 0\r\n0\r\n 1\r\n"), kMainDataKind, -8},
+        // Values that would overflow their field when written and so not read back.
+        {"1000 wins", "5.1\r\nMD\r\n2\r\n100 101 99 0 0 0 100 0 0 1\r\n", kMainDataKind, -8},
+        {"10000 points", "5.1\r\nMD\r\n2\r\n100 101 99 0 10000 0 0 0 0 1\r\n", kMainDataKind, -8},
+        {"spread 100", mainData("5.1", "MD", "1\r\n0\r\n 1\r\n  1  2 99.5\r\n"), kMainDataKind, -8},
     };
     for (const BadFile& file : files) {
         TempDir dir;
