@@ -78,20 +78,26 @@ std::string WeeklyTask::offeredArchiveName() const {
     return app_.league.playoffWeekNames[static_cast<size_t>(entry)] + app_.league.seasonSuffix;
 }
 
+// The archive goes first and the main data file last: the main data file is the
+// commit point, so a week whose main data file stands always has its archive.
 void WeeklyTask::writeWeek(const std::string& archivePath) {
     if (!app_.rankings || !app_.schedule) {
         return;
     }
     auto teams = app_.schedule->teamCount;
-    auto main = std::filesystem::path(app_.programDir) / kMainDataFileName;
-    if (auto status = WriteRankings(kMainDataKind, findFileIgnoringCase(main), *app_.rankings,
-                                    app_.program, app_.league, teams);
+    auto& state = app_.program;
+    if (auto status =
+            WriteRankings(kArchiveKind, archivePath, *app_.rankings, state, app_.league, teams);
         !status) {
         host_.showError(status.failure());
+        return;
     }
-    if (auto status = WriteRankings(kArchiveKind, archivePath, *app_.rankings, app_.program,
-                                    app_.league, teams);
+    auto main = std::filesystem::path(app_.programDir) / kMainDataFileName;
+    if (auto status = WriteRankings(kMainDataKind, findFileIgnoringCase(main), *app_.rankings,
+                                    state, app_.league, teams);
         !status) {
+        // The week is not saved until the main data file is: the close query offers it again.
+        state.archiveSaved = false;
         host_.showError(status.failure());
     }
 }

@@ -20,7 +20,7 @@ public:
     // Offers to save unsaved results: Yes saves, Cancel also when a save dialog was
     // cancelled.
     WeeklyTaskHost::Reply AskSaveUnsaved();
-    // Writes the main data file and the week's archive under its week number.
+    // Writes the week's archive under its week number, then the main data file.
     void SaveWeek();
     // The same, the archive under a name the user confirms; Cancel writes nothing.
     WeeklyTaskHost::Reply SaveWeekAs();

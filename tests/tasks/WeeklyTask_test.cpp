@@ -6,6 +6,7 @@
 
 #include "league/RankingsFile.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace grd {
@@ -100,6 +101,38 @@ TEST_F(WeeklyTaskTest, regularWeekPostsForecastsAndSavesItsArchive) {
         ReadRankings(fx.dir.path() / "MAIN-DTA.GRD", kMainDataKind, saved, state, fx.app.league));
     EXPECT_EQ(state.currentWeek, 2);
     EXPECT_EQ(saved.teams[1].wins, 1);
+}
+
+TEST_F(WeeklyTaskTest, theMainDataFileIsSavedLastAndAFailedOneStaysUnsaved) {
+    namespace fs = std::filesystem;
+    std::string before = fx.dir.read("MAIN-DTA.GRD");
+    // A read-only main data file still reads, but is not replaced.
+    fs::permissions(fx.dir.path() / "MAIN-DTA.GRD", fs::perms::owner_read);
+    host.week = 0;
+    host.yesNo = {false, true, false};
+    task.run();
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_EQ(host.errors[0].number, -21);
+    EXPECT_TRUE(fx.exists("WEEK-00.24"));
+    EXPECT_EQ(fx.dir.read("MAIN-DTA.GRD"), before);
+    // Week 1's forecasts are in no main data file yet, so the close query offers them.
+    EXPECT_TRUE(task.HasUnsavedData());
+    fs::permissions(fx.dir.path() / "MAIN-DTA.GRD", fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(task.AskSaveUnsaved(), Reply::Yes);
+    EXPECT_FALSE(task.HasUnsavedData());
+    EXPECT_NE(fx.dir.read("MAIN-DTA.GRD"), before);
+
+    // A failed archive leaves the main data file as it was: the week is not committed.
+    host.errors.clear();
+    before = fx.dir.read("MAIN-DTA.GRD");
+    fs::create_directory(fx.dir.path() / "WEEK-01.24");
+    host.week = 1;
+    host.yesNo = {false, true, false};
+    task.run();
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_EQ(host.errors[0].number, -22);
+    EXPECT_EQ(fx.dir.read("MAIN-DTA.GRD"), before);
+    EXPECT_TRUE(task.HasUnsavedData());
 }
 
 TEST_F(WeeklyTaskTest, cancelledScoreEntryWritesNothingAndLeavesNothingUnsaved) {
