@@ -82,6 +82,11 @@ Status parseNames(std::string_view records, const std::string& path, LeagueStruc
 Status LoadNames(const std::string& programDir, const std::string& namesFileName,
                  LeagueStructure& league, std::vector<std::string>* shortNames) {
     std::string path = findFileIgnoringCase(programDir + namesFileName).string();
+    // The names file lies in the program directory; a name that leads out of it is damage.
+    if (namesFileName.find_first_of("/\\") != std::string::npos || namesFileName == "." ||
+        namesFileName == "..") {
+        return Failure{-27, quotedPath(path)};
+    }
     std::error_code error;
     if (namesFileName.empty() || !std::filesystem::is_regular_file(path, error)) {
         return Failure{-28, quotedPath(path)};

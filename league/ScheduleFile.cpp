@@ -19,6 +19,10 @@ namespace {
 constexpr int kGameRecordBytes = 20;
 // Codes index a table of declared + 5 entries; a larger count is a damaged file.
 constexpr int32_t kMaxDeclaredTeams = 10000;
+// Codes 1 and 2 stand for a conference's team not known yet; team t has code t + 2.
+constexpr int32_t kFirstTeamCode = 3;
+// Kick-offs lie between 30 Dec 1899 and the end of 9999; others are damage.
+constexpr double kLastKickoff = 2958466.0;
 
 struct Corrupt {};
 
@@ -81,6 +85,28 @@ bool consistent(const tSchedule70& schedule, const std::vector<int32_t>& weekCou
     return regularGames <= static_cast<long long>(schedule.games.size());
 }
 
+// A regular week's game must be between two teams, since it is posted and forecast;
+// every kick-off must be a date, since the season's texts and file names come from it.
+// Throws MyException naming the game.
+void checkGames(const tSchedule70& schedule, const std::vector<int32_t>& weekCounts) {
+    size_t index = 0;
+    for (size_t week = 1; week < weekCounts.size(); ++week) {
+        for (int32_t game = 1; game <= weekCounts[week]; ++game, ++index) {
+            const ScheduledGame& held = schedule.games[index];
+            if (held.visitorCode < kFirstTeamCode || held.homeCode < kFirstTeamCode) {
+                throw MyException("Game " + std::to_string(game) + " of week " +
+                                  std::to_string(week) + " is not between two teams");
+            }
+        }
+    }
+    for (size_t k = 0; k < schedule.games.size(); ++k) {
+        double kickoff = schedule.games[k].kickoff;
+        if (!(kickoff >= 0.0 && kickoff < kLastKickoff)) {
+            throw MyException("Game " + std::to_string(k + 1) + " has no valid kick-off");
+        }
+    }
+}
+
 void countTeams(tSchedule70& schedule) {
     std::vector<bool> used(static_cast<size_t>(schedule.declaredTeamCount) + 5);
     for (const auto& game : schedule.games) {
@@ -127,6 +153,11 @@ Status parseBody(tMemStream& in, const std::string& path, tSchedule70& schedule,
     }
     if (!consistent(schedule, weekCounts)) {
         return corrupt(path);
+    }
+    try {
+        checkGames(schedule, weekCounts);
+    } catch (const MyException& failure) {
+        return Failure{-20, failure.what() + quotedPath(path)};
     }
     return Ok{};
 }

@@ -4,6 +4,7 @@
 
 #include "support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -87,6 +88,18 @@ TEST(NamesFile, loadNamesTheMissingOrDamagedFile) {
     dir.write("GRDNames.ccn", compressed(namesRecords(smallNames())));
     ASSERT_TRUE(LoadNames(dir.dir(), "grdnames.CCN", league));
     EXPECT_EQ(league.teamNames[2], "Broncos");
+}
+
+TEST(NamesFile, aNameLeadingOutOfTheProgramDirectoryIsCorrupt) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.path() / "sub");
+    dir.write("sub/GRDNames.ccn", compressed(namesRecords(smallNames())));
+    dir.write("GRDNames.ccn", compressed(namesRecords(smallNames())));
+    LeagueStructure league;
+    for (const char* name : {"sub/GRDNames.ccn", "../GRDNames.ccn", "/etc/passwd", ".."}) {
+        EXPECT_EQ(LoadNames(dir.dir() + "sub/", name, league).failure().number, -27) << name;
+    }
+    EXPECT_TRUE(LoadNames(dir.dir(), "GRDNames.ccn", league));
 }
 
 } // namespace

@@ -85,7 +85,7 @@ TEST(ScheduleFile, weekCountGroupsAreTwoCharactersWithoutSeparators) {
     tSchedule70 schedule;
     LeagueStructure league;
     auto source = smallSchedule();
-    source.games.resize(6, source.games[0]);
+    source.games.assign(6, source.games[0]); // regular weeks hold teams only
     ASSERT_TRUE(parsed(withWeekCounts(source, "weeks (03 1 2 3) end"), schedule, league));
     EXPECT_EQ(league.weekGameCounts, (std::vector<int32_t>{3, 1, 2, 3}));
     EXPECT_EQ(weekCountsTextOf({16, 16, 14}), "( 3161614)");
@@ -125,6 +125,29 @@ TEST(ScheduleFile, codesOutsideTheDeclaredRangeAreCorrupt) {
     source = smallSchedule();
     source.declaredTeamCount = -3;
     EXPECT_EQ(failureNumber(scheduleRecords(source)), -20);
+}
+
+TEST(ScheduleFile, placeholdersInRegularWeeksAndImpossibleKickoffsAreCorrupt) {
+    auto source = smallSchedule();
+    source.games[2].visitorCode = 1; // a conference's placeholder in week 2
+    tSchedule70 schedule;
+    LeagueStructure league;
+    Status status = parsed(scheduleRecords(source), schedule, league);
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.failure().number, -20);
+    EXPECT_EQ(status.failure().detail,
+              "Game 2 of week 2 is not between two teams \"/p/GRDSchedule.ccs\" ");
+    source.games[2].visitorCode = 2;
+    EXPECT_EQ(failureNumber(scheduleRecords(source)), -20);
+
+    for (double kickoff : {std::numeric_limits<double>::quiet_NaN(),
+                           std::numeric_limits<double>::infinity(), -1.0, 1e12}) {
+        source = smallSchedule();
+        source.games[3].kickoff = kickoff;
+        EXPECT_EQ(failureNumber(scheduleRecords(source)), -20) << kickoff;
+    }
+    source = smallSchedule(); // the placeholder of the playoff game stays allowed
+    EXPECT_EQ(failureNumber(scheduleRecords(source)), 0);
 }
 
 TEST(ScheduleFile, cutAnywhereFailsAndKeepsTheLoadedSchedule) {
