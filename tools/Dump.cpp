@@ -1,4 +1,5 @@
 #include "files/AtomicFile.h"
+#include "league/DataLines.h"
 #include "league/DayCount.h"
 #include "league/DecompressedFile.h"
 #include "league/Format.h"
@@ -6,6 +7,7 @@
 #include "league/Messages.h"
 #include "league/NamesFile.h"
 #include "league/ScheduleFile.h"
+#include "league/SeasonFileText.h"
 #include "league/StructureLoader.h"
 #include "tools/Commands.h"
 #include "tools/ToolArgs.h"
@@ -55,7 +57,9 @@ int dumpSchedule(const std::string& path, std::string_view records) {
     if (Status status = parseSchedule(records, path, schedule, league); !status) {
         return failed(path, status.failure(), status.failure().detail);
     }
-    std::string dir = std::filesystem::path(path).parent_path().string() + "/";
+    // A bare file name lies in the current directory, not in the root.
+    std::string parent = std::filesystem::path(path).parent_path().string();
+    std::string dir = parent.empty() ? std::string() : parent + "/";
     bool named = LoadNames(dir, schedule.namesFileName, league).ok();
     std::printf("Schedule file %s\nTitle: %s\nNames file: %s%s\nDeclared team count: %d\n",
                 path.c_str(), schedule.title.c_str(), schedule.namesFileName.c_str(),
@@ -145,6 +149,25 @@ bool isContainer(std::string_view bytes) {
     return bytes.starts_with("WRZL") || bytes.starts_with("!HZL");
 }
 
+// A main data or archive file: a version line of 4.0 .. 5.9, then "MD" or "AD".
+bool isSeasonFile(std::string_view bytes) {
+    size_t end = bytes.find('\n');
+    std::optional<int> version = fileVersionOf(bytes.substr(0, end));
+    if (!version || *version < kOldestFileVersion || *version > kNewestFileVersion ||
+        end == std::string_view::npos) {
+        return false;
+    }
+    std::string_view kind = trimBlanks(bytes.substr(end + 1, bytes.find('\n', end + 1) - end - 1));
+    return kind == "MD" || kind == "AD";
+}
+
+// What an unreadable file is told as: schedule and names records that lack their
+// container are damaged files of their kind; anything else is no data file of ours.
+int refuse(const std::string& path, std::string_view bytes) {
+    int number = bytes.starts_with("CCSchedule") ? -20 : bytes.starts_with("CCNames") ? -27 : -18;
+    return failed(path, {number, quotedPath(path)});
+}
+
 } // namespace
 
 int dump(const Args& args) {
@@ -164,15 +187,17 @@ int dump(const Args& args) {
     if (bytes.starts_with("GRDS")) {
         return dumpStructure(path, bytes);
     }
-    if (!isContainer(bytes)) {
+    if (isSeasonFile(bytes)) {
         std::fwrite(bytes.data(), 1, bytes.size(), stdout);
         return 0;
+    }
+    if (!isContainer(bytes)) {
+        return refuse(path, bytes);
     }
     std::string reason;
     auto records = readDecompressed(path, reason);
     if (!records) {
-        std::fprintf(stderr, "grdtool dump: %s: %s\n", path.c_str(), reason.c_str());
-        return 1;
+        return failed(path, {-5, quotedPath(path)}, reason);
     }
     if (records->starts_with("CCNames")) {
         return dumpNames(path, *records);

@@ -59,8 +59,8 @@ TEST(DataTool, dumpPrintsEachKindOfFileReadably) {
     EXPECT_NE(names.out.find("Las Vegas        Raiders"), std::string::npos);
     auto structure = grdtool(dir, "dump " + shipped + "GRDStructure.txt");
     EXPECT_NE(structure.out.find("Seasons 2022-2099: 32 teams"), std::string::npos);
-    dir.write("MAIN-DTA.GRD", "plain text\n");
-    EXPECT_EQ(grdtool(dir, "dump " + dir.dir() + "MAIN-DTA.GRD").out, "plain text\n");
+    dir.write("MAIN-DTA.GRD", "5.1\r\nMD\r\n4\r\n");
+    EXPECT_EQ(grdtool(dir, "dump " + dir.dir() + "MAIN-DTA.GRD").out, "5.1\r\nMD\r\n4\r\n");
 }
 
 TEST(DataTool, failuresNameTheFileAndWhatIsWrong) {
