@@ -52,6 +52,9 @@ bool loadNames(AppState& state, StartupOutcome& outcome) {
     const std::string& namesFile = state.schedule->namesFileName;
     auto loaded = LoadNames(state.programDir, namesFile, state.league);
     if (loaded)
+        loaded = CheckNamesCoverSeason(state.league, state.schedule->teamCount,
+                                       existingPath(state.programDir, namesFile));
+    if (loaded)
         return true;
     outcome.failures.push_back(loaded.failure());
     outcome.failures.push_back(

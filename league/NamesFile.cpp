@@ -4,9 +4,12 @@
 #include "codec/RecordReaders.h"
 #include "league/DecompressedFile.h"
 #include "league/FileNames.h"
+#include "league/Format.h"
 #include "league/LeagueLookups.h"
 #include "league/RecordWriter.h"
+#include "league/SeasonAlignment.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace grd {
@@ -97,6 +100,28 @@ Status LoadNames(const std::string& programDir, const std::string& namesFileName
         return Failure{-3, reason + " [" + path + "] "};
     }
     return parseNames(*records, path, league, shortNames);
+}
+
+Status CheckNamesCoverSeason(const LeagueStructure& league, int32_t teamCount,
+                             const std::string& path) {
+    auto year = parseInteger(std::string_view(league.seasonLabel).substr(0, 4));
+    int32_t alignment =
+        year ? AlignmentForSeason(league, static_cast<int32_t>(*year), teamCount) : -1;
+    if (alignment < 0) {
+        return Ok{};
+    }
+    size_t names = std::min(league.cityNames.size(), league.teamNames.size());
+    for (int32_t code : league.alignments[static_cast<size_t>(alignment)].teamCodes) {
+        bool named =
+            std::any_of(league.nameCodes.begin(), league.nameCodes.end(), [&](const auto& pair) {
+                return pair.code == code + 2 && pair.nameIndex >= 0 &&
+                       static_cast<size_t>(pair.nameIndex) < names;
+            });
+        if (!named) {
+            return Failure{-27, quotedPath(path)};
+        }
+    }
+    return Ok{};
 }
 
 std::string namesRecords(const NamesList& names) {

@@ -29,6 +29,12 @@ Status LoadNames(const std::string& programDir, const std::string& namesFileName
 Status parseNames(std::string_view records, const std::string& path, LeagueStructure& league,
                   std::vector<std::string>* shortNames = nullptr);
 
+// Whether the loaded names name every team of the alignment that the schedule's
+// season (league.seasonLabel) and teamCount select; -27 naming path when one lacks
+// its name. Without such an alignment there is nothing to check.
+Status CheckNamesCoverSeason(const LeagueStructure& league, int32_t teamCount,
+                             const std::string& path);
+
 // Decompressed records of a names file; parseNames reads them back.
 std::string namesRecords(const NamesList& names);
 

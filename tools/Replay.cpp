@@ -49,9 +49,13 @@ bool loadProgramDirectory(AppState& app, std::vector<std::string>& abbreviations
         printFailure(kScheduleFileName, loaded.failure());
         return false;
     }
-    if (auto loaded =
-            LoadNames(app.programDir, app.schedule->namesFileName, app.league, &abbreviations);
-        !loaded) {
+    Status loaded =
+        LoadNames(app.programDir, app.schedule->namesFileName, app.league, &abbreviations);
+    if (loaded) {
+        loaded = CheckNamesCoverSeason(app.league, app.schedule->teamCount,
+                                       app.programDir + app.schedule->namesFileName);
+    }
+    if (!loaded) {
         printFailure(app.schedule->namesFileName.c_str(), loaded.failure());
         return false;
     }

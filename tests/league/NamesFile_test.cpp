@@ -90,6 +90,22 @@ TEST(NamesFile, loadNamesTheMissingOrDamagedFile) {
     EXPECT_EQ(league.teamNames[2], "Broncos");
 }
 
+TEST(NamesFile, namesThatLeaveATeamOfTheSeasonUnnamedAreCorrupt) {
+    LeagueStructure league;
+    ASSERT_TRUE(parsed(namesRecords(smallNames()), league));
+    league.seasonLabel = "2008-09";
+    league.alignments.resize(1);
+    league.alignments[0].firstSeason = 2002;
+    league.alignments[0].lastSeason = 2030;
+    league.alignments[0].teamCount = 2;
+    league.alignments[0].teamCodes = {9, 10}; // codes 11 and 12: Denver, Dallas
+    EXPECT_TRUE(CheckNamesCoverSeason(league, 2, "/p/GRDNames.ccn"));
+    league.alignments[0].teamCodes = {9, 11};
+    EXPECT_EQ(CheckNamesCoverSeason(league, 2, "/p/GRDNames.ccn").failure(),
+              (Failure{-27, " \"/p/GRDNames.ccn\" "}));
+    EXPECT_TRUE(CheckNamesCoverSeason(league, 4, "/p/GRDNames.ccn")); // no such alignment
+}
+
 TEST(NamesFile, aNameLeadingOutOfTheProgramDirectoryIsCorrupt) {
     test::TempDir dir;
     std::filesystem::create_directory(dir.path() / "sub");
