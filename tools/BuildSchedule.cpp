@@ -77,7 +77,7 @@ bool parseOptions(const Args& args, Options& options, std::string& problem) {
 bool write(const std::filesystem::path& path, const std::string& bytes) {
     std::string reason;
     if (!writeFileAtomically(path, bytes, &reason)) {
-        std::fprintf(stderr, "grdtool build-schedule: %s: %s\n", path.c_str(), reason.c_str());
+        std::fprintf(stderr, "grdtool build-schedule: %s\n", reason.c_str());
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sys/wait.h>
 
 namespace grd {
@@ -87,6 +88,28 @@ TEST(DataTool, failuresNameTheFileAndWhatIsWrong) {
     EXPECT_EQ(cut.exitCode, 1);
     EXPECT_NE(cut.err.find("line 6: the file ends before a last season"), std::string::npos)
         << cut.err;
+}
+
+TEST(DataTool, dumpFindsTheNamesOfABareScheduleNameAndRefusesForeignFiles) {
+    test::TempDir dir;
+    std::string shipped = std::string(ODDSMITH_DATA_DIR) + "program/";
+    for (const char* name : {"GRDSchedule.ccs", "GRDNames.ccn"}) {
+        std::filesystem::copy_file(shipped + name, dir.path() / name);
+    }
+    std::string here = "cd '" + dir.dir() + "' && " + ODDSMITH_GRDTOOL +
+                       " dump GRDSchedule.ccs >out.txt 2>err.txt";
+    ASSERT_EQ(std::system(here.c_str()), 0);
+    EXPECT_NE(dir.read("out.txt").find("Names file: GRDNames.ccn\n"), std::string::npos)
+        << dir.read("out.txt");
+
+    dir.write("records", "CCSchedule\r\x01");
+    auto uncompressed = grdtool(dir, "dump " + dir.dir() + "records");
+    EXPECT_EQ(uncompressed.exitCode, 1);
+    EXPECT_EQ(uncompressed.out, "");
+    EXPECT_NE(uncompressed.err.find("error -20"), std::string::npos) << uncompressed.err;
+    dir.write("photo.png", "\x89PNG");
+    EXPECT_NE(grdtool(dir, "dump " + dir.dir() + "photo.png").err.find("error -18"),
+              std::string::npos);
 }
 
 TEST(DataTool, commandsExplainThemselves) {
