@@ -96,7 +96,12 @@ TEST_F(ReportText, choicesKeepPrintOrderAndWhatTheDataHolds) {
     EXPECT_EQ(selectReports(all, rankings, state).kinds,
               (std::array<int, 8>{4, 5, 1, 2, 3, 0, 0, 0}));
     state.spreads[1] = kNoSpread;
-    EXPECT_EQ(selectReports(all, rankings, state).count, 3);
+    ReportSelection rankingsOnly = selectReports(all, rankings, state);
+    EXPECT_EQ(rankingsOnly.count, 3);
+    for (int more = 0; more < 5; ++more) {
+        EXPECT_TRUE(rankingsOnly.add(kTeamReport));
+    }
+    EXPECT_FALSE(rankingsOnly.add(kTeamReport)); // eight slots only
 
     read("views/WEEK-04.25", kArchiveKind);
     EXPECT_EQ(selectReports(all, rankings, state).kinds,
