@@ -1,11 +1,14 @@
 #include "app/Shutdown.h"
 #include "app/Startup.h"
 #include "app/StartupTestDir.h"
+#include "league/DecompressedFile.h"
+#include "league/NamesFile.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 namespace grd {
 namespace {
@@ -114,6 +117,34 @@ TEST_F(StartupTest, damagedNamesFile_reportsLoaderThenMinus3WithPath) {
     EXPECT_THAT(outcome.failures[1].detail, HasSubstr("\"" + dir.dir() + "GRDNames.ccn\""));
     EXPECT_TRUE(state.startupFailed);
     EXPECT_FALSE(state.revertAvailable);
+}
+
+TEST_F(StartupTest, namesFileLackingATeamOfTheSeason_reportsMinus27ThenMinus3) {
+    std::string reason;
+    auto records = readDecompressed(dir.path() / "GRDNames.ccn", reason);
+    ASSERT_TRUE(records);
+    LeagueStructure read;
+    NamesList names;
+    ASSERT_TRUE(parseNames(*records, "GRDNames.ccn", read, &names.shortNames));
+    names.cityNames = read.cityNames;
+    names.teamNames = read.teamNames;
+    names.codes.resize(read.cityNames.size());
+    // Codes moved out of the way: the names are there, but name no team of the season.
+    for (const auto& pair : read.nameCodes)
+        names.codes[static_cast<size_t>(pair.nameIndex)] = pair.code + 1000;
+    dir.write("GRDNames.ccn", compressed(namesRecords(names)));
+    auto outcome = start();
+    EXPECT_THAT(numbersOf(outcome), ElementsAre(-27, -3));
+    EXPECT_TRUE(state.startupFailed);
+}
+
+TEST_F(StartupTest, temporaryFilesOfEarlierRuns_areRemoved) {
+    std::string ours = "MAIN-DTA.GRD.tmp-" + std::to_string(getpid()) + "-0";
+    dir.write(ours, "left by a kill");
+    dir.write("MAIN-DTA.GRD.tmp-x", "not ours");
+    start();
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / ours));
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "MAIN-DTA.GRD.tmp-x"));
 }
 
 TEST_F(StartupTest, filesInOtherLetterCase_areFound) {
