@@ -1,13 +1,11 @@
-#include "app/ui/AppIcon.h"
+#include "app/ui/ApplicationSetup.h"
 #include "app/ui/TMainForm.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("GRD Oddsmith"));
-    QApplication::setApplicationDisplayName(QStringLiteral("GRD Oddsmith"));
-    QApplication::setWindowIcon(grd::appIcon());
+    grd::setUpApplication();
     grd::TMainForm window;
     window.show();
     return QApplication::exec();

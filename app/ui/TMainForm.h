@@ -7,6 +7,7 @@
 #include "state/AppState.h"
 #include "state/CompanionLibrary.h"
 
+#include <QFont>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -24,6 +25,8 @@ class QToolBar;
 class QToolButton;
 
 namespace grd {
+
+class FlybyHints;
 
 // The program's only top-level window: a multiple-document frame that owns the
 // program-wide state, the menus, the tool bar and every display window.
@@ -113,6 +116,7 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // StartupHost
@@ -133,10 +137,17 @@ private:
     QAction* addItem(QMenu* menu, const char* objectName, const QString& caption,
                      const QString& hint);
     QToolButton* addSpeedButton(const char* objectName, const QString& hint);
+    // The enabling rules of the menus, run whenever what they look at can change:
+    // shortcuts act without their menu being opened.
+    void runMenuRules();
+    void applyWindowMenuRules();
     void listChildWindows();
+    int childWindowCount() const;
     bool activeChildIsTeamRank() const;
     void tileChildren(bool vertical);
+    void cascadeChildren();
 
+    void presentSplash();
     void FormCreate();
     void applyStartupFailure();
     void enableReadyMenus();
@@ -153,8 +164,14 @@ private:
     SplashTimer splash_;
     QMdiArea* mdi_ = nullptr;
     QTimer* MainTimer = nullptr;
+    FlybyHints* flyby_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    // The display windows' font; the frame and its child windows' captions keep the
+    // system font.
+    QFont mainFont_;
     bool shutDown_ = false;
+    bool menusReady_ = false;   // start-up has finished and enabled the menus
+    bool splashWanted_ = false; // start-up asked for the splash before the window showed
     std::array<QPointer<QWidget>, kLastWindowCode + 1> views_{};
 
     // Top-level menus and submenus

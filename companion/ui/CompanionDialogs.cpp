@@ -64,10 +64,11 @@ void showSplash(QWidget* parent) {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(frame);
     splash->setFixedSize(290, 140);
-    // Centred over the program's window, or on the screen while it has none.
-    QRect area = parent != nullptr ? parent->frameGeometry()
-                                   : QGuiApplication::primaryScreen()->availableGeometry();
-    splash->move(area.center() - splash->rect().center());
+    // Centred on the screen: the program's window may not have its final size yet.
+    const QScreen* screen = parent != nullptr ? parent->screen() : nullptr;
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    splash->move(screen->availableGeometry().center() - splash->rect().center());
     splash->show();
 }
 

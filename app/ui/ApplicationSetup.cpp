@@ -1,0 +1,14 @@
+#include "app/ui/ApplicationSetup.h"
+
+#include "app/ui/AppIcon.h"
+
+#include <QApplication>
+
+namespace grd {
+
+void setUpApplication() {
+    QApplication::setApplicationName(QStringLiteral("GRD Oddsmith"));
+    QApplication::setWindowIcon(appIcon());
+}
+
+} // namespace grd
