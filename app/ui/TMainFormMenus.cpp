@@ -1,5 +1,7 @@
 #include "app/ui/TMainForm.h"
 
+#include "app/ui/AppIcon.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -37,9 +39,8 @@ QPixmap faded(const QPixmap& pixmap) {
 
 // A themed glyph where the desktop has an icon theme, a built-in one elsewhere; its
 // disabled look is plainly fainter.
-QIcon icon(const char* themeName, QStyle::StandardPixmap fallback) {
-    const QIcon source =
-        QIcon::fromTheme(QLatin1String(themeName), QApplication::style()->standardIcon(fallback));
+QIcon icon(const char* themeName, const QIcon& fallback) {
+    const QIcon source = QIcon::fromTheme(QLatin1String(themeName), fallback);
     QIcon result;
     for (const int size : {16, 22, 24}) {
         const QPixmap normal = source.pixmap(size);
@@ -47,6 +48,10 @@ QIcon icon(const char* themeName, QStyle::StandardPixmap fallback) {
         result.addPixmap(faded(normal), QIcon::Disabled);
     }
     return result;
+}
+
+QIcon icon(const char* themeName, QStyle::StandardPixmap fallback) {
+    return icon(themeName, QApplication::style()->standardIcon(fallback));
 }
 
 } // namespace
@@ -355,7 +360,7 @@ void TMainForm::createToolBar() {
     bar->addWidget(Copy2ClipSBtn);
 
     PrintSBtn = addSpeedButton("PrintSBtn", QStringLiteral("Print|Print the rankings"));
-    PrintSBtn->setIcon(icon("document-print", QStyle::SP_FileIcon));
+    PrintSBtn->setIcon(icon("document-print", printerGlyph()));
     connect(PrintSBtn, &QToolButton::clicked, this, [this] { PrintOrPreviewClick(false); });
     bar->addWidget(PrintSBtn);
 
