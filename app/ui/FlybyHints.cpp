@@ -9,9 +9,6 @@ FlybyHints::FlybyHints(QObject* parent) : QObject(parent) {
     qApp->installEventFilter(this);
 }
 
-FlybyHints::~FlybyHints() {
-    qApp->removeEventFilter(this);
-}
 
 bool FlybyHints::eventFilter(QObject* watched, QEvent* event) {
     if (!shown_ && event->type() == QEvent::ToolTip)

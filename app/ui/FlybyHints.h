@@ -10,7 +10,6 @@ class FlybyHints : public QObject {
     Q_OBJECT
 public:
     explicit FlybyHints(QObject* parent);
-    ~FlybyHints() override;
 
     void setShown(bool shown) { shown_ = shown; }
     bool shown() const { return shown_; }

@@ -15,7 +15,6 @@ class HelpKey : public QObject {
 public:
     // area: the main window's child windows; mainContext: its own topic.
     HelpKey(QMdiArea* area, int mainContext, QObject* parent);
-    ~HelpKey() override;
 
     // The topic F1 opens now; 0 when the window in use has none.
     int context() const;
