@@ -9,7 +9,6 @@ FlybyHints::FlybyHints(QObject* parent) : QObject(parent) {
     qApp->installEventFilter(this);
 }
 
-
 bool FlybyHints::eventFilter(QObject* watched, QEvent* event) {
     if (!shown_ && event->type() == QEvent::ToolTip)
         return true;

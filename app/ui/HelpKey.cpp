@@ -23,7 +23,6 @@ HelpKey::HelpKey(QMdiArea* area, int mainContext, QObject* parent)
     qApp->installEventFilter(this);
 }
 
-
 int HelpKey::context() const {
     if (std::optional<int> focused = helpContextOf(QApplication::focusWidget()))
         return *focused;
