@@ -17,11 +17,11 @@ TableColumn parseColumn(std::string_view spec, double defaultWidth) {
             spec.remove_prefix(1);
             break;
         case '>':
-            column.align = CellAlign::Right;
+            column.align = CellAlignment::Right;
             spec.remove_prefix(1);
             break;
         case '^':
-            column.align = CellAlign::Centre;
+            column.align = CellAlignment::Centre;
             spec.remove_prefix(1);
             break;
         default:
@@ -60,9 +60,9 @@ std::string tableFormatText(const std::vector<TableColumn>& columns, char separa
     for (const TableColumn& column : columns) {
         if (!text.empty())
             text += separator;
-        text += column.align == CellAlign::Right    ? '>'
-                : column.align == CellAlign::Centre ? '^'
-                                                    : '<';
+        text += column.align == CellAlignment::Right    ? '>'
+                : column.align == CellAlignment::Centre ? '^'
+                                                        : '<';
         text += shortestText(column.grid ? column.width : -column.width);
     }
     return text;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/CellAlignment.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -7,12 +9,10 @@
 
 namespace grd {
 
-enum class CellAlign { Left, Right, Centre };
-
 // One column of a table format: "<" left, ">" right, "^" centred, then a width in the
 // measure unit. A negative width counts by its size and keeps the grid off the column.
 struct TableColumn {
-    CellAlign align = CellAlign::Left;
+    CellAlignment align = CellAlignment::Left;
     double width = 0;
     bool grid = true;
     bool operator==(const TableColumn&) const = default;

@@ -37,14 +37,14 @@ int cellGap(int dpi) {
     return 6 * (dpi / 300);
 }
 
-int cellOffset(CellAlign align, int width, int textWidth, int dpi) {
+int cellOffset(CellAlignment align, int width, int textWidth, int dpi) {
     int gap = textWidth < width - cellGap(dpi) ? cellGap(dpi) : 0;
     switch (align) {
-    case CellAlign::Right:
+    case CellAlignment::Right:
         return width - textWidth - gap;
-    case CellAlign::Centre:
+    case CellAlignment::Centre:
         return (width - textWidth) / 2;
-    case CellAlign::Left:
+    case CellAlignment::Left:
         break;
     }
     return gap;

@@ -27,7 +27,7 @@ WrapBreak wrapBreak(int length, int room, const PrefixWidth& widthOf,
 int cellGap(int dpi);
 
 // Where text of textWidth starts inside a column of width pixels.
-int cellOffset(CellAlign align, int width, int textWidth, int dpi);
+int cellOffset(CellAlignment align, int width, int textWidth, int dpi);
 
 enum class TLineSpacing {
     lsHalfSpace,

@@ -366,7 +366,9 @@ void PageWriter::WriteTextLine(const QString& text) {
         if (autoPageBreak_ && y_ + lineHeight_ > area_.height)
             StartNewPage();
         int free = area_.width - row.width(shown);
-        x_ = alignment_ == CellAlign::Right ? free : alignment_ == CellAlign::Centre ? free / 2 : 0;
+        x_ = alignment_ == CellAlignment::Right    ? free
+             : alignment_ == CellAlignment::Centre ? free / 2
+                                                   : 0;
         row.drawText(area_.left + x_, area_.top + y_, shown);
         AdvanceLine();
     } while (!rest.isEmpty());

@@ -76,7 +76,7 @@ public:
     void setDefaultColWidth(double width) { defaultColWidth_ = width; }
     void setTabSize(int size) { tabSize_ = size; }
     void setWordWrap(bool on) { wordWrap_ = on; }
-    void setAlignment(CellAlign alignment) { alignment_ = alignment; }
+    void setAlignment(CellAlignment alignment) { alignment_ = alignment; }
     void setPageBorders(int borders) { pageBorders_ = borders; }
     void setPageBorderOffset(double offset) { pageBorderOffset_ = offset; }
     void setPageBackgroundColor(const QColor& colour) { background_ = colour; }
@@ -152,7 +152,7 @@ private:
     double defaultColWidth_ = 0;
     int tabSize_ = 8;
     bool wordWrap_ = true;
-    CellAlign alignment_ = CellAlign::Left;
+    CellAlignment alignment_ = CellAlignment::Left;
     int pageBorders_ = 0;
     double pageBorderOffset_ = 0;
     QColor background_ = Qt::white;

@@ -14,7 +14,7 @@ namespace grd {
 
 // A table column in printer pixels.
 struct PixelColumn {
-    CellAlign align = CellAlign::Left;
+    CellAlignment align = CellAlignment::Left;
     int width = 0;
     bool grid = true;
 };

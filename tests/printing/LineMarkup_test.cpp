@@ -12,12 +12,12 @@ namespace {
 TEST(TableFormatText, parsesAlignmentsWidthsAndDefaults) {
     auto columns = parseTableFormat("<1|>0.5|^2|||-1.5|>x", '|', 0.75);
     ASSERT_EQ(columns.size(), 7u);
-    EXPECT_EQ(columns[0], (TableColumn{CellAlign::Left, 1.0, true}));
-    EXPECT_EQ(columns[1], (TableColumn{CellAlign::Right, 0.5, true}));
-    EXPECT_EQ(columns[2], (TableColumn{CellAlign::Centre, 2.0, true}));
-    EXPECT_EQ(columns[3], (TableColumn{CellAlign::Left, 0.75, true}));
-    EXPECT_EQ(columns[5], (TableColumn{CellAlign::Left, 1.5, false}));
-    EXPECT_EQ(columns[6], (TableColumn{CellAlign::Right, 0.75, true}));
+    EXPECT_EQ(columns[0], (TableColumn{CellAlignment::Left, 1.0, true}));
+    EXPECT_EQ(columns[1], (TableColumn{CellAlignment::Right, 0.5, true}));
+    EXPECT_EQ(columns[2], (TableColumn{CellAlignment::Centre, 2.0, true}));
+    EXPECT_EQ(columns[3], (TableColumn{CellAlignment::Left, 0.75, true}));
+    EXPECT_EQ(columns[5], (TableColumn{CellAlignment::Left, 1.5, false}));
+    EXPECT_EQ(columns[6], (TableColumn{CellAlignment::Right, 0.75, true}));
     EXPECT_EQ(parseTableFormat("", '|', 2.0).size(), 1u);
 }
 
@@ -94,12 +94,12 @@ TEST(TextFittingRules, cellPlacementKeepsTheSmallGap) {
     EXPECT_EQ(cellGap(300), 6);
     EXPECT_EQ(cellGap(600), 12);
     EXPECT_EQ(cellGap(200), 0);
-    EXPECT_EQ(cellOffset(CellAlign::Left, 300, 100, 300), 6);
-    EXPECT_EQ(cellOffset(CellAlign::Right, 300, 100, 300), 194);
-    EXPECT_EQ(cellOffset(CellAlign::Centre, 300, 100, 300), 100);
+    EXPECT_EQ(cellOffset(CellAlignment::Left, 300, 100, 300), 6);
+    EXPECT_EQ(cellOffset(CellAlignment::Right, 300, 100, 300), 194);
+    EXPECT_EQ(cellOffset(CellAlignment::Centre, 300, 100, 300), 100);
     // No room for the gap: flush with the edge.
-    EXPECT_EQ(cellOffset(CellAlign::Left, 300, 296, 300), 0);
-    EXPECT_EQ(cellOffset(CellAlign::Right, 300, 296, 300), 4);
+    EXPECT_EQ(cellOffset(CellAlignment::Left, 300, 296, 300), 0);
+    EXPECT_EQ(cellOffset(CellAlignment::Right, 300, 296, 300), 4);
 }
 
 TEST(TextFittingRules, lineHeightFollowsTheSpacing) {

@@ -114,10 +114,10 @@ private slots:
 
     void plainLines_expandTabsAlignAndCarryTheRest() {
         auto writer = letterWriter();
-        writer->setAlignment(CellAlign::Right);
+        writer->setAlignment(CellAlignment::Right);
         writer->StartDocument();
         writer->WriteTextLine(QStringLiteral("a\tb"));
-        writer->setAlignment(CellAlign::Left);
+        writer->setAlignment(CellAlignment::Left);
         QString longLine = QString(QStringLiteral("word ")).repeated(60);
         writer->WriteTextLine(longLine);
         writer->FinishDocument();
