@@ -17,7 +17,7 @@ struct ProgramDataFailure {
 
 // Loads the league model, the schedule and the names of app.programDir as start-up
 // does, and, when asked, the names file's abbreviations; the first failure stops it.
-std::optional<ProgramDataFailure> loadProgramData(AppState& app,
-                                                  std::vector<std::string>* abbreviations = nullptr);
+std::optional<ProgramDataFailure>
+loadProgramData(AppState& app, std::vector<std::string>* abbreviations = nullptr);
 
 } // namespace grd

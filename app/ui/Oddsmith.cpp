@@ -14,13 +14,15 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("GRD Oddsmith"));
     grd::PdfArguments pdf = grd::parsePdfArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!pdf.problem.empty()) {
-        std::fprintf(stderr, "Oddsmith: %s\nusage: Oddsmith --pdf OUT.pdf [--archive FILE] "
-                             "[--reports LIST] [--schedule 1|2|3]\n",
+        std::fprintf(stderr,
+                     "Oddsmith: %s\nusage: Oddsmith --pdf OUT.pdf [--archive FILE] "
+                     "[--reports LIST] [--schedule 1|2|3]\n",
                      pdf.problem.c_str());
         return 2;
     }
     if (pdf.request) {
-        std::string dir = grd::programDirectoryOf(QApplication::applicationFilePath().toStdString());
+        std::string dir =
+            grd::programDirectoryOf(QApplication::applicationFilePath().toStdString());
         return grd::exportPdf(*pdf.request, dir);
     }
     QApplication::setWindowIcon(grd::appIcon());

@@ -10,8 +10,8 @@
 #include "printing/ui/PageWriter.h"
 #include "printing/ui/ReportRun.h"
 #include "printing/ui/SchedulePageLayout.h"
-#include "views/ScheduleView.h"
 #include "views/SchedulePrintLines.h"
+#include "views/ScheduleView.h"
 #include "views/ui/LocaleKickoffTexts.h"
 
 #include <QLocale>
@@ -35,12 +35,11 @@ Result<TPageList> schedulePages(PageWriter& writer, const AppState& app, int col
     auto entries = scheduleViewEntries(schedule, app.league, prefs.cityNames);
     GridContent grid = scheduleGrid(schedule, app.league, entries, 0,
                                     {prefs.cityNames, prefs.rowHighlight}, LocaleKickoffTexts());
-    int mode = columns == 3 ? kThreeColumnsPerPage
+    int mode = columns == 3   ? kThreeColumnsPerPage
                : columns == 2 ? kTwoColumnsPerPage
                               : kOneColumnPerPage;
     QStringList lines;
-    for (const std::string& line :
-         schedulePrintLines(grid, mode, app.league.regularWeekCount()))
+    for (const std::string& line : schedulePrintLines(grid, mode, app.league.regularWeekCount()))
         lines << QString::fromStdString(line);
     title = QString::fromStdString(schedule.title);
     SchedulePageLayout layout(writer);
@@ -55,8 +54,8 @@ Result<TPageList> reportPages(PageWriter& writer, AppState& app, const PdfReques
                               std::string& file) {
     file = request.archive.value_or(app.programDir + kMainDataFileName);
     tRankings rankings;
-    if (Status read = ReadRankings(file, request.archive ? kArchiveKind : kMainDataKind,
-                                   rankings, app.program, app.league);
+    if (Status read = ReadRankings(file, request.archive ? kArchiveKind : kMainDataKind, rankings,
+                                   app.program, app.league);
         !read)
         return read.failure();
     const ReportChoices available = availableReports(rankings, app.program);

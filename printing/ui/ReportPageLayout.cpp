@@ -78,6 +78,10 @@ Status ReportPageLayout::PrintTheReports(int report, const ReportPrintPrefs& pre
 }
 
 void ReportPageLayout::ApplyReportPrefs(const ReportPrintPrefs& prefs, const QString& today) {
+    // Reports and schedules cut what does not fit; nothing wraps or frames the page.
+    writer_.setWordWrap(false);
+    writer_.setTableGrid(false);
+    writer_.setPageBorders(0);
     writer_.setAutoPageBreak(false);
     writer_.setFont(toQFont(prefs.font));
     writer_.setFontColor(toQColor(prefs.font.colour));

@@ -16,8 +16,8 @@ Result<TPageList> layOutReports(PageWriter& writer, const ReportText& text, cons
         auto kind = static_cast<size_t>(text.blocks[report].kind);
         if (kind < 1 || kind > prefs.reports.size())
             return Failure{-48, "Unknown report kind " + std::to_string(kind)};
-        Status laid = layout.PrintTheReports(static_cast<int>(report) + 1, prefs.reports[kind - 1],
-                                             today);
+        Status laid =
+            layout.PrintTheReports(static_cast<int>(report) + 1, prefs.reports[kind - 1], today);
         if (!laid)
             return laid.failure();
         for (int page = 1; page <= writer.pages().count(); ++page)

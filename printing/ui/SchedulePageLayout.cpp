@@ -32,6 +32,10 @@ int schedulePrefsIndex(int scheduleColumns) {
 }
 
 void SchedulePageLayout::ApplySchedulePrefs(const SchedulePrintPrefs& prefs) {
+    // Reports and schedules cut what does not fit; nothing wraps or frames the page.
+    writer_.setWordWrap(false);
+    writer_.setTableGrid(false);
+    writer_.setPageBorders(0);
     writer_.setFont(toQFont(prefs.font));
     writer_.setFontColor(toQColor(prefs.font.colour));
     writer_.setOrientation(prefs.landscape);
@@ -73,8 +77,7 @@ QString SchedulePageLayout::ScheduleTableFormat(int scheduleColumns) const {
 }
 
 Status SchedulePageLayout::PrintTheSchedule(const QStringList& lines, int scheduleColumns,
-                                            const SchedulePrintPrefs& prefs,
-                                            const QString& title) {
+                                            const SchedulePrintPrefs& prefs, const QString& title) {
     try {
         writer_.FinishDocument();
         writer_.setAutoPageBreak(true);
@@ -82,9 +85,9 @@ Status SchedulePageLayout::PrintTheSchedule(const QStringList& lines, int schedu
         writer_.setHeader(QStringLiteral(" GRD Oddsmith: ") + title);
         ApplySchedulePrefs(prefs);
         // Centred over the printed width of the schedule's own page and margins.
-        writer_.setHeaderFormat(QStringLiteral("^") +
-                                QString::number(writer_.pixelsToWidth(writer_.printable().width),
-                                                'g', 17));
+        writer_.setHeaderFormat(
+            QStringLiteral("^") +
+            QString::number(writer_.pixelsToWidth(writer_.printable().width), 'g', 17));
         writer_.StartDocument();
         writer_.setTableFormat(ScheduleTableFormat(scheduleColumns));
         for (const QString& line : lines) {
