@@ -44,9 +44,8 @@ std::vector<std::string> singleColumn(const GridContent& grid, int regularWeeks)
             lines.push_back(week <= regularWeeks ? "{$B}||| Week " + std::to_string(week)
                                                  : "{$B}|||" + home);
         } else {
-            lines.push_back(cell(grid, row, kDayColumn) + "|" + cell(grid, row, kDateColumn) +
-                            "|" + cell(grid, row, kTimeColumn) + "|" +
-                            cell(grid, row, kVisitorColumn));
+            lines.push_back(cell(grid, row, kDayColumn) + "|" + cell(grid, row, kDateColumn) + "|" +
+                            cell(grid, row, kTimeColumn) + "|" + cell(grid, row, kVisitorColumn));
         }
     }
     return lines;
