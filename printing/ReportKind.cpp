@@ -22,8 +22,4 @@ std::string reportTitle(int kind) {
     return isReportKind(kind) ? kTitles[static_cast<size_t>(kind)] : "";
 }
 
-bool namesForecastWeek(int kind) {
-    return kind >= kSpreadsPlainReport && kind <= kArchiveSpreadsGridReport;
-}
-
 } // namespace grd

@@ -25,8 +25,4 @@ bool isReportKind(int kind);
 // The title printed in the middle of a report's title row, blanks included.
 std::string reportTitle(int kind);
 
-// The week heading of the report names the week being forecast rather than the
-// standings after the week before.
-bool namesForecastWeek(int kind);
-
 } // namespace grd

@@ -4,10 +4,6 @@
 
 namespace grd {
 
-void ReportSelection::clear() {
-    *this = ReportSelection{};
-}
-
 bool ReportSelection::add(int kind) {
     if (count >= kSlots) {
         return false;

@@ -15,7 +15,6 @@ struct ReportSelection {
     std::array<int, kSlots> lastLine{};  // per slot, the index of the block's last line
     int count = 0;                       // number of filled slots
 
-    void clear();
     // Puts kind into the next empty slot; false when every slot is taken.
     bool add(int kind);
 };

@@ -48,8 +48,9 @@ struct ReportSources {
     const tPrefsRec& prefs;        // names list in use, spreads initials
 };
 
-// Builds the blocks of the kinds in selection's filled slots (count of them), in
-// order. A slot holding no report kind fails with error 12; nothing is built then.
+// Builds one block for each filled slot of selection, slot by slot; empty slots are
+// skipped, so the result's selection holds the built kinds from the front. A slot
+// holding a number that is no report kind fails with error 12; nothing is built then.
 Result<ReportText> buildReportText(const ReportSelection& selection, const ReportSources& sources);
 
 } // namespace grd
