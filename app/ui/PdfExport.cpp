@@ -6,11 +6,11 @@
 #include "league/RankingsFile.h"
 #include "league/ScheduleFile.h"
 #include "printing/ReportText.h"
+#include "printing/ScheduleReportText.h"
 #include "printing/ui/PagePrinting.h"
 #include "printing/ui/PageWriter.h"
 #include "printing/ui/ReportRun.h"
 #include "printing/ui/SchedulePageLayout.h"
-#include "views/SchedulePrintLines.h"
 #include "views/ScheduleView.h"
 #include "views/ui/LocaleKickoffTexts.h"
 
@@ -35,13 +35,13 @@ Result<TPageList> schedulePages(PageWriter& writer, const AppState& app, int col
     auto entries = scheduleViewEntries(schedule, app.league, prefs.cityNames);
     GridContent grid = scheduleGrid(schedule, app.league, entries, 0,
                                     {prefs.cityNames, prefs.rowHighlight}, LocaleKickoffTexts());
-    int mode = columns == 3   ? kThreeColumnsPerPage
-               : columns == 2 ? kTwoColumnsPerPage
-                              : kOneColumnPerPage;
+    ScheduleColumns mode = columns == 3 ? kThreeColumns : columns == 2 ? kTwoColumns : kOneColumn;
+    ScheduleReport report = scheduleReportText(grid, mode, app.league.regularWeekCount(),
+                                               schedule.title, entries.front().text);
     QStringList lines;
-    for (const std::string& line : schedulePrintLines(grid, mode, app.league.regularWeekCount()))
+    for (const std::string& line : report.lines)
         lines << QString::fromStdString(line);
-    title = QString::fromStdString(schedule.title);
+    title = QString::fromStdString(report.title);
     SchedulePageLayout layout(writer);
     Status laid = layout.PrintTheSchedule(
         lines, mode, prefs.schedules[static_cast<size_t>(schedulePrefsIndex(mode))], title);

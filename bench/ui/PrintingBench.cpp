@@ -3,10 +3,10 @@
 #include "league/RankingsFile.h"
 #include "printing/ReportChoices.h"
 #include "printing/ReportText.h"
+#include "printing/ScheduleReportText.h"
 #include "printing/ui/ReportRun.h"
 #include "printing/ui/SchedulePageLayout.h"
 #include "printing/ui/TPagePrinter.h"
-#include "views/SchedulePrintLines.h"
 #include "views/ScheduleView.h"
 #include "views/ui/LocaleKickoffTexts.h"
 
@@ -88,7 +88,9 @@ QStringList twoColumnSchedule(const grd::AppState& app) {
                                               grd::LocaleKickoffTexts());
     QStringList lines;
     for (const std::string& line :
-         grd::schedulePrintLines(grid, grd::kTwoColumnsPerPage, app.league.regularWeekCount()))
+         grd::scheduleReportText(grid, grd::kTwoColumns, app.league.regularWeekCount(),
+                                 app.schedule->title, entries.front().text)
+             .lines)
         lines << QString::fromStdString(line);
     return lines;
 }
@@ -104,9 +106,9 @@ void BM_LayOutWeekReportsAndSchedule(benchmark::State& state) {
         auto pages =
             grd::layOutReports(writer, text, data.app.prefs.view, QStringLiteral("1/1/26"));
         grd::SchedulePageLayout layout(writer);
-        grd::Status laid = layout.PrintTheSchedule(schedule, grd::kTwoColumnsPerPage,
-                                                   data.app.prefs.view.schedules[1],
-                                                   QStringLiteral("2025 Schedule"));
+        grd::Status laid =
+            layout.PrintTheSchedule(schedule, grd::kTwoColumns, data.app.prefs.view.schedules[1],
+                                    QStringLiteral("2025 Schedule"));
         benchmark::DoNotOptimize(pages);
         benchmark::DoNotOptimize(laid);
     }
@@ -122,7 +124,7 @@ void BM_PreviewRepaint(benchmark::State& state) {
     auto pages =
         grd::layOutReports(printer.writer(), text, data.app.prefs.view, QStringLiteral("1/1/26"));
     grd::SchedulePageLayout layout(printer.writer());
-    if (!layout.PrintTheSchedule(twoColumnSchedule(data.app), grd::kTwoColumnsPerPage,
+    if (!layout.PrintTheSchedule(twoColumnSchedule(data.app), grd::kTwoColumns,
                                  data.app.prefs.view.schedules[1], QStringLiteral("2025 Schedule")))
         std::abort();
     printer.resize(630, 445);

@@ -23,10 +23,10 @@ QString widest(const PageWriter& writer, const QStringList& texts) {
 
 } // namespace
 
-int schedulePrefsIndex(int scheduleColumns) {
-    if (scheduleColumns == kTwoColumnsPerPage)
+int schedulePrefsIndex(ScheduleColumns columns) {
+    if (columns == kTwoColumns)
         return 1;
-    if (scheduleColumns == kThreeColumnsPerPage)
+    if (columns == kThreeColumns)
         return 2;
     return 0;
 }
@@ -48,7 +48,7 @@ void SchedulePageLayout::ApplySchedulePrefs(const SchedulePrintPrefs& prefs) {
     writer_.setHeaderFont(header);
 }
 
-QString SchedulePageLayout::ScheduleTableFormat(int scheduleColumns) const {
+QString SchedulePageLayout::ScheduleTableFormat(ScheduleColumns columns) const {
     QLocale locale;
     QStringList days;
     for (int day = 1; day <= 7; ++day)
@@ -67,16 +67,14 @@ QString SchedulePageLayout::ScheduleTableFormat(int scheduleColumns) const {
                         width(QStringLiteral(" San Francisco ")),
                         width(QStringLiteral(" at ")),
                         width(QStringLiteral(" San Francisco "))};
-    QStringList columns = game;
-    int blocks = scheduleColumns == kTwoColumnsPerPage     ? 2
-                 : scheduleColumns == kThreeColumnsPerPage ? 3
-                                                           : 1;
+    QStringList format = game;
+    int blocks = columns == kTwoColumns ? 2 : columns == kThreeColumns ? 3 : 1;
     for (int block = 1; block < blocks; ++block)
-        columns << day << game;
-    return columns.join(QLatin1Char('|'));
+        format << day << game;
+    return format.join(QLatin1Char('|'));
 }
 
-Status SchedulePageLayout::PrintTheSchedule(const QStringList& lines, int scheduleColumns,
+Status SchedulePageLayout::PrintTheSchedule(const QStringList& lines, ScheduleColumns columns,
                                             const SchedulePrintPrefs& prefs, const QString& title) {
     try {
         writer_.FinishDocument();
@@ -89,9 +87,9 @@ Status SchedulePageLayout::PrintTheSchedule(const QStringList& lines, int schedu
             QStringLiteral("^") +
             QString::number(writer_.pixelsToWidth(writer_.printable().width), 'g', 17));
         writer_.StartDocument();
-        writer_.setTableFormat(ScheduleTableFormat(scheduleColumns));
+        writer_.setTableFormat(ScheduleTableFormat(columns));
         for (const QString& line : lines) {
-            if (scheduleColumns == kInformalForecasts)
+            if (columns == kPlainScheduleLines)
                 writer_.WriteTextLine(line);
             else
                 writer_.WriteTableRow(line);

@@ -2,6 +2,7 @@
 
 #include "league/Failure.h"
 #include "prefs/SchedulePrintPrefs.h"
+#include "printing/ScheduleColumns.h"
 
 #include <QStringList>
 
@@ -9,18 +10,9 @@ namespace grd {
 
 class PageWriter;
 
-// How a schedule is printed: one, two or three columns of games per page, or the
-// informal forecasts as plain lines.
-enum ScheduleColumns : int {
-    kOneColumnPerPage = 0, // and every schedule type above 0
-    kTwoColumnsPerPage = -1,
-    kThreeColumnsPerPage = -2,
-    kInformalForecasts = 100,
-};
-
 // The preferences of a schedule print: entry 0 for one column (and the informal
 // forecasts), 1 for two, 2 for three.
-int schedulePrefsIndex(int scheduleColumns);
+int schedulePrefsIndex(ScheduleColumns columns);
 
 // Lays a schedule text out on as many pages as it needs, under the header
 // " GRD Oddsmith: " and the title.
@@ -28,12 +20,12 @@ class SchedulePageLayout {
 public:
     explicit SchedulePageLayout(PageWriter& writer) : writer_(writer) {}
 
-    Status PrintTheSchedule(const QStringList& lines, int scheduleColumns,
+    Status PrintTheSchedule(const QStringList& lines, ScheduleColumns columns,
                             const SchedulePrintPrefs& prefs, const QString& title);
 
     // The table format of the columns: day, date, time, team, " at ", team, repeated
     // with a gap column for two and three columns per page.
-    QString ScheduleTableFormat(int scheduleColumns) const;
+    QString ScheduleTableFormat(ScheduleColumns columns) const;
 
 private:
     void ApplySchedulePrefs(const SchedulePrintPrefs& prefs);
