@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-dejavu-core poppler-utils
+    xvfb xauth fonts-dejavu-core poppler-utils python3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,6 @@
 #include "printing/ui/PagePrinting.h"
 
-#include "league/AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "printing/PrintOrder.h"
 #include "printing/ui/PageWriter.h"
 #include "printing/ui/TPPPrnPrgDlg.h"

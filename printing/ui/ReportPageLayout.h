@@ -1,6 +1,6 @@
 #pragma once
 
-#include "league/Failure.h"
+#include "files/Failure.h"
 #include "prefs/ReportPrintPrefs.h"
 #include "printing/ReportText.h"
 #include "printing/ui/ReportGeometry.h"

@@ -1,7 +1,7 @@
 #include "TestConfig.h"
-#include "league/AtomicFile.h"
+#include "files/AtomicFile.h"
+#include "records/GameRecords.h"
 #include "support/TempDir.h"
-#include "tasks/GameRecords.h"
 #include "tasks/SeasonReplay.h"
 
 #include <gtest/gtest.h>
