@@ -1,14 +1,45 @@
 #include "app/ui/AppIcon.h"
+#include "app/ui/CommandLine.h"
 #include "app/ui/TMainForm.h"
+#include "state/DataDirectory.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
+namespace {
+
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("GRD Oddsmith"));
+    QApplication::setApplicationVersion(QStringLiteral(ODDSMITH_VERSION));
+    // --help and --version answer without a display; Qt's own options are known
+    // only once the application has taken them off.
+    if (auto early = grd::parseCommandLine(argumentsOf(argc, argv)); early.exitCode == 0)
+        return grd::finishCommandLine(early);
+
+    QApplication app(argc, argv);
+    const grd::CommandLine line = grd::parseCommandLine(QApplication::arguments());
+    if (line.exitCode)
+        return grd::finishCommandLine(line);
     QApplication::setApplicationDisplayName(QStringLiteral("GRD Oddsmith"));
+    QApplication::setDesktopFileName(QStringLiteral("grd-oddsmith"));
     QApplication::setWindowIcon(grd::appIcon());
-    grd::TMainForm window;
+    const grd::DataDirectoryChoice choice = grd::chooseDataDirectory(grd::requestFromEnvironment(
+        line.dataDir, grd::programDirectoryOf(QApplication::applicationFilePath().toStdString())));
+    if (!choice.ok()) {
+        std::fprintf(stderr, "Oddsmith: %s\n", choice.problem.c_str());
+        return 1;
+    }
+    grd::TMainForm window(choice.paths);
     window.show();
     return QApplication::exec();
 }

@@ -46,6 +46,7 @@ void TMainForm::FormCreate() {
     });
 
     const StartupOutcome outcome = runStartup(state_, *this, localeUsesInches());
+    HelpWindow::setBundleDir(QString::fromStdString(state_.helpBundle));
     applyPreferences();
     if (outcome.splashShown) {
         splash_.start();
@@ -82,7 +83,7 @@ void TMainForm::applyStartupFailure() {
 }
 
 Status TMainForm::bindCompanion() {
-    return companion_.load(state_.programDir + kCompanionFileName);
+    return companion_.load(companionLibraryPath(programDir_));
 }
 
 void TMainForm::showSplash() {

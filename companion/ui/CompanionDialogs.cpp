@@ -94,6 +94,14 @@ void runAboutBox(QWidget* parent) {
                                 &about, "InfoLabel");
     text->setWordWrap(true);
     layout->addWidget(text);
+    // The program names where it keeps the user's data on its main window.
+    const QString dataDir = parent ? parent->property("dataDirectory").toString() : QString();
+    if (!dataDir.isEmpty()) {
+        QLabel* data = centredLabel("Data: " + dataDir, &about, "DataDirLabel");
+        data->setWordWrap(true);
+        data->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addWidget(data);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &about);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("OKBtn");
     buttons->setCenterButtons(true);
