@@ -5,9 +5,8 @@
 #include "league/SeasonAlignment.h"
 #include "league/StructureLoader.h"
 #include "league/tSchedule70.h"
-#include "state/ProgramPaths.h"
 #include "tools/Commands.h"
-#include "tools/ToolArgs.h"
+#include "tools/ProgramDirectory.h"
 
 #include <cstdio>
 
@@ -52,7 +51,7 @@ int init(const Args& args) {
         return 2;
     }
     if (!dir.empty()) {
-        dir = withTrailingSlash(dir);
+        dir = programDirectory(dir);
     } else if (auto chosen = defaultDataDirectory("init")) {
         dir = *chosen;
     } else {

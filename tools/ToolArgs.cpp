@@ -1,7 +1,5 @@
 #include "tools/ToolArgs.h"
 
-#include "state/DataDirectory.h"
-
 #include <cstdio>
 
 namespace grd::tool {
@@ -18,16 +16,6 @@ bool wantsHelp(const Args& args) {
 int usageError(const char* command, const std::string& problem, const char* help) {
     std::fprintf(stderr, "grdtool %s: %s\n\n%s", command, problem.c_str(), help);
     return 2;
-}
-
-std::optional<std::string> defaultDataDirectory(const char* command) {
-    const DataDirectoryChoice choice =
-        chooseDataDirectory(requestFromEnvironment(std::nullopt, runningProgramDirectory()));
-    if (!choice.ok()) {
-        std::fprintf(stderr, "grdtool %s: %s\n", command, choice.problem.c_str());
-        return std::nullopt;
-    }
-    return choice.paths.dataDir;
 }
 
 } // namespace grd::tool

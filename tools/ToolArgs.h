@@ -2,7 +2,6 @@
 
 #include "tools/Commands.h"
 
-#include <optional>
 #include <string>
 
 namespace grd::tool {
@@ -12,9 +11,5 @@ bool wantsHelp(const Args& args);
 
 // Reports a wrong call: the problem, then the command's help; exit code 2.
 int usageError(const char* command, const std::string& problem, const char* help);
-
-// The data directory Oddsmith itself would use, for commands given none; after a
-// message on standard error, nothing.
-std::optional<std::string> defaultDataDirectory(const char* command);
 
 } // namespace grd::tool
