@@ -30,7 +30,6 @@ int main(int argc, char** argv) {
     const grd::CommandLine line = grd::parseCommandLine(QApplication::arguments());
     if (line.exitCode)
         return grd::finishCommandLine(line);
-    QApplication::setApplicationDisplayName(QStringLiteral("GRD Oddsmith"));
     QApplication::setDesktopFileName(QStringLiteral("grd-oddsmith"));
     QApplication::setWindowIcon(grd::appIcon());
     const grd::DataDirectoryChoice choice = grd::chooseDataDirectory(grd::requestFromEnvironment(

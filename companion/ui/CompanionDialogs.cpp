@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -94,13 +95,16 @@ void runAboutBox(QWidget* parent) {
                                 &about, "InfoLabel");
     text->setWordWrap(true);
     layout->addWidget(text);
-    // The program names where it keeps the user's data on its main window.
+    // The main window names where it keeps the user's data; a path of any length
+    // stays whole and can be copied from the read-only field.
     const QString dataDir = parent ? parent->property("dataDirectory").toString() : QString();
     if (!dataDir.isEmpty()) {
-        QLabel* data = centredLabel("Data: " + dataDir, &about, "DataDirLabel");
-        data->setWordWrap(true);
-        data->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        layout->addWidget(data);
+        layout->addWidget(centredLabel("Data directory:", &about, "DataDirLabel"));
+        auto* path = new QLineEdit(dataDir, &about);
+        path->setObjectName("DataDirEdit");
+        path->setReadOnly(true);
+        path->setCursorPosition(0);
+        layout->addWidget(path);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &about);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("OKBtn");
