@@ -10,7 +10,7 @@
 // Where an installed program keeps its shipped files and its private libraries,
 // relative to its bin/ folder; the build sets both from the install layout.
 #ifndef ODDSMITH_SHIPPED_FROM_BIN
-#define ODDSMITH_SHIPPED_FROM_BIN "../share/grd-oddsmith"
+#define ODDSMITH_SHIPPED_FROM_BIN "../share/grd-oddsmith/shipped"
 #endif
 #ifndef ODDSMITH_LIBRARY_FROM_BIN
 #define ODDSMITH_LIBRARY_FROM_BIN "../lib/grd-oddsmith"

@@ -17,12 +17,13 @@ fail() {
     exit 1
 }
 
-prefix=$work/prefix
+# The first user installs into their own ~/.local, as the README says.
+prefix=$work/first-user/.local
 cmake --install "$build" --prefix "$prefix" >/dev/null
-shipped=$prefix/share/grd-oddsmith
-for f in bin/Oddsmith bin/grdtool share/grd-oddsmith/GRDStructure.txt \
-    share/grd-oddsmith/GRDSchedule.ccs share/grd-oddsmith/GRDNames.ccn \
-    share/grd-oddsmith/MAIN-DTA.GRD share/grd-oddsmith/GRDOdds.help/contexts.map \
+shipped=$prefix/share/grd-oddsmith/shipped
+for f in bin/Oddsmith bin/grdtool share/grd-oddsmith/shipped/GRDStructure.txt \
+    share/grd-oddsmith/shipped/GRDSchedule.ccs share/grd-oddsmith/shipped/GRDNames.ccn \
+    share/grd-oddsmith/shipped/MAIN-DTA.GRD share/grd-oddsmith/shipped/GRDOdds.help/contexts.map \
     share/applications/grd-oddsmith.desktop share/icons/hicolor/scalable/apps/grd-oddsmith.svg \
     share/icons/hicolor/48x48/apps/grd-oddsmith.png share/icons/hicolor/128x128/apps/grd-oddsmith.png \
     share/man/man1/grdtool.1.gz; do
@@ -37,14 +38,16 @@ version=$(env -u QT_QPA_PLATFORM "$prefix/bin/Oddsmith" --version)
 [ "$("$prefix/bin/grdtool" --version)" = "grdtool (GRD Oddsmith) 7.18" ] || fail "grdtool --version"
 
 # grdtool defaults to the per-user data directory, seeding it on first use.
-export HOME=$work/tool-user
-mkdir -p "$HOME"
+export HOME=$work/first-user
 data=$HOME/.local/share/grd-oddsmith
 "$prefix/bin/grdtool" replay "$source/data/games-2025.csv" --through 2 >"$work/replay.txt"
 grep -q "week 2 scores" "$work/replay.txt" || fail "replay did not reach week 2"
 [ -e "$data/WEEK-02.25" ] || fail "replay wrote no archive into $data"
 ! cmp -s "$data/MAIN-DTA.GRD" "$shipped/MAIN-DTA.GRD" || fail "replay left the main data as shipped"
 cmp -s "$data/GRDStructure.txt" "$shipped/GRDStructure.txt" || fail "structure not seeded"
+cp "$data/MAIN-DTA.GRD" "$work/replayed.grd"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+cmp -s "$data/MAIN-DTA.GRD" "$work/replayed.grd" || fail "a reinstall replaced the user's main data"
 
 # Starts the program offscreen until start-up has made the revert copy.
 start_until_ready() {
@@ -62,7 +65,8 @@ start_until_ready() {
     [ -e "$data/main-dta.rvt" ] || fail "Oddsmith did not start on $data"
 }
 
-export HOME=$work/program-user
+# A second user starts the first one's program with a copy of their own.
+export HOME=$work/second-user
 mkdir -p "$HOME"
 data=$HOME/.local/share/grd-oddsmith
 start_until_ready

@@ -20,9 +20,9 @@ for f in ./usr/bin/Oddsmith ./usr/bin/grdtool ./usr/share/applications/grd-oddsm
     ./usr/share/icons/hicolor/scalable/apps/grd-oddsmith.svg \
     ./usr/share/icons/hicolor/48x48/apps/grd-oddsmith.png \
     ./usr/share/icons/hicolor/128x128/apps/grd-oddsmith.png \
-    ./usr/share/man/man1/grdtool.1.gz ./usr/share/grd-oddsmith/GRDStructure.txt \
-    ./usr/share/grd-oddsmith/GRDSchedule.ccs ./usr/share/grd-oddsmith/GRDNames.ccn \
-    ./usr/share/grd-oddsmith/MAIN-DTA.GRD ./usr/share/grd-oddsmith/GRDOdds.help/contexts.map; do
+    ./usr/share/man/man1/grdtool.1.gz ./usr/share/grd-oddsmith/shipped/GRDStructure.txt \
+    ./usr/share/grd-oddsmith/shipped/GRDSchedule.ccs ./usr/share/grd-oddsmith/shipped/GRDNames.ccn \
+    ./usr/share/grd-oddsmith/shipped/MAIN-DTA.GRD ./usr/share/grd-oddsmith/shipped/GRDOdds.help/contexts.map; do
     grep -qxF "$f" "$work/files" || fail "the package lacks $f"
 done
 grep -q '/grd-oddsmith/libGRDOdds.so$' "$work/files" || fail "the package lacks the library"

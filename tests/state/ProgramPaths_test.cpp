@@ -44,7 +44,9 @@ protected:
 
 TEST_F(InstalledProgram, shippedFilesAndLibrary_areFoundBesideBin) {
     EXPECT_EQ(shippedDirectoryOf(bin()), shipped());
-    EXPECT_EQ(shipped(), prefix.dir() + "share/grd-oddsmith/");
+    EXPECT_EQ(shipped(), prefix.dir() + "share/grd-oddsmith/shipped/");
+    // Never the per-user data directory of a user who installed into ~/.local.
+    EXPECT_NE(shipped(), userDataDirectory("", prefix.dir().substr(0, prefix.dir().size() - 1)));
     EXPECT_EQ(companionLibraryPath(bin()), library());
     EXPECT_NE(library().find("/grd-oddsmith/libGRDOdds.so"), std::string::npos);
 }
