@@ -20,6 +20,17 @@ CommandLine usageError(const QString& problem) {
         QStringLiteral("Oddsmith: %1\nTry 'Oddsmith --help' for more information.\n").arg(problem));
 }
 
+// Qt names the program by its path, or by a placeholder before the application
+// exists; the usage line names the command as the user types it.
+QString helpText(const QCommandLineParser& parser) {
+    const QString usage = QStringLiteral("Usage: ");
+    QString text = parser.helpText();
+    const qsizetype end = text.indexOf(QStringLiteral(" [options]"));
+    if (text.startsWith(usage) && end > usage.size())
+        text.replace(usage.size(), end - usage.size(), QStringLiteral("Oddsmith"));
+    return text;
+}
+
 } // namespace
 
 void addCommandLineOptions(QCommandLineParser& parser) {
@@ -38,8 +49,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     addCommandLineOptions(parser);
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")))
-        return ending(0, parser.helpText());
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        return ending(0, helpText(parser));
     if (parser.isSet(QStringLiteral("version")))
         return ending(0, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                        QCoreApplication::applicationVersion()));
@@ -53,6 +64,16 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         line.dataDir = dir.toStdString();
     }
     return line;
+}
+
+bool holdsQtOptions(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& word = arguments[i];
+        if (word.size() > 2 && word.startsWith(QLatin1Char('-')) &&
+            !word.startsWith(QStringLiteral("--")))
+            return true;
+    }
+    return false;
 }
 
 int finishCommandLine(const CommandLine& line) {

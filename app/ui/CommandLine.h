@@ -21,6 +21,10 @@ void addCommandLineOptions(QCommandLineParser& parser);
 // with 0, a wrong call with 2.
 CommandLine parseCommandLine(const QStringList& arguments);
 
+// True when the arguments may hold Qt's own options (one dash and a word, such as
+// -platform), which only the application itself takes off.
+bool holdsQtOptions(const QStringList& arguments);
+
 // Prints the message of a run that ends at its command line; returns its exit code.
 int finishCommandLine(const CommandLine& line);
 

@@ -21,10 +21,12 @@ QStringList argumentsOf(int argc, char** argv) {
 int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("GRD Oddsmith"));
     QApplication::setApplicationVersion(QStringLiteral(ODDSMITH_VERSION));
-    // --help and --version answer without a display; Qt's own options are known
-    // only once the application has taken them off.
-    if (auto early = grd::parseCommandLine(argumentsOf(argc, argv)); early.exitCode == 0)
-        return grd::finishCommandLine(early);
+    // Without Qt's own options the command line is answered before the application
+    // exists, so --help, --version and a wrong call need no display.
+    if (const QStringList words = argumentsOf(argc, argv); !grd::holdsQtOptions(words)) {
+        if (const grd::CommandLine early = grd::parseCommandLine(words); early.exitCode)
+            return grd::finishCommandLine(early);
+    }
 
     QApplication app(argc, argv);
     const grd::CommandLine line = grd::parseCommandLine(QApplication::arguments());

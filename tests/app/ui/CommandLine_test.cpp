@@ -32,6 +32,8 @@ private slots:
         QCOMPARE(help.exitCode, std::optional<int>(0));
         QVERIFY(help.message.contains(QStringLiteral("--data-dir <dir>")));
         QVERIFY(help.message.contains(QStringLiteral("--version")));
+        QVERIFY(help.message.startsWith(QStringLiteral("Usage: Oddsmith [options]")));
+        QCOMPARE(parse({QStringLiteral("--help-all")}).exitCode, std::optional<int>(0));
         const CommandLine version = parse({QStringLiteral("--version")});
         QCOMPARE(version.exitCode, std::optional<int>(0));
         QCOMPARE(version.message, QStringLiteral("GRD Oddsmith 7.18\n"));
@@ -62,6 +64,16 @@ private slots:
         QCOMPARE(line.exitCode, std::optional<int>(2));
         QVERIFY2(line.message.contains(problem), qPrintable(line.message));
         QVERIFY(line.message.contains(QStringLiteral("--help")));
+    }
+
+    void qtOptions_areLeftToTheApplication() {
+        const auto holds = [](const QStringList& words) {
+            return holdsQtOptions(QStringList{QStringLiteral("Oddsmith")} + words);
+        };
+        QVERIFY(holds({"-platform", "offscreen"}));
+        QVERIFY(holds({"--data-dir", "d", "-style=fusion"}));
+        QVERIFY(!holds({"--data-dir", "d", "--version", "-h", "-v"}));
+        QVERIFY(!holds({}));
     }
 
     // --data-dir names a directory the program does not fill: without league files
