@@ -8,6 +8,7 @@ namespace grd {
 
 void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("GRD Oddsmith"));
+    QApplication::setDesktopFileName(QStringLiteral("grd-oddsmith"));
     QApplication::setWindowIcon(appIcon());
 }
 

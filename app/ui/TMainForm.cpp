@@ -35,12 +35,20 @@ WeeklyTaskWindows::MainWindow weeklyTaskMainWindow(TMainForm* form,
 
 } // namespace
 
-TMainForm::TMainForm(const std::string& programDir, QWidget* parent) : QMainWindow(parent) {
+TMainForm::TMainForm(const std::string& dir, QWidget* parent)
+    : TMainForm(singleDirectory(
+                    dir.empty()
+                        ? programDirectoryOf(QCoreApplication::applicationFilePath().toStdString())
+                        : dir),
+                parent) {}
+
+TMainForm::TMainForm(const ProgramPaths& paths, QWidget* parent)
+    : QMainWindow(parent), programDir_(paths.programDir) {
     setObjectName(QStringLiteral("MainForm"));
-    state_.programDir =
-        programDir.empty()
-            ? programDirectoryOf(QCoreApplication::applicationFilePath().toStdString())
-            : withTrailingSlash(programDir);
+    state_.programDir = paths.dataDir;
+    state_.shippedDir = paths.shippedDir;
+    // The About box of the companion library names it.
+    setProperty("dataDirectory", QString::fromStdString(paths.dataDir));
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MdiArea"));
     // Children beyond the edges of a shrunk main window stay within reach.

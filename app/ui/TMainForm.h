@@ -6,6 +6,7 @@
 #include "league/ui/MessageDialogs.h"
 #include "state/AppState.h"
 #include "state/CompanionLibrary.h"
+#include "state/ProgramPaths.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -34,8 +35,11 @@ class TMainForm : public QMainWindow, private StartupHost {
     Q_OBJECT
 
 public:
-    // programDir: where the data files are; empty for the executable's directory.
-    explicit TMainForm(const std::string& programDir = {}, QWidget* parent = nullptr);
+    // dir: one directory with the program, its library and its data, as in a build
+    // tree; empty for the executable's directory.
+    explicit TMainForm(const std::string& dir = {}, QWidget* parent = nullptr);
+    // An installed program: its library, shipped files and data each in their place.
+    explicit TMainForm(const ProgramPaths& paths, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     AppState& state() { return state_; }
@@ -159,6 +163,7 @@ private:
     bool defaultWindowsOpen(int kind) const;
     void discardLoadedData();
 
+    std::string programDir_; // where the executable, and so its library, is
     AppState state_;
     CompanionLibrary companion_;
     SplashTimer splash_;

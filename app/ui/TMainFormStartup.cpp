@@ -42,6 +42,7 @@ void TMainForm::FormCreate() {
     flyby_ = new FlybyHints(this);
 
     const StartupOutcome outcome = runStartup(state_, *this, localeUsesInches());
+    HelpWindow::setBundleDir(QString::fromStdString(state_.helpBundle));
     applyPreferences();
     if (outcome.splashShown) {
         splash_.start();
@@ -77,7 +78,7 @@ void TMainForm::applyStartupFailure() {
 }
 
 Status TMainForm::bindCompanion() {
-    return companion_.load(state_.programDir + kCompanionFileName);
+    return companion_.load(companionLibraryPath(programDir_));
 }
 
 // Shown once the main window is: a splash shown first would end up beneath it.

@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -95,6 +96,17 @@ void runAboutBox(QWidget* parent) {
                                 &about, "InfoLabel");
     text->setWordWrap(true);
     layout->addWidget(text);
+    // The main window names where it keeps the user's data; a path of any length
+    // stays whole and can be copied from the read-only field.
+    const QString dataDir = parent ? parent->property("dataDirectory").toString() : QString();
+    if (!dataDir.isEmpty()) {
+        layout->addWidget(centredLabel("Data directory:", &about, "DataDirLabel"));
+        auto* path = new QLineEdit(dataDir, &about);
+        path->setObjectName("DataDirEdit");
+        path->setReadOnly(true);
+        path->setCursorPosition(0);
+        layout->addWidget(path);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &about);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("OKBtn");
     buttons->setCenterButtons(true);
