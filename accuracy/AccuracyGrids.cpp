@@ -3,6 +3,7 @@
 #include "accuracy/MarketTally.h"
 #include "league/Format.h"
 #include "league/LeagueLookups.h"
+#include "views/ClipboardText.h"
 
 #include <cmath>
 
@@ -113,6 +114,14 @@ GridContent accuracyGamesGrid(const WeekAccuracy& week, const LeagueStructure& l
         }
     }
     return grid;
+}
+
+std::string accuracyClipboardText(const std::string& caption, const GridContent& weeks,
+                                  const std::string& weekName, const GridContent& games) {
+    // The games follow under their week's name, without a second program line.
+    std::string gamesText = gridClipboardText(weekName, games, ColumnMap());
+    gamesText.erase(0, gamesText.find("\r\n") + 2);
+    return gridClipboardText(caption, weeks, ColumnMap()) + "\r\n" + gamesText;
 }
 
 } // namespace grd

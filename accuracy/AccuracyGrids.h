@@ -24,4 +24,10 @@ GridContent accuracyWeeksGrid(const SeasonAccuracy& season, const LeagueStructur
 GridContent accuracyGamesGrid(const WeekAccuracy& week, const LeagueStructure& league,
                               bool cityNames, const std::vector<MarketLine>* lines);
 
+// The clipboard text of the accuracy window: "GRD Oddsmith", the caption and the
+// weeks, then a blank line, the chosen week's name and its games; TAB between cells,
+// CR LF after each line.
+std::string accuracyClipboardText(const std::string& caption, const GridContent& weeks,
+                                  const std::string& weekName, const GridContent& games);
+
 } // namespace grd

@@ -33,4 +33,12 @@ SeasonAccuracy seasonAccuracy(const std::vector<SeasonArchive>& archives, int re
     return result;
 }
 
+Result<SeasonAccuracy> readSeasonAccuracy(const std::string& programDir, LeagueStructure& league) {
+    auto archives = readSeasonArchives(programDir, league.seasonSuffix, league);
+    if (!archives) {
+        return archives.failure();
+    }
+    return seasonAccuracy(archives.value(), league.regularWeekCount());
+}
+
 } // namespace grd

@@ -4,6 +4,7 @@
 #include "accuracy/SeasonArchives.h"
 #include "accuracy/WeekAccuracy.h"
 
+#include <string>
 #include <vector>
 
 namespace grd {
@@ -19,5 +20,9 @@ struct SeasonAccuracy {
 // Pairs the forecasts of each archive with the scores of the archive of the week
 // after; a week whose scores have no archive yet is left out.
 SeasonAccuracy seasonAccuracy(const std::vector<SeasonArchive>& archives, int regularWeeks);
+
+// The season of the program directory's archives; the archives' alignment becomes
+// the active one of league, which names their teams.
+Result<SeasonAccuracy> readSeasonAccuracy(const std::string& programDir, LeagueStructure& league);
 
 } // namespace grd

@@ -78,7 +78,8 @@ Result<std::vector<SeasonArchive>> readSeasonArchives(const fs::path& dir, std::
             continue;
         }
         read.push_back({{candidate.path.filename().string(), state.loadedWeek,
-                         std::move(rankings.archivedSpreads), std::move(rankings.archivedScores)},
+                         std::move(rankings.archivedSpreads), std::move(rankings.archivedScores),
+                         std::move(rankings.teams)},
                         candidate.written});
     }
     std::stable_sort(read.begin(), read.end(), [](const auto& a, const auto& b) {

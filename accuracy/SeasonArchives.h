@@ -12,13 +12,15 @@
 
 namespace grd {
 
-// What accuracy needs of one archive: the week it stands at (its forecasts are for
-// that week, its scores are of the week before) and its two game lists.
+// What accuracy and the ratings chart need of one archive: the week it stands at
+// (its forecasts are for that week, its scores are of the week before), its two game
+// lists and the teams' ratings after the scores.
 struct SeasonArchive {
     std::string fileName;
     int32_t week = 0;
     std::vector<ArchivedSpread> forecasts;
     std::vector<ArchivedScore> scores;
+    std::vector<TeamStats> teams; // by team number; entry 0 unused
 };
 
 // The archives of one season in dir: the files whose extension is the season's

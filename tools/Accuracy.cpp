@@ -3,7 +3,6 @@
 #include "accuracy/AccuracyGrids.h"
 #include "accuracy/MarketLine.h"
 #include "accuracy/SeasonAccuracy.h"
-#include "accuracy/SeasonArchives.h"
 #include "app/AppState.h"
 #include "league/AtomicFile.h"
 #include "league/LeagueLookups.h"
@@ -98,14 +97,14 @@ int accuracy(const Args& args) {
         return 1;
     }
     int weeks = app.league.regularWeekCount();
-    auto archives = readSeasonArchives(app.programDir, app.league.seasonSuffix, app.league);
-    if (!archives) {
-        printFailure("accuracy", args[0].c_str(), archives.failure());
+    auto season = readSeasonAccuracy(app.programDir, app.league);
+    if (!season) {
+        printFailure("accuracy", args[0].c_str(), season.failure());
         return 1;
     }
-    if (archives.value().empty()) {
-        std::printf("No archives of the %s season in %s\n", app.league.seasonLabel.c_str(),
-                    args[0].c_str());
+    if (season.value().weeks.empty()) {
+        std::printf("No week of the %s season has its forecasts and its scores archived in %s\n",
+                    app.league.seasonLabel.c_str(), args[0].c_str());
         return 0;
     }
     std::optional<std::vector<MarketLine>> lines;
@@ -122,15 +121,14 @@ int accuracy(const Args& args) {
         }
         lines = std::move(parsed.value());
     }
-    auto season = seasonAccuracy(archives.value(), weeks);
     const auto* marketLines = lines ? &*lines : nullptr;
     std::printf("Forecast accuracy %s\n\n", app.league.seasonLabel.c_str());
-    printGrid(accuracyWeeksGrid(season, app.league, marketLines));
-    for (const auto& week : games ? season.weeks : std::vector<WeekAccuracy>{}) {
+    printGrid(accuracyWeeksGrid(season.value(), app.league, marketLines));
+    for (const auto& week : games ? season.value().weeks : std::vector<WeekAccuracy>{}) {
         std::printf("\n%s\n", forecastWeekName(app.league, week.week).c_str());
         printGrid(accuracyGamesGrid(week, app.league, false, marketLines));
     }
-    printUnplayed(season, app.league);
+    printUnplayed(season.value(), app.league);
     return 0;
 }
 

@@ -63,6 +63,7 @@ int replay(const Args& args) {
     auto replayed = replaySeason(app, records.value(), abbreviations, through,
                                  [weeks](const ReplayedWeek& week) {
                                      std::printf("%s\n", describeReplayedWeek(week, weeks).c_str());
+                                     return true;
                                  });
     if (!replayed) {
         printFailure("replay", args[1].c_str(), replayed.failure());

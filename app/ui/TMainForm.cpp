@@ -1,5 +1,6 @@
 #include "app/ui/TMainForm.h"
 
+#include "accuracy/ui/AccuracyWindows.h"
 #include "app/MenuRules.h"
 #include "app/Shutdown.h"
 #include "app/Startup.h"
@@ -132,6 +133,14 @@ void TMainForm::createMenus() {
     createOptionsMenu();
     createWindowMenu();
     createHelpMenu();
+    addAccuracyMenuItems(displayHostOf(*this), smTasksSeasonal, mmView, [this] {
+        if (state_.program.hasUnsavedData() && AskSaveUnsaved() == Answer::Cancel)
+            return false;
+        state_.program.clearFlags();
+        CloseViewWindows(true);
+        setDataCaption({});
+        return true;
+    });
 }
 
 void TMainForm::createFileMenu() {
