@@ -78,10 +78,8 @@ GridContent accuracyWeeksGrid(const SeasonAccuracy& season, const LeagueStructur
         setTallyRow(grid, grid.addRow(), forecastWeekName(league, week.week), week.tally,
                     week.unplayedCount(), lines != nullptr ? &market : nullptr);
     }
-    int row = grid.addRow();
-    setTallyRow(grid, row, "Season", season.season, season.unplayedCount(),
+    setTallyRow(grid, grid.addRow(), "Season", season.season, season.unplayedCount(),
                 lines != nullptr ? &seasonMarket : nullptr);
-    grid.markRow(row, CellMark::Highlight);
     return grid;
 }
 

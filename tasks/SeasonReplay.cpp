@@ -57,6 +57,11 @@ bool anyScored(const std::vector<const GameRecord*>& week) {
     return std::any_of(week.begin(), week.end(), [](const auto* game) { return game->scored(); });
 }
 
+bool allScored(const std::vector<const GameRecord*>& week) {
+    return !week.empty() &&
+           std::all_of(week.begin(), week.end(), [](const auto* game) { return game->scored(); });
+}
+
 } // namespace
 
 std::map<std::string, int> teamsByAbbreviation(const LeagueStructure& league,
@@ -137,7 +142,7 @@ Result<std::vector<int>> entriesToReplay(AppState& app, const std::vector<GameRe
     int last = weeks + (alignment == nullptr ? 0 : alignment->playoffWeekCount());
     std::vector<int> entries;
     for (int entry = nextEntry(standing.value().first, standing.value().second, weeks);
-         entry <= last && (entry == 0 || anyScored(recordsOfWeek(records, entry))); ++entry) {
+         entry <= last && (entry == 0 || allScored(recordsOfWeek(records, entry))); ++entry) {
         entries.push_back(entry);
     }
     return entries;

@@ -41,8 +41,9 @@ Result<int> replaySeason(AppState& app, const std::vector<GameRecord>& records,
                          const std::vector<std::string>& abbreviations, std::optional<int> through,
                          const std::function<bool(const ReplayedWeek&)>& report);
 
-// The week-chooser entries replaySeason would run, without through: from where the
-// main data file stands to the last week in a row that the records hold scores for.
+// The week-chooser entries that can be caught up: from where the main data file
+// stands, each week in a row whose every game has its score in the records. A week
+// still being played ends the list, so replaySeason through its last entry runs them.
 Result<std::vector<int>> entriesToReplay(AppState& app, const std::vector<GameRecord>& records);
 
 // "Week 1 forecasts", "Week 5 scores", "Wild Card scores": what an entry enters.

@@ -37,8 +37,8 @@ template <class Form> QMdiSubWindow* openSeasonWindow(DisplayHost& host, const c
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setObjectName(QLatin1String(name));
     window->setWindowTitle(form->windowTitle());
-    window->resize(std::min(area->viewport()->width(), 900),
-                   std::min(area->viewport()->height(), 640));
+    window->setGeometry(0, 0, std::min(area->viewport()->width(), 900),
+                        std::min(area->viewport()->height(), 640));
     window->show();
     return window;
 }

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 
 namespace grd {
@@ -30,6 +31,18 @@ constexpr int kTeamRole = Qt::UserRole + 1;
 constexpr double kLeagueAverage = 100.0;
 constexpr int kOpeningTeams = 6;
 const QString kAverageName = QStringLiteral("League average");
+// Twelve colours that stay apart, so that no two chosen teams share one.
+const QColor kSeriesColours[] = {
+    QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c),
+    QColor(0xff, 0x7f, 0x0e), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
+    QColor(0xe3, 0x77, 0xc2), QColor(0x17, 0xbe, 0xcf), QColor(0xbc, 0xbd, 0x22),
+    QColor(0x39, 0x3b, 0x79), QColor(0xad, 0x49, 0x4a), QColor(0x63, 0x79, 0x39)};
+
+// City and team name: "New York" or "Los Angeles" alone names two teams.
+QString fullName(const LeagueStructure& league, int32_t team) {
+    return QString::fromStdString(TeamName(league, team, true) + " " +
+                                  TeamName(league, team, false));
+}
 
 std::optional<QString>& nextFileName() {
     static std::optional<QString> name;
@@ -44,14 +57,14 @@ TRatingsChartForm::TRatingsChartForm(DisplayHost& host, QWidget* parent)
     TeamsTree = new QTreeWidget(this);
     TeamsTree->setObjectName(QStringLiteral("TeamsTree"));
     TeamsTree->setHeaderHidden(true);
-    TeamsTree->setMaximumWidth(220);
+    TeamsTree->setMaximumWidth(250);
     RatingCombo = new QComboBox(this);
     RatingCombo->setObjectName(QStringLiteral("RatingCombo"));
     RatingCombo->addItems({tr("Total"), tr("Offense"), tr("Defense")});
     SaveBtn = new QPushButton(tr("&Save As..."), this);
     SaveBtn->setObjectName(QStringLiteral("SaveBtn"));
     chart_ = new QChart;
-    chart_->legend()->setAlignment(Qt::AlignBottom);
+    chart_->legend()->setAlignment(Qt::AlignRight);
     RatingsChart = new QChartView(chart_, this);
     RatingsChart->setObjectName(QStringLiteral("RatingsChart"));
     RatingsChart->setRenderHint(QPainter::Antialiasing);
@@ -92,13 +105,11 @@ Status TRatingsChartForm::load() {
 void TRatingsChartForm::fillTeams(const std::vector<int32_t>& chosen) {
     const QSignalBlocker quiet(TeamsTree);
     TeamsTree->clear();
-    const bool cityNames = host_.appState().prefs.view.cityNames;
     for (const auto& division : divisionsOf(league_)) {
         auto* group = new QTreeWidgetItem(TeamsTree, {QString::fromStdString(division.name)});
         group->setFlags(Qt::ItemIsEnabled);
         for (int32_t team : division.teams) {
-            auto* item = new QTreeWidgetItem(
-                group, {QString::fromStdString(TeamName(league_, team, cityNames))});
+            auto* item = new QTreeWidgetItem(group, {fullName(league_, team)});
             item->setData(0, kTeamRole, team);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
             bool on = std::find(chosen.begin(), chosen.end(), team) != chosen.end();
@@ -129,13 +140,14 @@ void TRatingsChartForm::DrawTheGrid(bool, bool) {
     }
     const auto kind = static_cast<RatingKind>(std::max(RatingCombo->currentIndex(), 0));
     const int weeks = league_.regularWeekCount();
-    const bool cityNames = host_.appState().prefs.view.cityNames;
+    size_t colour = 0;
     double low = kLeagueAverage;
     double high = kLeagueAverage;
     int last = 1;
     for (int32_t team : chosenTeams()) {
         auto* series = new QLineSeries;
-        series->setName(QString::fromStdString(TeamName(league_, team, cityNames)));
+        series->setName(fullName(league_, team));
+        series->setColor(kSeriesColours[colour++ % std::size(kSeriesColours)]);
         for (const auto& point : ratingHistory(archives_, team, kind, weeks)) {
             series->append(point.weeksPlayed, point.value);
             low = std::min(low, point.value);
@@ -167,10 +179,11 @@ void TRatingsChartForm::DrawTheGrid(bool, bool) {
     x->setTitleText(tr("Weeks played"));
     x->setRange(0, last);
     x->setLabelFormat(QStringLiteral("%d"));
-    x->setTickCount(std::min(last, 12) + 1);
+    x->setTickCount(last + 1); // a tick a week
     auto* y = new QValueAxis;
     y->setTitleText(RatingCombo->currentText());
     y->setRange(std::floor(low - 2), std::ceil(high + 2));
+    y->applyNiceNumbers();
     chart_->addAxis(x, Qt::AlignBottom);
     chart_->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries* series : chart_->series()) {

@@ -65,7 +65,7 @@ TCatchUpDlg::TCatchUpDlg(const AppState& app, QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
     connect(RunBtn, &QPushButton::clicked, this, &TCatchUpDlg::RunBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TCatchUpDlg::CancelBtnClick);
-    resize(440, 420);
+    resize(560, 460);
 }
 
 TCatchUpDlg::~TCatchUpDlg() = default;
@@ -105,9 +105,15 @@ Status TCatchUpDlg::prepare(const std::string& recordsFile) {
     CatchUpProgress->setRange(0, static_cast<int>(entries_.size()));
     CatchUpProgress->setValue(0);
     RunBtn->setEnabled(!entries_.empty());
-    StatusLabel->setText(entries_.empty() ? tr("The main data file is up to date with these "
-                                               "records: there is no week to enter.")
-                                          : tr("Every week is saved as the weekly task saves it."));
+    QString status = entries_.empty() ? tr("There is no week whose every game has its score "
+                                           "in these records to enter.")
+                                      : tr("Every week is saved as the weekly task saves it.");
+    const int next = entries_.empty() ? -1 : entries_.back() + 1;
+    if (next > 0 && !recordsOfWeek(records_, next).empty()) {
+        status += tr(" %1 wait: not every game of the week has its score yet.")
+                      .arg(QString::fromStdString(replayEntryName(next, replay_.league)));
+    }
+    StatusLabel->setText(status);
     return Ok{};
 }
 
@@ -127,7 +133,7 @@ void TCatchUpDlg::RunBtnClick() {
     running_ = true;
     cancelled_ = false;
     StatusLabel->setText(tr("Entering the weeks..."));
-    auto replayed = replaySeason(replay_, records_, abbreviations_, std::nullopt,
+    auto replayed = replaySeason(replay_, records_, abbreviations_, entries_.back(),
                                  [this](const ReplayedWeek&) { return weekDone(); });
     running_ = false;
     CancelBtn->setText(tr("Close"));

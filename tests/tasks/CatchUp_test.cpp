@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace grd {
@@ -36,6 +37,11 @@ TEST(CatchUp, entriesRunFromTheMainDataFileToTheLastScoredWeek) {
     auto entries = entriesToReplay(app, records.value());
     ASSERT_TRUE(entries.ok());
     EXPECT_EQ(entries.value(), (std::vector<int>{0, 1, 2, 3}));
+    // A week still being played waits, and so do those after it.
+    auto week2 = std::find_if(records.value().begin(), records.value().end(),
+                              [](const GameRecord& record) { return record.week == 2; });
+    week2->homeScore.reset();
+    EXPECT_EQ(entriesToReplay(app, records.value()).value(), (std::vector<int>{0, 1}));
     EXPECT_EQ(replayEntryName(0, app.league), "Week 1 forecasts");
     EXPECT_EQ(replayEntryName(3, app.league), "Week 3 scores");
     EXPECT_EQ(replayEntryName(19, app.league), "Wild Card scores");

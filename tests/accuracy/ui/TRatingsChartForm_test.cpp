@@ -28,16 +28,16 @@ class TRatingsChartFormTest : public QObject {
 private slots:
     void opensOnTheHighestTotalsWithTheAverageLine() {
         test::AccuracyTestHost host;
-        host.app.prefs.view.cityNames = false;
         auto* form = host.formOf<TRatingsChartForm>(openRatingsChart(host));
         QVERIFY(form != nullptr);
         QCOMPARE(form->windowTitle(), QStringLiteral("Ratings Chart: 2025-26"));
         // All six of the fixture's teams, division by division, then the reference.
-        QCOMPARE(form->seriesNames(), QStringList({"Bills", "Dolphins", "Jets", "Cowboys",
-                                                   "Packers", "49ers", "League average"}));
-        QCOMPARE(form->seriesPoints(QStringLiteral("Bills")),
+        QCOMPARE(form->seriesNames(),
+                 QStringList({"Buffalo Bills", "Miami Dolphins", "New York Jets", "Dallas Cowboys",
+                              "Green Bay Packers", "San Francisco 49ers", "League average"}));
+        QCOMPARE(form->seriesPoints(QStringLiteral("Buffalo Bills")),
                  points({97.0, 97.5, 98.0, 98.5, 99.0}));
-        QCOMPARE(form->seriesPoints(QStringLiteral("Dolphins")),
+        QCOMPARE(form->seriesPoints(QStringLiteral("Miami Dolphins")),
                  points({98.0, 97.5, 97.0, 96.5, 96.0}));
         QCOMPARE(form->seriesPoints(QStringLiteral("League average")),
                  QList<QPointF>({QPointF(0, 100), QPointF(4, 100)}));
@@ -45,16 +45,15 @@ private slots:
 
     void choosingTheRatingAndTheTeamsRedraws() {
         test::AccuracyTestHost host;
-        host.app.prefs.view.cityNames = false;
         auto* form = host.formOf<TRatingsChartForm>(openRatingsChart(host));
         auto* rating = form->findChild<QComboBox*>(QStringLiteral("RatingCombo"));
         rating->setCurrentIndex(2);
-        QCOMPARE(form->seriesPoints(QStringLiteral("Dolphins")),
+        QCOMPARE(form->seriesPoints(QStringLiteral("Miami Dolphins")),
                  points({97.0, 96.5, 96.0, 95.5, 95.0}));
         auto* tree = form->findChild<QTreeWidget*>(QStringLiteral("TeamsTree"));
         QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("East Division"));
         tree->topLevelItem(0)->child(1)->setCheckState(0, Qt::Unchecked);
-        QVERIFY(!form->seriesNames().contains(QStringLiteral("Dolphins")));
+        QVERIFY(!form->seriesNames().contains(QStringLiteral("Miami Dolphins")));
         QCOMPARE(form->seriesNames().size(), 6);
     }
 
