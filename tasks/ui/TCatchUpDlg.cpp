@@ -150,9 +150,9 @@ void TCatchUpDlg::RunBtnClick() {
         ShowPlainMessage(text, kCaption, this);
         return;
     }
-    StatusLabel->setText(
-        cancelled_ ? tr("Cancelled after %n week(s); they are saved.", nullptr, weeksWritten_)
-                   : tr("Done: %n week(s) entered and saved.", nullptr, weeksWritten_));
+    const QString weeks = weeksWritten_ == 1 ? tr("1 week") : tr("%1 weeks").arg(weeksWritten_);
+    StatusLabel->setText(cancelled_ ? tr("Cancelled after %1, which are saved.").arg(weeks)
+                                    : tr("Done: %1 entered and saved.").arg(weeks));
 }
 
 void TCatchUpDlg::CancelBtnClick() {
