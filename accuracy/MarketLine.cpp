@@ -1,8 +1,8 @@
 #include "accuracy/MarketLine.h"
 
-#include "league/CsvTable.h"
 #include "league/Format.h"
 #include "league/LeagueStructure.h"
+#include "records/CsvTable.h"
 
 namespace grd {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "accuracy/ForecastOutcome.h"
-#include "league/Failure.h"
+#include "files/Failure.h"
 
 #include <cstdint>
 #include <map>

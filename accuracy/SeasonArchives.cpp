@@ -1,6 +1,6 @@
 #include "accuracy/SeasonArchives.h"
 
-#include "league/AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "league/FileNames.h"
 #include "league/RankingsFile.h"
 

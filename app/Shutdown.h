@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "app/StartupHost.h"
-#include "league/Failure.h"
+#include "files/Failure.h"
+#include "state/AppState.h"
 
 namespace grd {
 

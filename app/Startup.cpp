@@ -1,6 +1,5 @@
 #include "app/Startup.h"
 
-#include "app/CompanionLibrary.h"
 #include "league/FileNames.h"
 #include "league/LeagueLookups.h"
 #include "league/NamesFile.h"
@@ -8,6 +7,7 @@
 #include "league/ScheduleFile.h"
 #include "league/StructureLoader.h"
 #include "prefs/HelpMap.h"
+#include "state/CompanionLibrary.h"
 
 #include <filesystem>
 

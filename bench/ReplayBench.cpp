@@ -1,8 +1,8 @@
-#include "app/AppState.h"
-#include "league/AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "league/NamesFile.h"
 #include "league/ScheduleFile.h"
 #include "league/StructureLoader.h"
+#include "state/AppState.h"
 #include "tasks/SeasonReplay.h"
 
 #include <benchmark/benchmark.h>

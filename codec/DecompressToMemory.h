@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codec/Stream.h"
 #include "codec/tMemStream.h"
+#include "files/Stream.h"
 
 namespace grd {
 

@@ -1,13 +1,13 @@
 #include "codec/Tlzrw1.h"
 
 #include "codec/ELzrw1Exception.h"
-#include "codec/FileStream.h"
 #include "codec/LzhufDecoder.h"
 #include "codec/LzhufEncoder.h"
 #include "codec/Lzrw1Io.h"
 #include "codec/Lzrw1KHBlock.h"
 #include "codec/tMemStream.h"
-#include "league/AtomicFile.h"
+#include "files/AtomicFile.h"
+#include "files/FileStream.h"
 
 #include <array>
 #include <limits>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codec/Stream.h"
 #include "codec/TCompressMode.h"
+#include "files/Stream.h"
 
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
 #include "league/DecompressedFile.h"
 
 #include "codec/DecompressToMemory.h"
-#include "codec/FileStream.h"
 #include "codec/Tlzrw1.h"
+#include "files/FileStream.h"
 
 #include <exception>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "league/Failure.h"
+#include "files/Failure.h"
 #include "league/LeagueStructure.h"
 #include "league/ProgramState.h"
 #include "league/tRankings.h"

@@ -1,5 +1,5 @@
-#include "league/AtomicFile.h"
-#include "league/CrLfLines.h"
+#include "files/AtomicFile.h"
+#include "files/CrLfLines.h"
 #include "league/FileNames.h"
 #include "league/Format.h"
 #include "league/RankingSort.h"

@@ -1,6 +1,6 @@
 #include "league/RevertCopy.h"
 
-#include "league/AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "league/DataLines.h"
 #include "league/FileNames.h"
 #include "league/RankingsFile.h"

@@ -1,6 +1,6 @@
 #include "league/StructureLoader.h"
 
-#include "league/AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "league/FileNames.h"
 #include "league/Format.h"
 

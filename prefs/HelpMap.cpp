@@ -1,6 +1,6 @@
 #include "prefs/HelpMap.h"
 
-#include "league/AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "league/Format.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "tasks/QuickScoreEntry.h"
 
 #include "league/ScorePosting.h"
-#include "tasks/ScoreText.h"
+#include "league/ScoreText.h"
 
 #include <algorithm>
 

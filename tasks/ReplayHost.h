@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "tasks/GameRecords.h"
+#include "records/GameRecords.h"
+#include "state/AppState.h"
 #include "tasks/WeeklyTaskHost.h"
 
 #include <map>

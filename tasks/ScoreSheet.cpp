@@ -1,6 +1,6 @@
 #include "tasks/ScoreSheet.h"
 
-#include "tasks/ScoreText.h"
+#include "league/ScoreText.h"
 
 namespace grd {
 

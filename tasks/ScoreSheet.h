@@ -1,6 +1,6 @@
 #pragma once
 
-#include "league/Failure.h"
+#include "files/Failure.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 #include "tasks/SlowScoreEntry.h"
 
+#include "league/ScoreText.h"
 #include "tasks/QuickScoreEntry.h"
-#include "tasks/ScoreText.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "tasks/UpdateMainData.h"
 
-#include "league/AtomicFile.h"
-#include "league/CrLfLines.h"
+#include "files/AtomicFile.h"
+#include "files/CrLfLines.h"
 #include "league/DataLines.h"
 #include "league/FileNames.h"
 #include "league/Format.h"

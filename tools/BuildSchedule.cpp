@@ -1,10 +1,10 @@
-#include "league/AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "league/DecompressedFile.h"
 #include "league/Format.h"
-#include "league/LeagueHistory.h"
-#include "league/ScheduleBuilder.h"
 #include "league/ScheduleFile.h"
 #include "league/StructureLoader.h"
+#include "records/LeagueHistory.h"
+#include "records/ScheduleBuilder.h"
 #include "tools/Commands.h"
 #include "tools/ToolArgs.h"
 

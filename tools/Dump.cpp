@@ -1,4 +1,4 @@
-#include "league/AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "league/DayCount.h"
 #include "league/DecompressedFile.h"
 #include "league/Format.h"

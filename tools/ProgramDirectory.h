@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "league/Failure.h"
+#include "files/Failure.h"
+#include "state/AppState.h"
 
 #include <string>
 #include <vector>

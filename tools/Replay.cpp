@@ -1,8 +1,8 @@
 #include "tools/Commands.h"
 
-#include "app/AppState.h"
-#include "league/AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "league/Format.h"
+#include "state/AppState.h"
 #include "tasks/SeasonReplay.h"
 #include "tools/ProgramDirectory.h"
 

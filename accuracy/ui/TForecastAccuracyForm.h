@@ -2,7 +2,7 @@
 
 #include "accuracy/MarketLine.h"
 #include "accuracy/SeasonAccuracy.h"
-#include "league/Failure.h"
+#include "files/Failure.h"
 #include "league/LeagueStructure.h"
 
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 #include "accuracy/RatingsHistory.h"
 #include "accuracy/SeasonArchives.h"
-#include "league/Failure.h"
+#include "files/Failure.h"
 #include "league/LeagueStructure.h"
 
 #include <QList>

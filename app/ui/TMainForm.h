@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "app/CompanionLibrary.h"
 #include "app/SplashTimer.h"
 #include "app/StartupHost.h"
-#include "league/Failure.h"
+#include "files/Failure.h"
 #include "league/ui/MessageDialogs.h"
+#include "state/AppState.h"
+#include "state/CompanionLibrary.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -141,6 +141,8 @@ private:
     void applyStartupFailure();
     void enableReadyMenus();
     void setTopMenusEnabled(bool enabled);
+    // Shortcuts act even while their menu is closed, so the items themselves follow.
+    void setMenuItemsEnabled(bool enabled);
     void FormClose();
     bool loadForViewing(int kind, const std::string& file);
     bool defaultWindowsOpen(int kind) const;

@@ -1,7 +1,7 @@
 #include "league/ui/TSayErrorDlg.h"
 
 #include "league/Messages.h"
-#include "prefs/ui/HelpWindow.h"
+#include "league/ui/HelpRequest.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -61,7 +61,7 @@ TSayErrorDlg::TSayErrorDlg(int number, const QString& detail, QWidget* parent) :
 }
 
 void TSayErrorDlg::HelpBtnClick() {
-    showHelp(kErrorHelpContext);
+    requestHelp(kErrorHelpContext);
 }
 
 } // namespace grd

@@ -1,6 +1,6 @@
 #include "tasks/ui/ScoreBox.h"
 
-#include "tasks/ScoreText.h"
+#include "league/ScoreText.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "tasks/ui/ScoresGrid.h"
 
+#include "league/ScoreText.h"
 #include "league/ui/MessageDialogs.h"
-#include "tasks/ScoreText.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "tasks/ui/TCatchUpDlg.h"
 
-#include "league/AtomicFile.h"
+#include "files/AtomicFile.h"
 #include "league/NamesFile.h"
 #include "league/ui/MessageDialogs.h"
 #include "tasks/SeasonReplay.h"

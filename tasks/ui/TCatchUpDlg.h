@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "league/Failure.h"
-#include "tasks/GameRecords.h"
+#include "files/Failure.h"
+#include "records/GameRecords.h"
+#include "state/AppState.h"
 
 #include <QDialog>
 #include <QString>

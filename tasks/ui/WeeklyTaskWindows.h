@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "app/CompanionLibrary.h"
+#include "state/AppState.h"
+#include "state/CompanionLibrary.h"
 #include "tasks/WeekData.h"
 #include "tasks/WeeklyTaskHost.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "TestConfig.h"
-#include "app/CompanionLibrary.h"
 #include "app/StartupHost.h"
+#include "state/CompanionLibrary.h"
 #include "support/TempDir.h"
 
 #include <filesystem>

@@ -4,10 +4,10 @@
 // and its league, schedule and names loaded as start-up loads them.
 
 #include "TestConfig.h"
-#include "app/AppState.h"
 #include "league/NamesFile.h"
 #include "league/ScheduleFile.h"
 #include "league/StructureLoader.h"
+#include "state/AppState.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
 

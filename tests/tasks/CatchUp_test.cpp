@@ -1,6 +1,6 @@
 #include "league/NamesFile.h"
+#include "records/GameRecords.h"
 #include "tasks/CatchUpFixture.h"
-#include "tasks/GameRecords.h"
 #include "tasks/SeasonReplay.h"
 
 #include <gtest/gtest.h>

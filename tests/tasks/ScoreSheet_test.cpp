@@ -1,6 +1,6 @@
+#include "league/ScoreText.h"
 #include "tasks/GameRange.h"
 #include "tasks/ScoreSheet.h"
-#include "tasks/ScoreText.h"
 #include "tasks/TeamPair.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "TestConfig.h"
-#include "league/AtomicFile.h"
+#include "files/AtomicFile.h"
+#include "records/GameRecords.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
-#include "tasks/GameRecords.h"
 #include "tasks/SeasonReplay.h"
 
 #include <gtest/gtest.h>

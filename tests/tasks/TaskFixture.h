@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "league/RankingsFile.h"
+#include "state/AppState.h"
 #include "support/TempDir.h"
 #include "tasks/WeekData.h"
 #include "tasks/WeeklyTaskHost.h"

@@ -1,4 +1,4 @@
-#include "app/WindowCode.h"
+#include "state/WindowCode.h"
 #include "views/DisplayCaption.h"
 #include "views/GameListView.h"
 #include "views/ViewsFixture.h"

@@ -1,5 +1,5 @@
-#include "prefs/LayoutZOrder.h"
 #include "views/DisplayGeometry.h"
+#include "views/LayoutZOrder.h"
 
 #include <gtest/gtest.h>
 

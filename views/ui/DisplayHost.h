@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "app/WindowCode.h"
+#include "state/AppState.h"
+#include "state/WindowCode.h"
 #include "views/ViewState.h"
 
 #include <QFont>

@@ -1,7 +1,7 @@
 #include "views/ui/DisplayWindows.h"
 
 #include "league/ui/MessageDialogs.h"
-#include "prefs/LayoutZOrder.h"
+#include "views/LayoutZOrder.h"
 #include "views/ui/DisplayHost.h"
 #include "views/ui/TArchiveScoresForm.h"
 #include "views/ui/TArchiveSpreadsForm.h"

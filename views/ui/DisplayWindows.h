@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WindowCode.h"
+#include "state/WindowCode.h"
 
 class QMdiArea;
 class QMdiSubWindow;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WindowCode.h"
+#include "state/WindowCode.h"
 #include "views/ColumnMap.h"
 #include "views/DisplayGeometry.h"
 #include "views/DisplayKind.h"

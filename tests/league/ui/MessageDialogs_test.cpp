@@ -1,3 +1,4 @@
+#include "league/ui/HelpRequest.h"
 #include "league/ui/MessageDialogs.h"
 #include "league/ui/TSayErrorDlg.h"
 #include "prefs/ui/HelpWindow.h"
@@ -34,7 +35,10 @@ class MessageDialogsTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { HelpWindow::setBundleDir(ODDSMITH_PROGRAM_DIR "GRDOdds.help"); }
+    void initTestCase() {
+        HelpWindow::setBundleDir(ODDSMITH_PROGRAM_DIR "GRDOdds.help");
+        setHelpHandler(showHelp);
+    }
 
     void errorDialogShowsNumberDetailAndMessage() {
         QString number, message, caption;

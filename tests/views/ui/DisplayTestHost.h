@@ -3,7 +3,7 @@
 // A frame for display windows under test: the six-team fixture league and schedule,
 // an MDI area, and the main window's sort command.
 
-#include "league/Failure.h"
+#include "files/Failure.h"
 #include "league/ui/MessageDialogs.h"
 #include "views/ViewsFixture.h"
 #include "views/ui/DisplayHost.h"

@@ -1,6 +1,6 @@
-#include "prefs/LayoutZOrder.h"
+#include "views/LayoutZOrder.h"
 
-#include "app/WindowCode.h"
+#include "state/WindowCode.h"
 
 #include <algorithm>
 

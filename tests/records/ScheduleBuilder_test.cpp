@@ -1,5 +1,5 @@
-#include "league/LeagueHistory.h"
-#include "league/ScheduleBuilder.h"
+#include "records/LeagueHistory.h"
+#include "records/ScheduleBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tasks/ScoreText.h"
+#include "league/ScoreText.h"
 
 #include "league/Format.h"
 

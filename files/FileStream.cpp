@@ -1,4 +1,4 @@
-#include "codec/FileStream.h"
+#include "files/FileStream.h"
 
 namespace grd {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "companion/GRDOddsApi.h"
-#include "league/Failure.h"
+#include "files/Failure.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "league/LeagueHistory.h"
+#include "records/LeagueHistory.h"
 
-#include "league/CsvTable.h"
 #include "league/Format.h"
+#include "records/CsvTable.h"
 
 #include <algorithm>
 #include <set>

@@ -1,8 +1,8 @@
-#include "tasks/GameRecords.h"
+#include "records/GameRecords.h"
 
-#include "league/CsvTable.h"
 #include "league/Format.h"
-#include "tasks/ScoreText.h"
+#include "league/ScoreText.h"
+#include "records/CsvTable.h"
 
 namespace grd {
 

@@ -1,9 +1,9 @@
-#include "league/ScheduleBuilder.h"
+#include "records/ScheduleBuilder.h"
 
-#include "league/CsvTable.h"
 #include "league/DayCount.h"
 #include "league/Format.h"
 #include "league/ScheduleFile.h"
+#include "records/CsvTable.h"
 
 #include <algorithm>
 #include <optional>

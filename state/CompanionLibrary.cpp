@@ -1,4 +1,4 @@
-#include "app/CompanionLibrary.h"
+#include "state/CompanionLibrary.h"
 
 #include <dlfcn.h>
 

@@ -1,4 +1,4 @@
-#include "views/ui/MainFormDisplayHost.h"
+#include "app/ui/MainFormDisplayHost.h"
 
 #include "app/ui/FontConversion.h"
 #include "app/ui/TMainForm.h"

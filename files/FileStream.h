@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codec/Stream.h"
+#include "files/Stream.h"
 
 #include <cstdio>
 #include <filesystem>

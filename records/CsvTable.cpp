@@ -1,4 +1,4 @@
-#include "league/CsvTable.h"
+#include "records/CsvTable.h"
 
 #include <algorithm>
 

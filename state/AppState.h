@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/WindowCode.h"
 #include "league/LeagueStructure.h"
 #include "league/ProgramState.h"
 #include "league/tRankings.h"
 #include "league/tSchedule70.h"
 #include "prefs/Preferences.h"
+#include "state/WindowCode.h"
 
 #include <array>
 #include <memory>

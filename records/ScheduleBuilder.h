@@ -1,9 +1,9 @@
 #pragma once
 
-#include "league/Failure.h"
-#include "league/LeagueHistory.h"
+#include "files/Failure.h"
 #include "league/tSchedule70.h"
-#include "tasks/GameRecords.h"
+#include "records/GameRecords.h"
+#include "records/LeagueHistory.h"
 
 #include <string>
 #include <string_view>

@@ -1,0 +1,149 @@
+#include "app/ui/TMainForm.h"
+
+#include "app/Shutdown.h"
+#include "app/Startup.h"
+#include "app/ui/BusyCursor.h"
+#include "app/ui/FontConversion.h"
+#include "league/ui/HelpRequest.h"
+#include "prefs/ui/HelpService.h"
+#include "prefs/ui/HelpWindow.h"
+#include "prefs/ui/PreferencesIO.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace grd {
+namespace {
+
+constexpr int kMainHelpContext = 810;
+// Object name under which the companion library finds the help service.
+const char* const kHelpServiceName = "GRDOddsHelp";
+
+} // namespace
+
+void TMainForm::FormCreate() {
+    if (qApp->findChild<QObject*>(QLatin1String(kHelpServiceName)) == nullptr)
+        (new HelpService(qApp))->setObjectName(QLatin1String(kHelpServiceName));
+    setHelpHandler(showHelp);
+    setMenuItemsEnabled(false);
+    setDataCaption({});
+    setWindowState(Qt::WindowMaximized);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] {
+        QMdiSubWindow* child = mdi_->activeSubWindow();
+        const QVariant context = child ? child->property("helpContext") : QVariant();
+        showHelp(context.isValid() ? context.toInt() : kMainHelpContext);
+    });
+
+    const StartupOutcome outcome = runStartup(state_, *this, localeUsesInches());
+    applyPreferences();
+    if (outcome.splashShown) {
+        splash_.start();
+        MainTimer->start();
+    }
+    if (state_.startupFailed)
+        applyStartupFailure();
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &TMainForm::AppIdle);
+    for (const Failure& failure : outcome.failures)
+        ShowError(failure, this);
+}
+
+void TMainForm::applyPreferences() {
+    const GeneralPrefs& general = state_.prefs.general;
+    toolBar_->setVisible(general.toolbar);
+    statusBar()->setVisible(general.statusLine);
+    for (QToolButton* button : toolBar_->findChildren<QToolButton*>())
+        button->setToolTip(general.flyby ? button->property("shortHint").toString() : QString());
+    const FontPrefs& font = state_.prefs.view.font;
+    mdi_->setFont(toQFont(font));
+    QPalette palette = mdi_->palette();
+    palette.setColor(QPalette::WindowText, toQColor(font.colour));
+    palette.setColor(QPalette::Text, toQColor(font.colour));
+    mdi_->setPalette(palette);
+}
+
+void TMainForm::applyStartupFailure() {
+    mmFile->menuAction()->setEnabled(true);
+    mmHelp->menuAction()->setEnabled(true);
+    smFileExit->setEnabled(true);
+    // The About box lives in the companion library.
+    smHelpAbout->setEnabled(companion_.loaded());
+}
+
+Status TMainForm::bindCompanion() {
+    return companion_.load(state_.programDir + kCompanionFileName);
+}
+
+void TMainForm::showSplash() {
+    companion_.ShowSplashScreen(static_cast<QWidget*>(this));
+}
+
+void TMainForm::handOverLeague(const LeagueStructure& league) {
+    std::vector<int> counts(league.weekGameCounts.begin(), league.weekGameCounts.end());
+    if (counts.empty())
+        counts.push_back(0);
+    companion_.SetWGC(counts.data(), static_cast<int>(counts.size()) - 1);
+    std::vector<const char*> names;
+    for (const std::string& name : league.playoffWeekNames)
+        names.push_back(name.c_str());
+    companion_.SetPlayOffNames(names.data(), static_cast<int>(names.size()));
+}
+
+void TMainForm::unloadCompanion() {
+    // The splash belongs to the library: it must go before the library's code does.
+    if (splash_.pending() && companion_.loaded())
+        companion_.CloseSplashScreen(static_cast<QWidget*>(this));
+    companion_.unload();
+}
+
+void TMainForm::MainTimerClick() {
+    const SplashTimer::Action action = splash_.tick(isVisible(), state_.startupFailed);
+    if (action == SplashTimer::Action::None)
+        return;
+    MainTimer->stop();
+    companion_.CloseSplashScreen(static_cast<QWidget*>(this));
+    if (action == SplashTimer::Action::CloseAndEnable)
+        enableReadyMenus();
+}
+
+void TMainForm::AppIdle() {
+    const bool anyChild = !mdi_->subWindowList().isEmpty();
+    Copy2ClipSBtn->setEnabled(anyChild);
+    PrintSBtn->setEnabled(anyChild);
+    PrintPreviewSBtn->setEnabled(anyChild);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!shutDown_ && state_.program.hasUnsavedData() && AskSaveUnsaved() == Answer::Cancel) {
+        event->ignore();
+        return;
+    }
+    if (!shutDown_)
+        FormClose();
+    event->accept();
+}
+
+void TMainForm::FormClose() {
+    shutDown_ = true;
+    BusyCursor busy;
+    closeHelp();
+    MainTimer->stop();
+    const Status saved = runShutdown(state_, *this);
+    if (!saved)
+        ShowPlainMessage(QStringLiteral("Error saving preferences"), QStringLiteral("GRD Oddsmith"),
+                         this);
+    CloseViewWindows(true);
+}
+
+} // namespace grd
