@@ -1,3 +1,4 @@
+#include "accuracy/RatingsHistory.h"
 #include "accuracy/SeasonAccuracy.h"
 #include "accuracy/SeasonArchives.h"
 #include "league/ScheduleFile.h"
@@ -70,5 +71,32 @@ void BM_SeasonAccuracy(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SeasonAccuracy)->Unit(benchmark::kMillisecond);
+
+// The data the ratings chart opens on: the archives read, the six highest Totals
+// chosen and their series made.
+void BM_RatingsChartData(benchmark::State& state) {
+    grd::LeagueStructure league;
+    grd::tSchedule70 schedule;
+    const auto dir = replayedSeason().string() + "/";
+    if (replayedSeason().empty() || !grd::LoadLeagueStructure(dir, league).empty() ||
+        !grd::LoadSchedule(dir, schedule, league).ok()) {
+        state.SkipWithError("cannot make the replayed 2024 season with grdtool");
+        return;
+    }
+    for (auto _ : state) {
+        auto archives = grd::readSeasonArchives(dir, league.seasonSuffix, league);
+        size_t points = 0;
+        for (int32_t team : grd::highestTotals(archives.value(), 6)) {
+            points += grd::ratingHistory(archives.value(), team, grd::RatingKind::Total,
+                                         league.regularWeekCount())
+                          .size();
+        }
+        if (points != 6 * 23) {
+            state.SkipWithError("the chart's series do not have 23 points each");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_RatingsChartData)->Unit(benchmark::kMillisecond);
 
 } // namespace

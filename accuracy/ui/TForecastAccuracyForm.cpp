@@ -1,6 +1,7 @@
 #include "accuracy/ui/TForecastAccuracyForm.h"
 
 #include "accuracy/AccuracyGrids.h"
+#include "accuracy/MarketLinesFile.h"
 #include "views/ui/DisplayCellDelegate.h"
 #include "views/ui/DisplayGridModel.h"
 #include "views/ui/DisplayHost.h"
@@ -13,6 +14,8 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <filesystem>
 
 namespace grd {
 
@@ -105,7 +108,13 @@ Status TForecastAccuracyForm::load() {
     if (!season) {
         return season.failure();
     }
+    auto imported = readMarketLines(std::filesystem::path(host_.appState().programDir) /
+                                    marketLinesFileName(league_));
+    if (!imported) {
+        return imported.failure();
+    }
     season_ = std::move(season.value());
+    lines_ = std::move(imported.value());
     setWindowTitle(
         QStringLiteral("Forecast Accuracy: %1").arg(QString::fromStdString(league_.seasonLabel)));
     weeksModel_->setContent(accuracyWeeksGrid(season_, league_, lines()));

@@ -30,7 +30,7 @@ public:
     ~TForecastAccuracyForm() override;
 
     // Reads the season's archives of the program directory and the market lines
-    // beside them, when there are any.
+    // imported beside them, when there are any; again after an import.
     Status load();
 
     QString caption() const { return windowTitle(); }

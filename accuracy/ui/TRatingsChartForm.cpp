@@ -6,8 +6,10 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineSeries>
 #include <QPushButton>
@@ -229,6 +231,10 @@ bool TRatingsChartForm::saveChart(const QString& fileName) const {
         return false;
     }
     return file.commit();
+}
+
+void TRatingsChartForm::CopyToClipboard() {
+    QGuiApplication::clipboard()->setPixmap(RatingsChart->grab());
 }
 
 void TRatingsChartForm::setNextFileName(const QString& fileName) {

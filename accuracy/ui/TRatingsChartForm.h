@@ -50,6 +50,8 @@ public:
 
 public slots:
     void DrawTheGrid(bool recalcPosition, bool recalcWidths);
+    // Edit | Copy: the chart as a picture.
+    void CopyToClipboard();
 
 private:
     void fillTeams(const std::vector<int32_t>& chosen);

@@ -47,7 +47,7 @@ void TMainForm::createMenus() {
     createOptionsMenu();
     createWindowMenu();
     createHelpMenu();
-    addAccuracyMenuItems(displayHostOf(*this), smTasksSeasonal, mmView, [this] {
+    addAccuracyMenuItems(displayHostOf(*this), mmFile, smTasksSeasonal, mmView, [this] {
         if (state_.program.hasUnsavedData() && AskSaveUnsaved() == Answer::Cancel)
             return false;
         state_.program.clearFlags();

@@ -2,7 +2,9 @@
 #include "accuracy/ui/AccuracyWindows.h"
 #include "accuracy/ui/TRatingsChartForm.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -72,6 +74,8 @@ private slots:
         QVERIFY(
             !form->saveChart(QString::fromStdString((host.dir.path() / "no/such.png").string())));
         QVERIFY(host.errors.empty());
+        form->CopyToClipboard();
+        QVERIFY(!QGuiApplication::clipboard()->pixmap().isNull());
     }
 };
 
