@@ -92,14 +92,15 @@ int accuracy(const Args& args) {
         return usageError("accuracy", "the program directory is missing", kHelp);
     }
     AppState app;
+    app.programDir = programDirectory(args[0]);
     std::vector<std::string> abbreviations;
-    if (!loadProgramDirectory("accuracy", args[0], app, abbreviations)) {
+    if (!loadProgramDirectory("accuracy", app, &abbreviations)) {
         return 1;
     }
     int weeks = app.league.regularWeekCount();
     auto season = readSeasonAccuracy(app.programDir, app.league);
     if (!season) {
-        printFailure("accuracy", args[0].c_str(), season.failure());
+        printFailure("accuracy", args[0], season.failure());
         return 1;
     }
     if (season.value().weeks.empty()) {
@@ -116,7 +117,7 @@ int accuracy(const Args& args) {
         }
         auto parsed = parseMarketLines(text, teamsByAbbreviation(app.league, abbreviations), weeks);
         if (!parsed) {
-            printFailure("accuracy", linesFile->c_str(), parsed.failure());
+            printFailure("accuracy", *linesFile, parsed.failure());
             return 1;
         }
         lines = std::move(parsed.value());

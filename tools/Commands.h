@@ -16,6 +16,7 @@ int dump(const Args& args);
 int init(const Args& args);
 int newSeason(const Args& args);
 int replay(const Args& args);
+int report(const Args& args);
 int accuracy(const Args& args);
 
 } // namespace grd::tool

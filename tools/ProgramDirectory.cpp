@@ -1,5 +1,6 @@
 #include "tools/ProgramDirectory.h"
 
+#include "league/Messages.h"
 #include "league/NamesFile.h"
 #include "league/ScheduleFile.h"
 #include "league/StructureLoader.h"
@@ -8,17 +9,22 @@
 
 namespace grd::tool {
 
-void printFailure(const char* command, const char* what, const Failure& failure) {
-    std::fprintf(stderr, "grdtool %s: %s:", command, what);
+void printFailure(const char* command, const std::string& what, const Failure& failure) {
+    std::fprintf(stderr, "grdtool %s: %s:", command, what.c_str());
     if (failure.number != 0) {
-        std::fprintf(stderr, " error %d:", failure.number);
+        std::fprintf(stderr, " error %d: %s\n", failure.number,
+                     errorText(failure.number, failure.detail).c_str());
+    } else {
+        std::fprintf(stderr, " %s\n", failure.detail.c_str());
     }
-    std::fprintf(stderr, " %s\n", failure.detail.c_str());
 }
 
-bool loadProgramDirectory(const char* command, const std::string& dir, AppState& app,
-                          std::vector<std::string>& abbreviations) {
-    app.programDir = dir.empty() || dir.back() == '/' ? dir : dir + "/";
+std::string programDirectory(const std::string& dir) {
+    return dir.empty() || dir.back() == '/' ? dir : dir + "/";
+}
+
+bool loadProgramDirectory(const char* command, AppState& app,
+                          std::vector<std::string>* abbreviations) {
     if (auto failures = LoadLeagueStructure(app.programDir, app.league); !failures.empty()) {
         printFailure(command, kStructureFileName, failures.front());
         return false;
@@ -29,9 +35,9 @@ bool loadProgramDirectory(const char* command, const std::string& dir, AppState&
         return false;
     }
     if (auto loaded =
-            LoadNames(app.programDir, app.schedule->namesFileName, app.league, &abbreviations);
+            LoadNames(app.programDir, app.schedule->namesFileName, app.league, abbreviations);
         !loaded) {
-        printFailure(command, app.schedule->namesFileName.c_str(), loaded.failure());
+        printFailure(command, app.schedule->namesFileName, loaded.failure());
         return false;
     }
     return true;

@@ -8,13 +8,16 @@
 
 namespace grd::tool {
 
-// "grdtool COMMAND: WHAT: error N: detail" on standard error.
-void printFailure(const char* command, const char* what, const Failure& failure);
+// Prints "grdtool COMMAND: WHAT: error N: " and the failure as the error dialog words
+// it, to standard error.
+void printFailure(const char* command, const std::string& what, const Failure& failure);
 
-// The league model, schedule and names of program directory dir, as start-up loads
-// them, and the names file's abbreviations, by which game records name the teams.
-// Failures are printed for command.
-bool loadProgramDirectory(const char* command, const std::string& dir, AppState& app,
-                          std::vector<std::string>& abbreviations);
+// The program directory as a directory name ending in "/".
+std::string programDirectory(const std::string& dir);
+
+// Loads the league model, schedule and names of app.programDir as start-up does, and,
+// when asked, the names file's abbreviations; reports the first failure.
+bool loadProgramDirectory(const char* command, AppState& app,
+                          std::vector<std::string>* abbreviations = nullptr);
 
 } // namespace grd::tool

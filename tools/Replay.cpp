@@ -45,8 +45,9 @@ int replay(const Args& args) {
         return 2;
     }
     AppState app;
+    app.programDir = programDirectory(args[0]);
     std::vector<std::string> abbreviations;
-    if (!loadProgramDirectory("replay", args[0], app, abbreviations)) {
+    if (!loadProgramDirectory("replay", app, &abbreviations)) {
         return 1;
     }
     std::string text;
@@ -56,7 +57,7 @@ int replay(const Args& args) {
     }
     auto records = parseGameRecords(text);
     if (!records) {
-        printFailure("replay", args[1].c_str(), records.failure());
+        printFailure("replay", args[1], records.failure());
         return 1;
     }
     int weeks = app.league.regularWeekCount();
@@ -66,7 +67,7 @@ int replay(const Args& args) {
                                      return true;
                                  });
     if (!replayed) {
-        printFailure("replay", args[1].c_str(), replayed.failure());
+        printFailure("replay", args[1], replayed.failure());
         return 1;
     }
     return 0;
