@@ -96,6 +96,7 @@ int replay(const Args& args) {
     auto replayed = replaySeason(app, records.value(), abbreviations, through,
                                  [weeks](const ReplayedWeek& week) {
                                      std::printf("%s\n", describeReplayedWeek(week, weeks).c_str());
+                                     return true;
                                  });
     if (!replayed) {
         printFailure("replay", games, replayed.failure());

@@ -22,6 +22,7 @@ constexpr Command kCommands[] = {
     {"new-season", "reset the main data file for a new season", grd::tool::newSeason},
     {"replay", "run the weekly task for each week of game records", grd::tool::replay},
     {"report", "print the report texts of the main data or an archive", grd::tool::report},
+    {"accuracy", "tell how the season's forecasts fared", grd::tool::accuracy},
 };
 
 void usage(std::FILE* out) {

@@ -1,6 +1,8 @@
 #include "app/ui/TMainForm.h"
 
+#include "accuracy/ui/AccuracyWindows.h"
 #include "app/ui/AppIcon.h"
+#include "app/ui/MainFormDisplayHost.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -72,6 +74,14 @@ void TMainForm::createMenus() {
     createOptionsMenu();
     createWindowMenu();
     createHelpMenu();
+    addAccuracyMenuItems(displayHostOf(*this), mmFile, smTasksSeasonal, mmView, [this] {
+        if (state_.program.hasUnsavedData() && AskSaveUnsaved() == Answer::Cancel)
+            return false;
+        state_.program.clearFlags();
+        CloseViewWindows(true);
+        setDataCaption({});
+        return true;
+    });
 }
 
 void TMainForm::createFileMenu() {
