@@ -68,6 +68,7 @@ bool replayHere(const fs::path& dir) {
     auto records = parseGameRecords(text);
     return records &&
            replaySeason(app, records.value(), abbreviations, kThrough, [](const ReplayedWeek&) {
+               return true;
            }).ok();
 }
 
