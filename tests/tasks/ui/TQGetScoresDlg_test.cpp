@@ -61,12 +61,17 @@ private slots:
         press(Qt::Key_Return); // the second box's "21" selected by the Tab
         QCOMPARE(cell(&dialog, 1, 1), QStringLiteral("24"));
         QCOMPARE(cell(&dialog, 1, 3), QStringLiteral("21"));
-        press(Qt::Key_Tab);
-        type("17");
+        // The boxes are back at "21", selected; the first one was typed into before.
         press(Qt::Key_Return);
         QCOMPARE(cell(&dialog, 2, 1), QStringLiteral("21"));
-        QCOMPARE(cell(&dialog, 2, 3), QStringLiteral("17"));
+        QCOMPARE(cell(&dialog, 2, 3), QStringLiteral("21"));
         QCOMPARE(child<QLabel>(&dialog, "TeamLabel1")->text(), QStringLiteral("Golf"));
+        press(Qt::Key_Tab);
+        type("17");
+        press(Qt::Key_Backtab);
+        press(Qt::Key_Return);
+        QCOMPARE(cell(&dialog, 3, 1), QStringLiteral("21"));
+        QCOMPARE(cell(&dialog, 3, 3), QStringLiteral("17"));
         QVERIFY(errors.empty());
     }
 

@@ -43,24 +43,27 @@ private slots:
         TaskFixture fx;
         TSlowScoresForm dialog(fx.weekData(104), true, nullptr);
         open(dialog);
+        auto* first = child<ScoreBox>(&dialog, "ScoresCombo1")->lineEdit();
         pickTeam(&dialog, 1);
         pickTeam(&dialog, 2);
-        QTest::mouseClick(child<ScoreBox>(&dialog, "ScoresCombo1")->lineEdit(), Qt::LeftButton);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Return); // the second box's "21" selected by the Tab
-        QCOMPARE(cell(&dialog, 0, 0), QStringLiteral(" Alpha"));
-        QCOMPARE(cell(&dialog, 0, 3), QStringLiteral("21"));
-
-        pickTeam(&dialog, 3);
-        pickTeam(&dialog, 4);
-        QTest::mouseClick(child<ScoreBox>(&dialog, "ScoresCombo1")->lineEdit(), Qt::LeftButton);
-        child<ScoreBox>(&dialog, "ScoresCombo1")->lineEdit()->selectAll();
+        QTest::mouseClick(first, Qt::LeftButton);
+        first->selectAll();
         type("10");
         press(Qt::Key_Tab);
         type("13");
         press(Qt::Key_Return);
-        QCOMPARE(cell(&dialog, 1, 1), QStringLiteral("10"));
-        QCOMPARE(cell(&dialog, 1, 3), QStringLiteral("13"));
+        QCOMPARE(cell(&dialog, 0, 0), QStringLiteral(" Alpha"));
+        QCOMPARE(cell(&dialog, 0, 1), QStringLiteral("10"));
+        QCOMPARE(cell(&dialog, 0, 3), QStringLiteral("13"));
+
+        // The boxes are back at "21"; the second one was typed into before.
+        pickTeam(&dialog, 3);
+        pickTeam(&dialog, 4);
+        QTest::mouseClick(first, Qt::LeftButton);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Return); // the second box's "21" selected by the Tab
+        QCOMPARE(cell(&dialog, 1, 0), QStringLiteral(" Charlie"));
+        QCOMPARE(cell(&dialog, 1, 3), QStringLiteral("21"));
         QVERIFY(errors.empty());
     }
 
