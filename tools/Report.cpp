@@ -1,0 +1,113 @@
+#include "tools/Commands.h"
+
+#include "league/RankingsFile.h"
+#include "printing/ReportChoices.h"
+#include "printing/ReportText.h"
+#include "tools/ProgramDirectory.h"
+#include "tools/ToolArgs.h"
+
+#include <cstdio>
+#include <optional>
+
+namespace grd::tool {
+
+namespace {
+
+constexpr const char* kHelp =
+    "usage: grdtool report [DIR] [--archive FILE] [--reports LIST]\n\n"
+    "Prints the text of the reports the program prints for the main data file of\n"
+    "data directory DIR (by default the program's own, as Oddsmith chooses it), or\n"
+    "for the archive FILE: one line per report line, cells\n"
+    "joined by \"|\". LIST names the reports, separated by commas:\n"
+    "spreads-plain, spreads-grid, scores, team, division, category. Without it every\n"
+    "report the data holds is printed. Reports come in the program's print order.\n"
+    "Team names follow the preferences in DIR's GRDOdds.cfg.\n";
+
+struct Options {
+    std::string dir;
+    std::optional<std::string> archive;
+    std::optional<ReportChoices> reports;
+};
+
+// The options, or the problem with them.
+std::optional<std::string> parseOptions(const Args& args, Options& options) {
+    size_t first = 0;
+    if (!args.empty() && !args[0].starts_with('-')) {
+        options.dir = programDirectory(args[0]);
+        first = 1;
+    }
+    for (size_t i = first; i < args.size(); i += 2) {
+        if (i + 1 >= args.size()) {
+            return args[i] + " needs a value";
+        }
+        if (args[i] == "--archive") {
+            options.archive = args[i + 1];
+        } else if (args[i] == "--reports") {
+            std::string unknown;
+            options.reports = parseReportList(args[i + 1], unknown);
+            if (!options.reports) {
+                return "unknown report '" + unknown + "'";
+            }
+        } else {
+            return "unknown option '" + args[i] + "'";
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int report(const Args& args) {
+    if (wantsHelp(args)) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    Options options;
+    if (auto problem = parseOptions(args, options)) {
+        return usageError("report", *problem, kHelp);
+    }
+    AppState app;
+    if (!options.dir.empty()) {
+        app.programDir = options.dir;
+    } else if (auto dir = defaultDataDirectory("report")) {
+        app.programDir = *dir;
+    } else {
+        return 1;
+    }
+    if (!loadProgramDirectory("report", app)) {
+        return 1;
+    }
+    LoadedPreferences prefs = LoadPreferences(app.programDir + std::string(kConfigFileName), false);
+    if (prefs.failure) {
+        printFailure("report", std::string(kConfigFileName), *prefs.failure);
+        return 1;
+    }
+    const std::string file = options.archive.value_or(app.programDir + kMainDataFileName);
+    tRankings rankings;
+    if (Status read = ReadRankings(file, options.archive ? kArchiveKind : kMainDataKind, rankings,
+                                   app.program, app.league);
+        !read) {
+        printFailure("report", file, read.failure());
+        return 1;
+    }
+    const ReportChoices available = availableReports(rankings, app.program);
+    const ReportChoices chosen = options.reports.value_or(available);
+    if (auto missing = unavailableReport(chosen, available)) {
+        printFailure("report", file, *missing);
+        return 1;
+    }
+    auto text = buildReportText(selectReports(chosen, rankings, app.program),
+                                {rankings, app.program, app.league, prefs.prefs.view});
+    if (!text) {
+        printFailure("report", file, text.failure());
+        return 1;
+    }
+    std::string out;
+    for (const std::string& line : text.value().lines) {
+        out += line + "\n";
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return 0;
+}
+
+} // namespace grd::tool
