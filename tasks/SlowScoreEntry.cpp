@@ -107,9 +107,9 @@ std::optional<Rejection> SlowScoreEntry::done() {
 
 void SlowScoreEntry::notDone() {
     notDoneShown_ = false;
-    if (!entering_ && !weekComplete() && !isPlayoffScoreWeek()) {
+    if (!weekComplete() && !isPlayoffScoreWeek()) {
         entering_ = true;
-        pair_.clear();
+        pair_.restartTurn();
     }
 }
 

@@ -41,7 +41,8 @@ public:
     void allGamesEntered();
     // "Done" in the review: checks every row and posts the week.
     std::optional<Rejection> done();
-    // "Not Done": back to entering where the week allows more games.
+    // "Not Done" (also a declined Cancel): back to entering where the week allows
+    // more games, the next pick filling the first team.
     void notDone();
 
     // The question Cancel asks; cancelAnswered tells whether the window closes.

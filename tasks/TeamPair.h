@@ -16,6 +16,8 @@ public:
 
     void pick(int team);
     void clear();
+    // The next pick fills the first team again; the picked teams stay.
+    void restartTurn() { turn_ = 1; }
     // Error -24 unless two different teams are picked.
     Status check() const;
 

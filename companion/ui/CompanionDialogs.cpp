@@ -9,12 +9,14 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,6 +45,28 @@ QFont titleFont() {
     font.setPointSize(14);
     font.setBold(true);
     return font;
+}
+
+// The headings "Enter" and "Forecast", each over its part of the entries: placed by
+// the list's fixed-pitch columns from where the list draws its text.
+QWidget* weekHeadings(const QListWidget* list, QWidget* parent) {
+    auto* headings = new QWidget(parent);
+    QFontMetrics metrics(list->font());
+    auto columns = [&metrics](int count) { return metrics.horizontalAdvance(QString(count, ' ')); };
+    int textStart = list->frameWidth() +
+                    list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    auto* row = new QHBoxLayout(headings);
+    row->setContentsMargins(textStart + columns(kEnterColumn), 0, 0, 0);
+    row->setSpacing(0);
+    auto* enter = new QLabel("Enter", headings);
+    enter->setObjectName("EnterLabel");
+    enter->setFixedWidth(columns(kForecastColumn - kEnterColumn));
+    auto* forecast = new QLabel("Forecast", headings);
+    forecast->setObjectName("ForecastLabel");
+    row->addWidget(enter);
+    row->addWidget(forecast);
+    row->addStretch();
+    return headings;
 }
 
 } // namespace
@@ -122,14 +146,6 @@ int runWeekChooser(QWidget* parent, int regularWeeks) {
     dialog.setObjectName("CHOOSEWEEK");
     dialog.setWindowTitle(" GRD Oddsmith: Weekly Tasks: Choose Week");
     auto* layout = new QGridLayout(&dialog);
-    auto* enter = new QLabel("Enter", &dialog);
-    enter->setObjectName("EnterLabel");
-    auto* forecast = new QLabel("Forecast", &dialog);
-    forecast->setObjectName("ForecastLabel");
-    forecast->setAlignment(Qt::AlignRight);
-    layout->addWidget(enter, 0, 0);
-    layout->addWidget(forecast, 0, 1);
-
     auto* list = new QListWidget(&dialog);
     list->setObjectName("WeekListBox");
     // The entries line up their dots, which needs a fixed-pitch font.
@@ -138,7 +154,8 @@ int runWeekChooser(QWidget* parent, int regularWeeks) {
         list->addItem(QString::fromStdString(entry));
     list->setCurrentRow(0);
     list->setMinimumWidth(list->sizeHintForColumn(0) + 40);
-    layout->addWidget(list, 1, 0, 1, 2);
+    layout->addWidget(weekHeadings(list, &dialog), 0, 0);
+    layout->addWidget(list, 1, 0);
 
     auto* buttons = new QDialogButtonBox(&dialog);
     buttons->setOrientation(Qt::Vertical);
@@ -153,7 +170,7 @@ int runWeekChooser(QWidget* parent, int regularWeeks) {
     QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
                      [] { requestHelp(kWeekChooserHelp); });
     QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
-    layout->addWidget(buttons, 1, 2);
+    layout->addWidget(buttons, 1, 1);
 
     bool accepted = dialog.exec() == QDialog::Accepted;
     int row = list->currentItem() != nullptr && list->currentItem()->isSelected()

@@ -34,6 +34,17 @@ std::optional<Answer> takeNextAnswer() {
     return answer;
 }
 
+void showMessage(QMessageBox::Icon icon, const QString& text, const QString& caption,
+                 QWidget* parent) {
+    if (recorder != nullptr) {
+        recorder->push_back({0, text.toStdString()});
+        return;
+    }
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    box.setObjectName("MessageBox");
+    box.exec();
+}
+
 } // namespace
 
 void ShowError(int number, const std::string& detail, QWidget* parent) {
@@ -73,12 +84,11 @@ Answer ConfirmYesNoCancel(int code, QWidget* parent) {
 }
 
 void ShowPlainMessage(const QString& text, const QString& caption, QWidget* parent) {
-    if (recorder != nullptr) {
-        recorder->push_back({0, text.toStdString()});
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
-    box.exec();
+    showMessage(QMessageBox::NoIcon, text, caption, parent);
+}
+
+void ShowInformation(const QString& text, const QString& caption, QWidget* parent) {
+    showMessage(QMessageBox::Information, text, caption, parent);
 }
 
 void MessageDialogs::setNextAnswer(Answer answer) {

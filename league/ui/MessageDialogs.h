@@ -23,6 +23,8 @@ Answer ConfirmYesNoCancel(int code, QWidget* parent = nullptr);
 
 // A plain message box with an OK button, for the few messages outside the table.
 void ShowPlainMessage(const QString& text, const QString& caption, QWidget* parent = nullptr);
+// The same with the information icon: a success worth telling.
+void ShowInformation(const QString& text, const QString& caption, QWidget* parent = nullptr);
 
 // Test seams: questions and errors without modal windows.
 class MessageDialogs {

@@ -11,6 +11,9 @@ ScoreBox::ScoreBox(const char* objectName, QWidget* parent) : QComboBox(parent) 
     setObjectName(QLatin1String(objectName));
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    // The editable box's inline completer would take an Enter that meets fully
+    // selected text (after a Tab, at opening) and the game would not be entered.
+    setCompleter(nullptr);
     for (int score = 0; score <= kHighestScore; ++score) {
         addItem(QString::number(score));
     }

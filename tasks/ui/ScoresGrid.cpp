@@ -2,13 +2,16 @@
 
 #include "league/ScoreText.h"
 #include "league/ui/MessageDialogs.h"
+#include "tasks/ui/TaskWidgets.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace grd {
 
-ScoresGrid::ScoresGrid(ScoreSheet& sheet, std::function<QString(int)> teamName, QWidget* parent)
+ScoresGrid::ScoresGrid(ScoreSheet& sheet, std::function<QString(int)> teamName, int nameWidth,
+                       QWidget* parent)
     : QTableWidget(sheet.rowCount(), 4, parent), sheet_(sheet), teamName_(std::move(teamName)) {
     setObjectName(QStringLiteral("ScoresGrid"));
     horizontalHeader()->hide();
@@ -16,16 +19,17 @@ ScoresGrid::ScoresGrid(ScoreSheet& sheet, std::function<QString(int)> teamName, 
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    int nameWidth = fontMetrics().horizontalAdvance(QStringLiteral(" San Francisco "));
     int scoreWidth = fontMetrics().horizontalAdvance(QStringLiteral(" 888 "));
     for (int column = 0; column < 4; ++column) {
-        setColumnWidth(column, column % 2 == 0 ? nameWidth : scoreWidth);
+        setColumnWidth(column,
+                       (column % 2 == 0 ? nameWidth : scoreWidth) + taskui::cellMargins(this));
         for (int row = 0; row < rowCount(); ++row) {
             setItem(row, column, new QTableWidgetItem);
         }
     }
+    taskui::showWhole(this);
     setEnabled(false);
-    connect(this, &QTableWidget::currentCellChanged, this, &ScoresGrid::onCurrentCellChanged);
+    connect(this, &QTableWidget::currentCellChanged, this, [this] { freshCell_ = true; });
 }
 
 void ScoresGrid::showGame(int row) {
@@ -50,9 +54,7 @@ void ScoresGrid::startReview(int selectableRows) {
 }
 
 void ScoresGrid::selectCell(GridCell cell) {
-    moving_ = true;
     setCurrentCell(cell.row, cell.column);
-    moving_ = false;
     freshCell_ = true;
 }
 
@@ -61,21 +63,42 @@ void ScoresGrid::setScoreText(GridCell cell, const QString& text) {
     item(cell.row, cell.column)->setText(text);
 }
 
-void ScoresGrid::onCurrentCellChanged(int row, int column, int previousRow, int previousColumn) {
-    if (moving_ || previousRow < 0 || row < 0) {
-        return;
+QModelIndex ScoresGrid::allowedMove(const QModelIndex& target) {
+    QModelIndex current = currentIndex();
+    if (!current.isValid() || !target.isValid() || target == current) {
+        return target;
     }
-    GridCell from{previousColumn, previousRow};
+    GridCell from{current.column(), current.row()};
     if (!parseScore(sheet_.text(from))) {
         ShowError(-23, {}, this);
-        selectCell(from);
-        return;
+        refused_ = true;
+        return current;
     }
-    GridCell to{column, row};
-    if (row >= selectableRows_) {
+    GridCell to{target.column(), target.row()};
+    if (to.row >= selectableRows_) {
         to = from;
     }
-    selectCell(ScoreSheet::redirect(from, to));
+    GridCell allowed = ScoreSheet::redirect(from, to);
+    return model()->index(allowed.row, allowed.column);
+}
+
+// Every move is settled here, before the view selects anything, so that the
+// highlight always stands on the cell that takes the input.
+QModelIndex ScoresGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    return allowedMove(QTableWidget::moveCursor(action, modifiers));
+}
+
+void ScoresGrid::mousePressEvent(QMouseEvent* event) {
+    QModelIndex target = indexAt(event->position().toPoint());
+    if (target.isValid()) {
+        QModelIndex allowed = allowedMove(target);
+        selectCell({allowed.column(), allowed.row()});
+    }
+    event->accept();
+}
+
+void ScoresGrid::mouseMoveEvent(QMouseEvent* event) {
+    event->accept(); // no dragging the selection across cells
 }
 
 void ScoresGrid::keyPressEvent(QKeyEvent* event) {
@@ -100,7 +123,11 @@ void ScoresGrid::keyPressEvent(QKeyEvent* event) {
     if (text.size() == 1 && text[0].isPrint() && event->key() != Qt::Key_Space) {
         return; // other characters are not scores
     }
+    refused_ = false;
     QTableWidget::keyPressEvent(event);
+    if (refused_) {
+        event->accept(); // a refused Tab keeps the focus on the cell in error
+    }
 }
 
 } // namespace grd

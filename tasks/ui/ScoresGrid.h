@@ -15,7 +15,9 @@ class ScoresGrid : public QTableWidget {
     Q_OBJECT
 
 public:
-    ScoresGrid(ScoreSheet& sheet, std::function<QString(int)> teamName, QWidget* parent);
+    // nameWidth: the width of the widest team text the name columns show.
+    ScoresGrid(ScoreSheet& sheet, std::function<QString(int)> teamName, int nameWidth,
+               QWidget* parent);
 
     // Shows the game of a row as entered and keeps it in view.
     void showGame(int row);
@@ -25,15 +27,20 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void onCurrentCellChanged(int row, int column, int previousRow, int previousColumn);
+    // The cell a move toward target ends on: the current one when its score is
+    // refused, else the score cell meant.
+    QModelIndex allowedMove(const QModelIndex& target);
     void setScoreText(GridCell cell, const QString& text);
 
     ScoreSheet& sheet_;
     std::function<QString(int)> teamName_;
     int selectableRows_ = 0;
-    bool moving_ = false;
+    bool refused_ = false;  // the last move was refused: the key stays with the grid
     bool freshCell_ = true; // the first digit typed replaces the score
 };
 

@@ -24,13 +24,16 @@ TQGetScoresDlg::TQGetScoresDlg(WeekData data, bool cityNames, QWidget* parent)
     setWindowTitle(QString::fromStdString(entry_.caption()));
     ScoresCombo1 = new ScoreBox("ScoresCombo1", this);
     ScoresCombo2 = new ScoreBox("ScoresCombo2", this);
+    int nameWidth = taskui::teamTextWidth(fontMetrics(), league_, cityNames_);
     TeamLabel1 = new QLabel(this);
     TeamLabel1->setObjectName(QStringLiteral("TeamLabel1"));
+    TeamLabel1->setMinimumWidth(nameWidth);
     TeamLabel2 = new QLabel(this);
     TeamLabel2->setObjectName(QStringLiteral("TeamLabel2"));
+    TeamLabel2->setMinimumWidth(nameWidth);
     grid_ = new ScoresGrid(
         entry_.sheet(), [this](int team) { return taskui::teamName(league_, team, cityNames_); },
-        this);
+        nameWidth, this);
     AllOKPanel =
         taskui::instructionPanel("AllOKPanel",
                                  {QStringLiteral("All the scores for this week have been entered."),
@@ -50,6 +53,14 @@ TQGetScoresDlg::TQGetScoresDlg(WeekData data, bool cityNames, QWidget* parent)
     entryRow->addWidget(TeamLabel2, 1, 0);
     entryRow->addWidget(ScoresCombo2, 1, 1);
     entryRow->addWidget(ScoresOKBtn, 0, 2, 2, 1);
+    entryRow->setColumnStretch(3, 1);
+    // The review's instructions stand beside the grid, so a whole week fits a screen.
+    auto* side = new QVBoxLayout;
+    side->addWidget(AllOKPanel);
+    side->addStretch();
+    auto* body = new QHBoxLayout;
+    body->addWidget(grid_, 0, Qt::AlignTop);
+    body->addLayout(side);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(DoneBtn);
@@ -57,8 +68,7 @@ TQGetScoresDlg::TQGetScoresDlg(WeekData data, bool cityNames, QWidget* parent)
     buttons->addWidget(taskui::helpButton(kHelpContext, this));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(entryRow);
-    layout->addWidget(grid_);
-    layout->addWidget(AllOKPanel);
+    layout->addLayout(body);
     layout->addLayout(buttons);
 
     connect(ScoresOKBtn, &QPushButton::clicked, this, &TQGetScoresDlg::ScoresOKBtnClick);
@@ -67,6 +77,7 @@ TQGetScoresDlg::TQGetScoresDlg(WeekData data, bool cityNames, QWidget* parent)
     connect(DoneBtn, &QPushButton::clicked, this, &TQGetScoresDlg::DoneBtnClick);
     connect(cancel, &QPushButton::clicked, this, &TQGetScoresDlg::reject);
     showTeams();
+    taskui::fixSize(this);
     ScoresCombo1->setFocus();
     if (!entry_.entering()) {
         showReview();

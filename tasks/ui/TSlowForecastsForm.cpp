@@ -13,11 +13,37 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
+
 namespace grd {
 
 namespace {
 // Forecasts the list shows at once before it has to scroll.
 constexpr int kVisibleForecasts = 15;
+
+// The forecast list, its columns as wide as their widest texts: a name, " over", a
+// name, " by" and a spread.
+QTableWidget* spreadsGrid(int rows, int nameWidth, QWidget* parent) {
+    auto* grid = new QTableWidget(rows, 5, parent);
+    grid->setObjectName(QStringLiteral("SpreadsGrid"));
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    QFontMetrics metrics = grid->fontMetrics();
+    grid->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    int spreadWidth = std::max(metrics.horizontalAdvance(QStringLiteral(" Even")),
+                               metrics.horizontalAdvance(QStringLiteral(" 88.8")));
+    const std::array<int, 5> widest{nameWidth, metrics.horizontalAdvance(QStringLiteral(" over")),
+                                    nameWidth, metrics.horizontalAdvance(QStringLiteral(" by")),
+                                    spreadWidth};
+    for (int column = 0; column < 5; ++column) {
+        grid->setColumnWidth(column,
+                             widest[static_cast<size_t>(column)] + taskui::cellMargins(grid));
+    }
+    taskui::showWhole(grid);
+    return grid;
+}
 } // namespace
 
 TSlowForecastsForm::TSlowForecastsForm(WeekData data, bool cityNames, QWidget* parent)
@@ -25,16 +51,14 @@ TSlowForecastsForm::TSlowForecastsForm(WeekData data, bool cityNames, QWidget* p
     setObjectName(QStringLiteral("TSlowForecastsForm"));
     setWindowTitle(QString::fromStdString(selection_.caption()));
     teams_ = new TeamsGrid(league_, cityNames, this);
-    SpreadsGrid = new QTableWidget(data.maxGamesPerWeek() + 2, 5, this);
-    SpreadsGrid->setObjectName(QStringLiteral("SpreadsGrid"));
-    SpreadsGrid->horizontalHeader()->hide();
-    SpreadsGrid->verticalHeader()->hide();
-    SpreadsGrid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    SpreadsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    int nameWidth = taskui::teamTextWidth(fontMetrics(), league_, cityNames_);
+    SpreadsGrid = spreadsGrid(data.maxGamesPerWeek() + 2, nameWidth, this);
     TeamLabel1 = new QLabel(this);
     TeamLabel1->setObjectName(QStringLiteral("TeamLabel1"));
+    TeamLabel1->setMinimumWidth(nameWidth);
     TeamLabel2 = new QLabel(this);
     TeamLabel2->setObjectName(QStringLiteral("TeamLabel2"));
+    TeamLabel2->setMinimumWidth(nameWidth);
     FullPanel = taskui::instructionPanel(
         "FullPanel",
         {QStringLiteral("The maximum number of spreads have been forecast."),
@@ -51,6 +75,14 @@ TSlowForecastsForm::TSlowForecastsForm(WeekData data, bool cityNames, QWidget* p
     pickRow->addWidget(new QLabel(QStringLiteral("Second Team"), this), 1, 0);
     pickRow->addWidget(TeamLabel2, 1, 1);
     pickRow->addWidget(ForecastBtn, 0, 2, 2, 1);
+    // The picking stands beside the forecast list, so that the list shows whole.
+    auto* side = new QVBoxLayout;
+    side->addLayout(pickRow);
+    side->addWidget(FullPanel);
+    side->addStretch();
+    auto* body = new QHBoxLayout;
+    body->addLayout(side);
+    body->addWidget(SpreadsGrid, 0, Qt::AlignTop);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(DoneBtn);
@@ -58,9 +90,7 @@ TSlowForecastsForm::TSlowForecastsForm(WeekData data, bool cityNames, QWidget* p
     buttons->addWidget(taskui::helpButton(selection_.helpContext(), this));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(teams_);
-    layout->addLayout(pickRow);
-    layout->addWidget(SpreadsGrid);
-    layout->addWidget(FullPanel);
+    layout->addLayout(body);
     layout->addLayout(buttons);
 
     for (int k = 1; k <= selection_.forecastCount(); ++k) {
@@ -72,6 +102,7 @@ TSlowForecastsForm::TSlowForecastsForm(WeekData data, bool cityNames, QWidget* p
     connect(ForecastBtn, &QPushButton::clicked, this, &TSlowForecastsForm::ForecastBtnClick);
     connect(DoneBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &TSlowForecastsForm::reject);
+    taskui::fixSize(this);
     teams_->setFocus();
 }
 

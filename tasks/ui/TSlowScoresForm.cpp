@@ -24,15 +24,18 @@ TSlowScoresForm::TSlowScoresForm(WeekData data, bool cityNames, QWidget* parent)
     setObjectName(QStringLiteral("TSlowScoresForm"));
     setWindowTitle(QString::fromStdString(entry_.caption()));
     teams_ = new TeamsGrid(league_, cityNames, this);
+    int nameWidth = taskui::teamTextWidth(fontMetrics(), league_, cityNames_);
     grid_ = new ScoresGrid(
         entry_.sheet(), [this](int team) { return taskui::teamName(league_, team, cityNames_); },
-        this);
+        nameWidth, this);
     ScoresCombo1 = new ScoreBox("ScoresCombo1", this);
     ScoresCombo2 = new ScoreBox("ScoresCombo2", this);
     TeamLabel1 = new QLabel(this);
     TeamLabel1->setObjectName(QStringLiteral("TeamLabel1"));
+    TeamLabel1->setMinimumWidth(nameWidth);
     TeamLabel2 = new QLabel(this);
     TeamLabel2->setObjectName(QStringLiteral("TeamLabel2"));
+    TeamLabel2->setMinimumWidth(nameWidth);
     AllOKPanel = taskui::instructionPanel("AllOKPanel",
                                           {QStringLiteral("All the scores for this week"),
                                            QStringLiteral("have been entered."),
@@ -52,6 +55,7 @@ TSlowScoresForm::TSlowScoresForm(WeekData data, bool cityNames, QWidget* parent)
     AllGamesBtn->setEnabled(false);
     NotDoneBtn = taskui::button("NotDoneBtn", QStringLiteral("&Not Done"), this);
     NotDoneBtn->hide();
+    taskui::keepRoom(NotDoneBtn);
     auto* cancel = taskui::button("CancelBtn", QStringLiteral("Cancel"), this);
 
     auto* entryRow = new QGridLayout;
@@ -62,6 +66,16 @@ TSlowScoresForm::TSlowScoresForm(WeekData data, bool cityNames, QWidget* parent)
     entryRow->addWidget(TeamLabel2, 1, 1);
     entryRow->addWidget(ScoresCombo2, 1, 2);
     entryRow->addWidget(EnterBtn, 0, 3, 2, 1);
+    // The entry and the review's instructions stand beside the score list, so that
+    // the teams, a whole week's games and the buttons fit a screen together.
+    auto* side = new QVBoxLayout;
+    side->addLayout(entryRow);
+    side->addWidget(AllOKPanel);
+    side->addWidget(NotDonePanel);
+    side->addStretch();
+    auto* body = new QHBoxLayout;
+    body->addLayout(side);
+    body->addWidget(grid_, 0, Qt::AlignTop);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(AllGamesBtn);
@@ -70,10 +84,7 @@ TSlowScoresForm::TSlowScoresForm(WeekData data, bool cityNames, QWidget* parent)
     buttons->addWidget(taskui::helpButton(kHelpContext, this));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(teams_);
-    layout->addLayout(entryRow);
-    layout->addWidget(grid_);
-    layout->addWidget(AllOKPanel);
-    layout->addWidget(NotDonePanel);
+    layout->addLayout(body);
     layout->addLayout(buttons);
 
     connect(teams_, &TeamsGrid::teamPicked, this, &TSlowScoresForm::TeamPicked);
@@ -83,6 +94,7 @@ TSlowScoresForm::TSlowScoresForm(WeekData data, bool cityNames, QWidget* parent)
     connect(AllGamesBtn, &QPushButton::clicked, this, &TSlowScoresForm::AllGamesBtnClick);
     connect(NotDoneBtn, &QPushButton::clicked, this, &TSlowScoresForm::NotDoneBtnClick);
     connect(cancel, &QPushButton::clicked, this, &TSlowScoresForm::reject);
+    taskui::fixSize(this);
     teams_->setFocus();
 }
 

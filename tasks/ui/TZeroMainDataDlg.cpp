@@ -127,8 +127,8 @@ void TZeroMainDataDlg::KeepOrAvgClick(bool keep) {
         ShowError(done.failure(), this); // the dialog stays for another choice
         return;
     }
-    ShowPlainMessage(QStringLiteral("Main data file successfully updated."),
-                     QStringLiteral("GRD Oddsmith: Zero Main Data"), this);
+    ShowInformation(QStringLiteral("Main data file successfully updated."),
+                    QStringLiteral("GRD Oddsmith: Zero Main Data"), this);
     accept();
 }
 

@@ -5,10 +5,16 @@
 #include "prefs/ui/HelpWindow.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace grd::taskui {
 
@@ -21,6 +27,7 @@ QFrame* instructionPanel(const char* objectName, const QStringList& lines, QWidg
         layout->addWidget(new QLabel(line, panel));
     }
     panel->hide();
+    keepRoom(panel);
     return panel;
 }
 
@@ -45,6 +52,55 @@ QString teamName(const LeagueStructure& league, int team, bool cityNames) {
 
 void informationBeep() {
     QApplication::beep();
+}
+
+int teamTextWidth(const QFontMetrics& metrics, const LeagueStructure& league, bool cityNames) {
+    int widest = metrics.horizontalAdvance(QStringLiteral(" San Francisco "));
+    if (const auto* alignment = league.active()) {
+        for (int team = 1; team <= alignment->teamCount; ++team) {
+            QString text = QStringLiteral(" ") + teamName(league, team, cityNames) + QChar(' ');
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+        }
+    }
+    return widest;
+}
+
+int cellMargins(const QTableView* grid) {
+    // The item view draws its text this far inside the cell on either side, and
+    // rounds the text's width up to a whole pixel.
+    int textMargin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+    return 2 * textMargin + 1 + (grid->showGrid() ? 1 : 0);
+}
+
+void showWhole(QTableView* grid) {
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int width = 2 * grid->frameWidth();
+    for (int column = 0; column < grid->model()->columnCount(); ++column) {
+        width += grid->columnWidth(column);
+    }
+    int height = 2 * grid->frameWidth();
+    for (int row = 0; row < grid->model()->rowCount(); ++row) {
+        height += grid->rowHeight(row);
+    }
+    grid->setFixedSize(width, height);
+}
+
+void keepRoom(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+void fixSize(QDialog* dialog) {
+    QFont captionFont = dialog->font();
+    captionFont.setBold(true);
+    QFontMetrics caption(captionFont);
+    // The frame puts its icon and three buttons beside the caption text.
+    int captionWidth =
+        caption.horizontalAdvance(dialog->windowTitle()) + 5 * (caption.height() + 8);
+    QSize size = dialog->sizeHint();
+    dialog->setFixedSize(std::max(size.width(), captionWidth), size.height());
 }
 
 } // namespace grd::taskui

@@ -1,6 +1,7 @@
 #include "tasks/ui/TeamsGrid.h"
 
 #include "league/LeagueLookups.h"
+#include "tasks/ui/TaskWidgets.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -63,11 +64,12 @@ TeamsGrid::TeamsGrid(const LeagueStructure& league, bool cityNames, QWidget* par
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    int width = fontMetrics().horizontalAdvance(QStringLiteral(" San Francisco "));
+    int width = taskui::teamTextWidth(fontMetrics(), league, cityNames);
     const auto* alignment = league.active();
     for (int column = 0; column < columnCount(); ++column) {
-        setColumnWidth(column, width);
-        setItem(0, column, new QTableWidgetItem(divisionName(league, *alignment, column)));
+        QString division = divisionName(league, *alignment, column);
+        width = std::max(width, fontMetrics().horizontalAdvance(division));
+        setItem(0, column, new QTableWidgetItem(division));
         for (int row = 1; row < rowCount(); ++row) {
             int team = TeamAt(league, column, row);
             QString name = team > 0 ? QStringLiteral(" ") +
@@ -76,6 +78,10 @@ TeamsGrid::TeamsGrid(const LeagueStructure& league, bool cityNames, QWidget* par
             setItem(row, column, new QTableWidgetItem(name));
         }
     }
+    for (int column = 0; column < columnCount(); ++column) {
+        setColumnWidth(column, width + taskui::cellMargins(this));
+    }
+    taskui::showWhole(this);
 }
 
 int TeamsGrid::teamAt(int row, int column) const {
@@ -105,10 +111,19 @@ void TeamsGrid::markUsed(int team) {
 }
 
 void TeamsGrid::paintTeam(int team, bool picked) {
-    if (auto* cell = cellOf(team)) {
-        cell->setBackground(picked ? palette().highlight() : palette().base());
-        cell->setForeground(picked ? palette().highlightedText() : palette().text());
+    auto* cell = cellOf(team);
+    if (cell == nullptr) {
+        return;
     }
+    if (picked) {
+        cell->setBackground(palette().highlight());
+        cell->setForeground(palette().highlightedText());
+        return;
+    }
+    // No colours of its own once unpicked, so that the grid draws the cell as it
+    // draws every other, disabled included.
+    cell->setData(Qt::BackgroundRole, QVariant());
+    cell->setData(Qt::ForegroundRole, QVariant());
 }
 
 void TeamsGrid::setPicked(int first, int second) {

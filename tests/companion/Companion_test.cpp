@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <climits>
 #include <dlfcn.h>
@@ -146,6 +147,42 @@ TEST(Companion, weekChooserListsEveryWeekAndReturnsTheChoice) {
     EXPECT_EQ(entries[20], " Championship scores...Super Bowl spreads");
     EXPECT_EQ(entries[21], " Super Bowl score");
     EXPECT_EQ(entries[22], " Other scores..........Other spreads");
+}
+
+// Where a label's text begins, in the coordinates of the widget to.
+int textLeft(const QLabel* label, const QWidget* to) {
+    QSize text(label->fontMetrics().horizontalAdvance(label->text()), 1);
+    QRect drawn =
+        QStyle::alignedRect(Qt::LeftToRight, label->alignment(), text, label->contentsRect());
+    return label->mapTo(to, drawn.topLeft()).x();
+}
+
+TEST(Companion, weekChooserHeadingsStandOverTheirColumns) {
+    application();
+    int enterOffset = 999;
+    int forecastOffset = 999;
+    whenModal([&](QDialog* dialog) {
+        dialog->show();
+        auto* list = dialog->findChild<QListWidget*>("WeekListBox");
+        // The first entry's text, as the list draws it, and its character width.
+        int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        int entryLeft =
+            list->viewport()->mapTo(dialog, list->visualItemRect(list->item(1)).topLeft()).x() +
+            margin;
+        // " Week  1 scores........Week  2 spreads": the parts begin at 1 and 23.
+        QString entry = list->item(1)->text();
+        QFontMetrics metrics(list->font());
+        enterOffset = textLeft(dialog->findChild<QLabel*>("EnterLabel"), dialog) - entryLeft -
+                      metrics.horizontalAdvance(entry.left(1));
+        forecastOffset = textLeft(dialog->findChild<QLabel*>("ForecastLabel"), dialog) - entryLeft -
+                         metrics.horizontalAdvance(entry.left(23));
+        dialog->reject();
+    });
+    int weeks = 18;
+    int code = -1;
+    companion().showGetWeek(nullptr, &weeks, &code, nullptr, 0);
+    EXPECT_EQ(enterOffset, 0);
+    EXPECT_EQ(forecastOffset, 0);
 }
 
 TEST(Companion, weekChooserCancelledOrClosedGivesFalse) {

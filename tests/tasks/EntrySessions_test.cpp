@@ -117,6 +117,21 @@ TEST_F(EntrySessions, otherEntryCanStopEarlyAndGoBackToEntering) {
     EXPECT_EQ(fx.app.program.scores[1], kEmptyMark);
 }
 
+TEST_F(EntrySessions, otherEntryDeclinedCancelPicksTheFirstTeamNext) {
+    SlowScoreEntry entry(fx.weekData(104));
+    entry.pick(5);
+    entry.pick(8);
+    EXPECT_FALSE(entry.enterGame("3", "3"));
+    entry.pick(1);
+    EXPECT_EQ(entry.pair().turn(), 2);
+    EXPECT_FALSE(entry.cancelAnswered(false));
+    EXPECT_EQ(entry.pair().turn(), 1);
+    EXPECT_EQ(entry.pair().first(), 1); // the pick stays; the next one replaces it
+    entry.pick(2);
+    EXPECT_EQ(entry.pair().first(), 2);
+    EXPECT_EQ(entry.pair().second(), kEmptyMark);
+}
+
 TEST_F(EntrySessions, finalScoreEntryAsksAboutTheSuperBowl) {
     SlowScoreEntry entry(fx.weekData(103));
     EXPECT_EQ(entry.cancelQuestion(), 12);

@@ -3,9 +3,12 @@
 
 #include "TestConfig.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -52,6 +55,27 @@ private slots:
         QCOMPARE(shown.size(), size_t(1));
         QCOMPARE(shown[0].detail, std::string("Main data file successfully updated."));
         QVERIFY(read(dirOf(dir) + "MAIN-DTA.GRD").find("2009-10") != std::string::npos);
+    }
+
+    void successIsToldInAnInformationBox() {
+        QTemporaryDir dir;
+        std::filesystem::copy_file(ODDSMITH_FIXTURE_DIR "engine/WEEK-17.08",
+                                   dirOf(dir) + "WEEK-17.08");
+        TZeroMainDataDlg dialog;
+        edit(dialog)->setText(QString::fromStdString(dirOf(dir) + "WEEK-17.08"));
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString caption;
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            icon = box->icon();
+            caption = box->windowTitle();
+            box->accept();
+        });
+        click(dialog, "AverageBtn");
+        QCOMPARE(icon, QMessageBox::Information);
+        QCOMPARE(caption, QString("GRD Oddsmith: Zero Main Data"));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
     void failureIsReportedAndTheDialogStays() {

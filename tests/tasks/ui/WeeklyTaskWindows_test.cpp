@@ -3,6 +3,7 @@
 #include "tasks/TaskFixture.h"
 #include "tasks/WeeklyTask.h"
 #include "tasks/ui/ScoreBox.h"
+#include "tasks/ui/TaskWindowTesting.h"
 #include "tasks/ui/TeamsGrid.h"
 #include "tasks/ui/WeeklyTaskWindows.h"
 
@@ -21,40 +22,13 @@
 namespace grd {
 namespace {
 
+using test::child;
+using test::click;
+using test::clickCell;
+using test::forecastGame;
+using test::onModal;
+using test::pickTeam;
 using test::TaskFixture;
-
-// Runs act on the modal window of the given object name as soon as it is shown.
-void onModal(const QString& name, std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [=] {
-        QWidget* window = QApplication::activeModalWidget();
-        if (window != nullptr && window->objectName() == name) {
-            timer->stop();
-            timer->deleteLater();
-            act(window);
-        }
-    });
-    timer->start();
-}
-
-template <class T> T* child(QWidget* window, const char* name) {
-    auto* found = window->findChild<T*>(QLatin1String(name));
-    if (found == nullptr) {
-        qFatal("no child %s", name);
-    }
-    return found;
-}
-
-void click(QWidget* window, const char* button) {
-    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
-}
-
-void clickCell(QTableWidget* grid, int row, int column) {
-    grid->scrollToItem(grid->item(row, column));
-    QRect cell = grid->visualItemRect(grid->item(row, column));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-}
 
 void typeScores(QWidget* window, const char* first, const char* second) {
     for (auto [name, text] : {std::pair{"ScoresCombo1", first}, {"ScoresCombo2", second}}) {
@@ -64,22 +38,11 @@ void typeScores(QWidget* window, const char* first, const char* second) {
     }
 }
 
-// Team t of the test league stands in division (t-1)/2 at position (t-1)%2 + 1.
-void pickTeam(QWidget* window, int team) {
-    clickCell(child<TeamsGrid>(window, "TeamsGrid"), (team - 1) % 2 + 1, (team - 1) / 2);
-}
-
 void enterGame(QWidget* window, int first, int second, const char* score1, const char* score2) {
     pickTeam(window, first);
     pickTeam(window, second);
     typeScores(window, score1, score2);
     click(window, "EnterBtn");
-}
-
-void forecastGame(QWidget* window, int first, int second) {
-    pickTeam(window, first);
-    pickTeam(window, second);
-    click(window, "ForecastBtn");
 }
 
 } // namespace
