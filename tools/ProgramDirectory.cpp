@@ -1,9 +1,7 @@
 #include "tools/ProgramDirectory.h"
 
+#include "app/ProgramData.h"
 #include "league/Messages.h"
-#include "league/NamesFile.h"
-#include "league/ScheduleFile.h"
-#include "league/StructureLoader.h"
 
 #include <cstdio>
 
@@ -25,19 +23,8 @@ std::string programDirectory(const std::string& dir) {
 
 bool loadProgramDirectory(const char* command, AppState& app,
                           std::vector<std::string>* abbreviations) {
-    if (auto failures = LoadLeagueStructure(app.programDir, app.league); !failures.empty()) {
-        printFailure(command, kStructureFileName, failures.front());
-        return false;
-    }
-    app.schedule = std::make_unique<tSchedule70>();
-    if (auto loaded = LoadSchedule(app.programDir, *app.schedule, app.league); !loaded) {
-        printFailure(command, kScheduleFileName, loaded.failure());
-        return false;
-    }
-    if (auto loaded =
-            LoadNames(app.programDir, app.schedule->namesFileName, app.league, abbreviations);
-        !loaded) {
-        printFailure(command, app.schedule->namesFileName, loaded.failure());
+    if (auto failed = loadProgramData(app, abbreviations)) {
+        printFailure(command, failed->file, failed->failure);
         return false;
     }
     return true;

@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <optional>
-#include <sstream>
 
 namespace grd::tool {
 
@@ -29,23 +28,6 @@ struct Options {
     std::optional<ReportChoices> reports;
 };
 
-bool chooseReport(const std::string& name, ReportChoices& choices) {
-    const std::pair<const char*, bool ReportChoices::*> kNames[] = {
-        {"spreads-plain", &ReportChoices::spreadsPlain},
-        {"spreads-grid", &ReportChoices::spreadsGrid},
-        {"scores", &ReportChoices::scores},
-        {"team", &ReportChoices::team},
-        {"division", &ReportChoices::division},
-        {"category", &ReportChoices::category}};
-    for (const auto& [text, member] : kNames) {
-        if (name == text) {
-            choices.*member = true;
-            return true;
-        }
-    }
-    return false;
-}
-
 // The options, or the problem with them.
 std::optional<std::string> parseOptions(const Args& args, Options& options) {
     if (args.empty()) {
@@ -59,28 +41,14 @@ std::optional<std::string> parseOptions(const Args& args, Options& options) {
         if (args[i] == "--archive") {
             options.archive = args[i + 1];
         } else if (args[i] == "--reports") {
-            ReportChoices choices;
-            std::istringstream names(args[i + 1]);
-            for (std::string name; std::getline(names, name, ',');) {
-                if (!chooseReport(name, choices)) {
-                    return "unknown report '" + name + "'";
-                }
+            std::string unknown;
+            options.reports = parseReportList(args[i + 1], unknown);
+            if (!options.reports) {
+                return "unknown report '" + unknown + "'";
             }
-            options.reports = choices;
         } else {
             return "unknown option '" + args[i] + "'";
         }
-    }
-    return std::nullopt;
-}
-
-// A chosen report the data has nothing for is refused as the print commands refuse it.
-std::optional<Failure> missingData(const ReportChoices& chosen, const ReportChoices& available) {
-    if ((chosen.spreadsPlain || chosen.spreadsGrid) && !available.spreadsPlain) {
-        return Failure{-25, ""};
-    }
-    if (chosen.scores && !available.scores) {
-        return Failure{-26, ""};
     }
     return std::nullopt;
 }
@@ -116,7 +84,7 @@ int report(const Args& args) {
     }
     const ReportChoices available = availableReports(rankings, app.program);
     const ReportChoices chosen = options.reports.value_or(available);
-    if (auto missing = missingData(chosen, available)) {
+    if (auto missing = unavailableReport(chosen, available)) {
         printFailure("report", file, *missing);
         return 1;
     }

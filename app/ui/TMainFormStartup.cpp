@@ -3,7 +3,7 @@
 #include "app/Shutdown.h"
 #include "app/Startup.h"
 #include "app/ui/BusyCursor.h"
-#include "app/ui/FontConversion.h"
+#include "prefs/ui/FontConversion.h"
 #include "league/ui/HelpRequest.h"
 #include "prefs/ui/HelpService.h"
 #include "prefs/ui/HelpWindow.h"

@@ -1,6 +1,6 @@
 #include "app/ui/TMainForm.h"
 
-#include "app/ui/FontConversion.h"
+#include "prefs/ui/FontConversion.h"
 #include "app/ui/MainFormDisplayHost.h"
 #include "views/ui/DisplayWindows.h"
 
