@@ -89,13 +89,11 @@ Answer TMainForm::AskSaveUnsaved() {
     }
 }
 
-void TMainForm::PrintOrPreviewClick(bool) {}
 void TMainForm::FileSaveAs() {}
 void TMainForm::smFileRevertClick() {}
 void TMainForm::smTasksSeasonalZeroClick() {
     TZeroMainDataDlg::Run(state_.programDir, this);
 }
-void TMainForm::smTasksSeasonalSchedulePrintClick(bool) {}
 void TMainForm::smOptionsPreferencesClick() {}
 void TMainForm::smWindowRestoreLayoutClick() {}
 void TMainForm::smWindowSaveLayoutClick() {}
