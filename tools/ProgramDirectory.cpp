@@ -1,7 +1,7 @@
 #include "tools/ProgramDirectory.h"
 
-#include "app/ProgramData.h"
 #include "league/Messages.h"
+#include "state/ProgramData.h"
 
 #include <cstdio>
 

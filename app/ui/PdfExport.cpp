@@ -1,7 +1,5 @@
 #include "app/ui/PdfExport.h"
 
-#include "state/AppState.h"
-#include "app/ProgramData.h"
 #include "league/Messages.h"
 #include "league/RankingsFile.h"
 #include "league/ScheduleFile.h"
@@ -11,6 +9,8 @@
 #include "printing/ui/PageWriter.h"
 #include "printing/ui/ReportRun.h"
 #include "printing/ui/SchedulePageLayout.h"
+#include "state/AppState.h"
+#include "state/ProgramData.h"
 #include "views/ScheduleView.h"
 #include "views/ui/LocaleKickoffTexts.h"
 

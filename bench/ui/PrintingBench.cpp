@@ -1,5 +1,3 @@
-#include "state/AppState.h"
-#include "app/ProgramData.h"
 #include "league/RankingsFile.h"
 #include "printing/ReportChoices.h"
 #include "printing/ReportText.h"
@@ -7,6 +5,8 @@
 #include "printing/ui/ReportRun.h"
 #include "printing/ui/SchedulePageLayout.h"
 #include "printing/ui/TPagePrinter.h"
+#include "state/AppState.h"
+#include "state/ProgramData.h"
 #include "views/ScheduleView.h"
 #include "views/ui/LocaleKickoffTexts.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "state/AppState.h"
 #include "files/Failure.h"
+#include "state/AppState.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/ProgramData.h"
+#include "state/ProgramData.h"
 
 #include "league/NamesFile.h"
 #include "league/ScheduleFile.h"
