@@ -63,8 +63,7 @@ void MainFormDisplayHost::printReport(int kind, bool preview) {
 }
 
 void MainFormDisplayHost::printSchedule(const GridContent& grid, int scheduleType,
-                                        const std::string& viewName, bool preview,
-                                        QWidget* owner) {
+                                        const std::string& viewName, bool preview, QWidget* owner) {
     form_.PrintScheduleGrid(grid, scheduleType, viewName, preview, owner);
 }
 

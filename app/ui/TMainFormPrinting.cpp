@@ -2,6 +2,7 @@
 // one window's report, the schedule and the informal forecasts.
 #include "app/ui/TMainForm.h"
 
+#include "app/ui/MainFormDisplayHost.h"
 #include "printing/ReportChoices.h"
 #include "printing/ReportText.h"
 #include "printing/ScheduleReportText.h"
@@ -9,7 +10,6 @@
 #include "printing/ui/TPrintReportsDlg.h"
 #include "printing/ui/TSixWeeksDlg.h"
 #include "views/ui/DisplayWindows.h"
-#include "app/ui/MainFormDisplayHost.h"
 #include "views/ui/TDisplayForm.h"
 
 #include <QMdiArea>

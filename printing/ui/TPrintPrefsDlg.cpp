@@ -38,10 +38,10 @@ TPrintPrefsDlg::TPrintPrefsDlg(int kind, const ReportPrintPrefs& prefs, const QS
     setWindowTitle(QStringLiteral(" GRD Oddsmith: Preview/Print Options"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     auto* layout = new QVBoxLayout(this);
-    FrameReportCB = checkBox("FrameReportCB", QStringLiteral("&Frame Report"), prefs.frameReport,
-                             this);
-    RowHighlightCB = checkBox("RowHighlightCB", QStringLiteral("&Highlight Rows"),
-                              prefs.highlightRows, this);
+    FrameReportCB =
+        checkBox("FrameReportCB", QStringLiteral("&Frame Report"), prefs.frameReport, this);
+    RowHighlightCB =
+        checkBox("RowHighlightCB", QStringLiteral("&Highlight Rows"), prefs.highlightRows, this);
     VertLinesCB = checkBox("VertLinesCB", QStringLiteral("&Vertical Column Lines"),
                            prefs.verticalLines, this);
     layout->addWidget(FrameReportCB);
@@ -54,10 +54,10 @@ TPrintPrefsDlg::TPrintPrefsDlg(int kind, const ReportPrintPrefs& prefs, const QS
     initialsLabel->setBuddy(SpreadsInitialsEdit);
     form->addRow(initialsLabel, SpreadsInitialsEdit);
     layout->addLayout(form);
-    DateTitleCB = checkBox("DateTitleCB",
-                           QStringLiteral("&Use Date as Report Title (ex. ") + today +
-                               QStringLiteral(")"),
-                           prefs.dateTitle, this);
+    DateTitleCB =
+        checkBox("DateTitleCB",
+                 QStringLiteral("&Use Date as Report Title (ex. ") + today + QStringLiteral(")"),
+                 prefs.dateTitle, this);
     layout->addWidget(DateTitleCB);
     auto* titleForm = new QFormLayout;
     ReportTitleEdit = edit("ReportTitleEdit", prefs.title, 15, this);

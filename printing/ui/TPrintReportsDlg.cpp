@@ -23,11 +23,11 @@ namespace grd {
 
 namespace {
 
-const QStringList kZoomItems = {
-    QStringLiteral("Whole Page"), QStringLiteral("Page Width"), QStringLiteral("Page Height"),
-    QStringLiteral("25%"),        QStringLiteral("50%"),        QStringLiteral("75%"),
-    QStringLiteral("100%"),       QStringLiteral("125%"),       QStringLiteral("150%"),
-    QStringLiteral("175%")};
+const QStringList kZoomItems = {QStringLiteral("Whole Page"),  QStringLiteral("Page Width"),
+                                QStringLiteral("Page Height"), QStringLiteral("25%"),
+                                QStringLiteral("50%"),         QStringLiteral("75%"),
+                                QStringLiteral("100%"),        QStringLiteral("125%"),
+                                QStringLiteral("150%"),        QStringLiteral("175%")};
 constexpr int kFirstPercentItem = 3;
 
 QFont pixelFont(const QString& family, int pixels) {
@@ -95,8 +95,7 @@ void TPrintReportsDlg::createToolbar(bool showHints) {
     row->setContentsMargins(4, 0, 4, 0);
     row->setSpacing(2);
     PageSetupBtn = toolButton("PageSetupBtn", tr("Page &Layout"), tr("Change Page Layout"));
-    PrintPrefsBtn =
-        toolButton("PrintPrefsBtn", tr("&Options"), tr("Change Preview/Print Options"));
+    PrintPrefsBtn = toolButton("PrintPrefsBtn", tr("&Options"), tr("Change Preview/Print Options"));
     FontBtn = toolButton("FontBtn", tr("&Font"), tr("Select a Font"));
     PrintBtn = toolButton("PrintBtn", tr("&Print"), tr("Print"));
     SaveAsPdfBtn = toolButton("SaveAsPdfBtn", tr("Save as PDF..."), tr("Save as PDF..."));
@@ -190,8 +189,7 @@ void TPrintReportsDlg::setSchedule(const QStringList& lines, ScheduleColumns col
     layoutPending_ = true;
 }
 
-void TPrintReportsDlg::PrintReports(const ReportText& text, bool preview,
-                                    const QString& jobTitle) {
+void TPrintReportsDlg::PrintReports(const ReportText& text, bool preview, const QString& jobTitle) {
     setReports(text, jobTitle);
     previewOnly_ = preview;
     if (preview)
@@ -211,7 +209,8 @@ void TPrintReportsDlg::PrintSchedule(const QStringList& lines, ScheduleColumns c
 }
 
 int TPrintReportsDlg::currentKind() const {
-    if (scheduleMode_ || currentReport_ < 1 || currentReport_ > static_cast<int>(text_.blocks.size()))
+    if (scheduleMode_ || currentReport_ < 1 ||
+        currentReport_ > static_cast<int>(text_.blocks.size()))
         return 0;
     return text_.blocks[static_cast<size_t>(currentReport_ - 1)].kind;
 }
@@ -233,8 +232,8 @@ void TPrintReportsDlg::PreviewTimerTimer() {
         return;
     }
     for (QWidget* widget : std::initializer_list<QWidget*>{
-             ZoomComboBox, PrintBtn, SaveAsPdfBtn, MarginsBtn, FontBtn, PageSetupBtn,
-             FirstPageBtn, PreviousPageBtn, NextPageBtn, LastPageBtn})
+             ZoomComboBox, PrintBtn, SaveAsPdfBtn, MarginsBtn, FontBtn, PageSetupBtn, FirstPageBtn,
+             PreviousPageBtn, NextPageBtn, LastPageBtn})
         widget->setEnabled(false);
 }
 
@@ -269,8 +268,8 @@ bool TPrintReportsDlg::PrintTheReports() {
         return false;
     }
     ReportPageLayout layout(PgPrinter->writer(), text_);
-    Status laid = layout.PrintTheReports(currentReport_, prefs_.reports[static_cast<size_t>(kind - 1)],
-                                         todayShortDate());
+    Status laid = layout.PrintTheReports(
+        currentReport_, prefs_.reports[static_cast<size_t>(kind - 1)], todayShortDate());
     if (!laid) {
         layoutFailed(laid.failure());
         return false;
@@ -307,7 +306,8 @@ void TPrintReportsDlg::setPageButtons(int current, int count) {
 
 // target: a page or report number, 0 for the last, -1 for the previous, -2 for the next.
 void TPrintReportsDlg::goTo(int target) {
-    const int count = scheduleMode_ ? PgPrinter->PageCount() : static_cast<int>(text_.blocks.size());
+    const int count =
+        scheduleMode_ ? PgPrinter->PageCount() : static_cast<int>(text_.blocks.size());
     const int current = scheduleMode_ ? PgPrinter->shownPage() : currentReport_;
     int next = target;
     if (target == 0)

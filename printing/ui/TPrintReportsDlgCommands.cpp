@@ -69,8 +69,8 @@ void TPrintReportsDlg::FontBtnClick() {
         nextFont().reset();
     } else {
         bool ok = false;
-        QFont font = QFontDialog::getFont(&ok, PgPrinter->writer().Font(), this,
-                                          tr("Select a Font"));
+        QFont font =
+            QFontDialog::getFont(&ok, PgPrinter->writer().Font(), this, tr("Select a Font"));
         if (ok)
             chosen = font;
     }
@@ -91,7 +91,8 @@ void TPrintReportsDlg::PageSetupBtnClick() {
     const PageWriter& writer = PgPrinter->writer();
     const bool inches = writer.MeasureUnit() == TMeasureUnit::muInches;
     const PageMargins& margins = writer.margins();
-    printer->setPageOrientation(writer.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer->setPageOrientation(writer.landscape() ? QPageLayout::Landscape
+                                                   : QPageLayout::Portrait);
     printer->setPageMargins(QMarginsF(margins.left, margins.top, margins.right, margins.bottom),
                             inches ? QPageLayout::Inch : QPageLayout::Millimeter);
     QPageSetupDialog dialog(printer, this);
@@ -137,12 +138,12 @@ void TPrintReportsDlg::PrintBtnClick() {
         if (nextPdfFileName() ||
             QMessageBox::question(this, windowTitle(),
                                   tr("No printer is installed, so nothing can be printed.\n\n"
-                                     "Save the pages as a PDF file instead?")) ==
-                QMessageBox::Yes)
+                                     "Save the pages as a PDF file instead?")) == QMessageBox::Yes)
             SaveAsPdfBtnClick();
         return;
     }
-    const int limit = scheduleMode_ ? PgPrinter->PageCount() : static_cast<int>(text_.blocks.size());
+    const int limit =
+        scheduleMode_ ? PgPrinter->PageCount() : static_cast<int>(text_.blocks.size());
     TMyPrintDialog dialog(printer_->printerName().isEmpty() ? printer_->outputFileName()
                                                             : printer_->printerName(),
                           limit, scheduleMode_, this);

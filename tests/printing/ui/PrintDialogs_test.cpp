@@ -64,9 +64,9 @@ private slots:
             QString from, to;
             const char* focus;
         };
-        for (const Case& bad : {Case{"3", "2", "FromME"}, Case{"0", "2", "FromME"},
-                                Case{"1", "0", "ToME"}, Case{"1", "6", "ToME"},
-                                Case{"1", "", "ToME"}}) {
+        for (const Case& bad :
+             {Case{"3", "2", "FromME"}, Case{"0", "2", "FromME"}, Case{"1", "0", "ToME"},
+              Case{"1", "6", "ToME"}, Case{"1", "", "ToME"}}) {
             errors_.clear();
             TMyPrintDialog dialog(QStringLiteral("Office"), 5, true);
             dialog.show();

@@ -40,11 +40,12 @@ void inModal(std::function<void(QWidget&)> keys) {
 
 QStringList pdfPages(const QString& file) {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), file, QStringLiteral("-")});
     process.waitForFinished(30000);
     QStringList pages;
-    for (const QString& page :
-         QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'), Qt::SkipEmptyParts))
+    for (const QString& page : QString::fromUtf8(process.readAllStandardOutput())
+                                   .split(QLatin1Char('\f'), Qt::SkipEmptyParts))
         if (!page.trimmed().isEmpty())
             pages << page.simplified();
     return pages;
@@ -57,8 +58,9 @@ QStringList scheduleLines() {
         QStringList cells;
         for (int column = 0; column < 3; ++column) {
             const QString tag = QStringLiteral("L%1c%2").arg(line).arg(column);
-            cells << QStringLiteral(" Sun") << QStringLiteral("  7 Sep") << QStringLiteral(" 1:00 PM")
-                  << tag << QStringLiteral(" at ") << QStringLiteral(" Home");
+            cells << QStringLiteral(" Sun") << QStringLiteral("  7 Sep")
+                  << QStringLiteral(" 1:00 PM") << tag << QStringLiteral(" at ")
+                  << QStringLiteral(" Home");
             if (column < 2)
                 cells << QString();
         }
@@ -103,7 +105,9 @@ private:
         QVERIFY(QTest::qWaitFor([&] { return dialog.pagePrinter().PageCount() == 1; }));
     }
 
-    QString pagesText(TPrintReportsDlg& dialog) { return child<QLabel>(dialog, "PagesLabel")->text(); }
+    QString pagesText(TPrintReportsDlg& dialog) {
+        return child<QLabel>(dialog, "PagesLabel")->text();
+    }
 
 private slots:
     void initTestCase() {
@@ -162,8 +166,8 @@ private slots:
         QTest::keyClick(zoom->lineEdit(), Qt::Key_Return);
         QCOMPARE(printer.ZoomPercent(), 55);
         QVERIFY(dialog.isVisible()); // Enter does not close the window
-        for (const QString& bad : {QStringLiteral("9"), QStringLiteral("901"), QStringLiteral("abc"),
-                                   QStringLiteral("50%%")}) {
+        for (const QString& bad : {QStringLiteral("9"), QStringLiteral("901"),
+                                   QStringLiteral("abc"), QStringLiteral("50%%")}) {
             errors_.clear();
             zoom->lineEdit()->selectAll();
             QTest::keyClicks(zoom->lineEdit(), bad);
