@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace grd {
 
 namespace {
@@ -105,7 +107,9 @@ void TPrintReportsDlg::createToolbar(bool showHints) {
     ZoomComboBox->setToolTip(tr("Change Zoom Size"));
     ZoomComboBox->setEditable(true);
     ZoomComboBox->setInsertPolicy(QComboBox::NoInsert);
-    ZoomComboBox->setFixedWidth(90);
+    // 90 pixels, or wider where the style's font would cut "Whole Page".
+    ZoomComboBox->setFixedWidth(
+        std::max(90, ZoomComboBox->fontMetrics().horizontalAdvance(kZoomItems[0]) + 40));
     ZoomComboBox->setMaxVisibleItems(10);
     ZoomComboBox->addItems(kZoomItems);
     ZoomComboBox->lineEdit()->setMaxLength(11);
