@@ -9,26 +9,26 @@ namespace grd {
 
 namespace {
 
-TableColumn parseColumn(std::string_view spec, double defaultWidth) {
+TableColumn parseColumn(std::string_view text, double defaultWidth) {
     TableColumn column;
-    if (!spec.empty()) {
-        switch (spec.front()) {
+    if (!text.empty()) {
+        switch (text.front()) {
         case '<':
-            spec.remove_prefix(1);
+            text.remove_prefix(1);
             break;
         case '>':
             column.align = CellAlignment::Right;
-            spec.remove_prefix(1);
+            text.remove_prefix(1);
             break;
         case '^':
             column.align = CellAlignment::Centre;
-            spec.remove_prefix(1);
+            text.remove_prefix(1);
             break;
         default:
             break;
         }
     }
-    double width = parseReal(spec).value_or(defaultWidth);
+    double width = parseReal(text).value_or(defaultWidth);
     column.grid = width >= 0;
     column.width = std::fabs(width);
     return column;

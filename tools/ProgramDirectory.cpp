@@ -1,6 +1,7 @@
 #include "tools/ProgramDirectory.h"
 
 #include "league/Messages.h"
+#include "state/DataDirectory.h"
 #include "state/ProgramData.h"
 
 #include <cstdio>
@@ -19,6 +20,16 @@ void printFailure(const char* command, const std::string& what, const Failure& f
 
 std::string programDirectory(const std::string& dir) {
     return dir.empty() || dir.back() == '/' ? dir : dir + "/";
+}
+
+std::optional<std::string> defaultDataDirectory(const char* command) {
+    const DataDirectoryChoice choice =
+        chooseDataDirectory(requestFromEnvironment(std::nullopt, runningProgramDirectory()));
+    if (!choice.ok()) {
+        std::fprintf(stderr, "grdtool %s: %s\n", command, choice.problem.c_str());
+        return std::nullopt;
+    }
+    return choice.paths.dataDir;
 }
 
 bool loadProgramDirectory(const char* command, AppState& app,

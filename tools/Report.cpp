@@ -14,9 +14,10 @@ namespace grd::tool {
 namespace {
 
 constexpr const char* kHelp =
-    "usage: grdtool report DIR [--archive FILE] [--reports LIST]\n\n"
+    "usage: grdtool report [DIR] [--archive FILE] [--reports LIST]\n\n"
     "Prints the text of the reports the program prints for the main data file of\n"
-    "program directory DIR, or for the archive FILE: one line per report line, cells\n"
+    "data directory DIR (by default the program's own, as Oddsmith chooses it), or\n"
+    "for the archive FILE: one line per report line, cells\n"
     "joined by \"|\". LIST names the reports, separated by commas:\n"
     "spreads-plain, spreads-grid, scores, team, division, category. Without it every\n"
     "report the data holds is printed. Reports come in the program's print order.\n"
@@ -30,11 +31,12 @@ struct Options {
 
 // The options, or the problem with them.
 std::optional<std::string> parseOptions(const Args& args, Options& options) {
-    if (args.empty()) {
-        return "needs a program directory";
+    size_t first = 0;
+    if (!args.empty() && !args[0].starts_with('-')) {
+        options.dir = programDirectory(args[0]);
+        first = 1;
     }
-    options.dir = programDirectory(args[0]);
-    for (size_t i = 1; i < args.size(); i += 2) {
+    for (size_t i = first; i < args.size(); i += 2) {
         if (i + 1 >= args.size()) {
             return args[i] + " needs a value";
         }
@@ -65,7 +67,13 @@ int report(const Args& args) {
         return usageError("report", *problem, kHelp);
     }
     AppState app;
-    app.programDir = options.dir;
+    if (!options.dir.empty()) {
+        app.programDir = options.dir;
+    } else if (auto dir = defaultDataDirectory("report")) {
+        app.programDir = *dir;
+    } else {
+        return 1;
+    }
     if (!loadProgramDirectory("report", app)) {
         return 1;
     }

@@ -100,19 +100,19 @@ void ReportPageLayout::ApplyReportPrefs(const ReportPrintPrefs& prefs, const QSt
 }
 
 QString ReportPageLayout::columnFormat(const std::vector<ReportColumn>& columns) {
-    QStringList specs;
+    QStringList parts;
     columnLeft_.clear();
     columnWidth_.clear();
     int x = writer_.printable().left;
     for (const ReportColumn& column : columns) {
         QString width = widthOf(QString::fromStdString(column.widthSample), false);
-        specs << alignmentMark(column.alignment) + width;
+        parts << alignmentMark(column.alignment) + width;
         int pixels = writer_.widthToPixels(width.toDouble());
         columnLeft_.push_back(x);
         columnWidth_.push_back(pixels);
         x += pixels;
     }
-    return specs.join(QLatin1Char('|'));
+    return parts.join(QLatin1Char('|'));
 }
 
 void ReportPageLayout::LayOutReport() {

@@ -5,6 +5,9 @@
 
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace grd;
 using grd::test::Recording;
 
@@ -145,6 +148,32 @@ private slots:
         // Title, gap, heading, gap, three rows: the frame ends half a line below them.
         int rowsEnd = g.frameTop + g.half + 7 * g.LH;
         QCOMPARE(g.frameBottom, rowsEnd + g.half);
+    }
+
+    void divisionReport_highlightCentresDivisionsInTheTitleColumns() {
+        PageWriter writer(TMeasureUnit::muInches);
+        std::string team = "|Team|100.0 | 10 | 10 | 10 | 10 |10.0 |10.0 |0.500 | 1| 1| 0";
+        ReportText text = oneBlock(kDivisionReport, {"{$B}|AFC East", "1" + team, "2" + team,
+                                                     "{$B}|AFC North", "3" + team});
+        ReportPrintPrefs prefs = prefsFor(false);
+        prefs.highlightRows = true;
+        ReportPageLayout layout(writer, text);
+        Recording rec = layOut(writer, prefs, layout);
+        const ReportGeometry& g = layout.geometry();
+        for (const char* name : {"AFC East", "AFC North"}) {
+            auto drawn = std::find_if(rec.texts.begin(), rec.texts.end(),
+                                      [&](const auto& t) { return t.text == name; });
+            QVERIFY(drawn != rec.texts.end());
+            QVERIFY(drawn->font.bold());
+            // Centred between the title row's left and right cells, not in the team column.
+            double centre = drawn->baseline.x() + writer.textWidth(name, true) / 2.0;
+            double left = g.frameLeft + writer.textWidth(QStringLiteral(" 7/12/26 "), true);
+            double right = g.frameRight - writer.textWidth(QStringLiteral(" Week 5 "), true);
+            QVERIFY(std::abs(centre - (left + right) / 2) <= 2);
+        }
+        // Each team row gets its own column line segments: 9 lines for each of 3 rows.
+        QCOMPARE(linesAt(rec, true), 27);
+        QCOMPARE(rec.outlines.size(), size_t(1));
     }
 
     void pickSheet_hasSummaryLinesAndSlashes() {
