@@ -67,7 +67,8 @@ private slots:
         test::DisplayTestHost host;
         auto* form = host.open<TScheduleForm>(kScheduleWindow);
         form->findChild<QAction*>(QStringLiteral("DisplayPopupPrintPreview"))->trigger();
-        const int lastTeam = form->findChild<QComboBox*>(QStringLiteral("ScheduleTypeCB"))->count() - 1;
+        const int lastTeam =
+            form->findChild<QComboBox*>(QStringLiteral("ScheduleTypeCB"))->count() - 1;
         form->ScheduleTypeCBChange(lastTeam);
         form->findChild<QAction*>(QStringLiteral("DisplayPopupPrint"))->trigger();
         QVERIFY(host.errors.empty());
