@@ -119,6 +119,25 @@ bool isWindowCode(int code) {
     return code >= kFirstWindowCode && code <= kLastWindowCode;
 }
 
+int reportKindOfWindow(int code, bool spreadsGrid) {
+    switch (code) {
+    case kTeamRankWindow:
+        return 1;
+    case kDivisionRankWindow:
+        return 2;
+    case kCategoryRankWindow:
+        return 3;
+    case kSpreadsWindow:
+        return spreadsGrid ? 5 : 4;
+    case kArchiveSpreadsWindow:
+        return spreadsGrid ? 7 : 6;
+    case kArchiveScoresWindow:
+        return 8;
+    default:
+        return 0;
+    }
+}
+
 const DisplayKind& displayKind(int code) {
     return kKinds[static_cast<size_t>(isWindowCode(code) ? code - 1 : 0)];
 }

@@ -40,4 +40,9 @@ const DisplayKind& displayKind(int code);
 
 bool isWindowCode(int code);
 
+// The report a window prints (the report kinds: 1 team, 2 division, 3 category
+// rankings, 4 and 5 spreads plain and grid, 6 and 7 the archive's, 8 its scores);
+// spreadsGrid picks the grid of the spreads windows. 0 for the schedule.
+int reportKindOfWindow(int code, bool spreadsGrid);
+
 } // namespace grd

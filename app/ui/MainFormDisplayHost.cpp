@@ -2,6 +2,7 @@
 
 #include "app/ui/TMainForm.h"
 #include "prefs/ui/FontConversion.h"
+#include "printing/ReportSelection.h"
 #include "views/ui/DisplayWindows.h"
 
 #include <QMdiArea>
@@ -53,6 +54,22 @@ void MainFormDisplayHost::windowOpened(WindowCode code, QWidget* window) {
 
 void MainFormDisplayHost::windowClosed(WindowCode code) {
     form_.setViewWindow(code, nullptr);
+}
+
+void MainFormDisplayHost::printReport(int kind, bool preview) {
+    ReportSelection selection;
+    selection.add(kind);
+    form_.SetupToPrintOrPreview(selection, preview);
+}
+
+void MainFormDisplayHost::printSchedule(const GridContent& grid, int scheduleType,
+                                        const std::string& viewName, bool preview, QWidget* owner) {
+    form_.PrintScheduleGrid(grid, scheduleType, viewName, preview, owner);
+}
+
+void MainFormDisplayHost::printLines(const QStringList& lines, const QString& title, bool preview,
+                                     QWidget* owner) {
+    form_.PrintPlainLines(lines, title, preview, owner);
 }
 
 DisplayHost& displayHostOf(TMainForm& form) {

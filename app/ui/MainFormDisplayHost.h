@@ -20,6 +20,11 @@ public:
     void resort(int sortKey) override;
     void windowOpened(WindowCode code, QWidget* window) override;
     void windowClosed(WindowCode code) override;
+    void printReport(int kind, bool preview) override;
+    void printSchedule(const GridContent& grid, int scheduleType, const std::string& viewName,
+                       bool preview, QWidget* owner) override;
+    void printLines(const QStringList& lines, const QString& title, bool preview,
+                    QWidget* owner) override;
 
 private:
     TMainForm& form_;

@@ -106,14 +106,12 @@ Answer TMainForm::AskSaveUnsaved() {
     }
 }
 
-void TMainForm::PrintOrPreviewClick(bool) {}
 void TMainForm::FileSaveAs() {}
 void TMainForm::smFileRevertClick() {}
 void TMainForm::smTasksSeasonalZeroClick() {
     TZeroMainDataDlg::Run(state_.programDir, this);
     runMenuRules();
 }
-void TMainForm::smTasksSeasonalSchedulePrintClick(bool) {}
 void TMainForm::smOptionsPreferencesClick() {}
 void TMainForm::smWindowRestoreLayoutClick() {}
 void TMainForm::smWindowSaveLayoutClick() {}

@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -28,6 +29,8 @@ class QToolButton;
 namespace grd {
 
 class FlybyHints;
+struct GridContent;
+struct ReportSelection;
 
 // The program's only top-level window: a multiple-document frame that owns the
 // program-wide state, the menus, the tool bar and every display window.
@@ -70,6 +73,16 @@ public:
 
     // Offers to save the results of a weekly task; Cancel keeps them unsaved.
     Answer AskSaveUnsaved();
+
+    // Builds the report text of selection and previews or prints it.
+    void SetupToPrintOrPreview(const ReportSelection& selection, bool preview);
+    // A schedule window's grid of a view; the complete schedule (type 0) asks for the
+    // columns per page first.
+    void PrintScheduleGrid(const GridContent& grid, int scheduleType, const std::string& viewName,
+                           bool preview, QWidget* owner);
+    // Lines printed as they are, under a title (the informal forecasts).
+    void PrintPlainLines(const QStringList& lines, const QString& title, bool preview,
+                         QWidget* owner);
 
 signals:
     // The sort key changed: the team window presses its button, the team and

@@ -2,9 +2,13 @@
 
 #include "state/AppState.h"
 #include "state/WindowCode.h"
+#include "views/GridContent.h"
 #include "views/ViewState.h"
 
 #include <QFont>
+#include <QStringList>
+
+#include <string>
 
 class QMdiArea;
 class QWidget;
@@ -34,6 +38,15 @@ public:
     // main window's reference follow.
     virtual void windowOpened(WindowCode code, QWidget* window) = 0;
     virtual void windowClosed(WindowCode code) = 0;
+
+    // Printing, which lives above the windows. A print run of one report kind (a
+    // ReportKind); the schedule window's grid of a view (for the complete schedule the
+    // columns per page are asked first); plain lines under a title.
+    virtual void printReport(int kind, bool preview) = 0;
+    virtual void printSchedule(const GridContent& grid, int scheduleType,
+                               const std::string& viewName, bool preview, QWidget* owner) = 0;
+    virtual void printLines(const QStringList& lines, const QString& title, bool preview,
+                            QWidget* owner) = 0;
 };
 
 } // namespace grd

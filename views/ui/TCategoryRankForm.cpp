@@ -101,8 +101,10 @@ void TCategoryRankForm::createForecastMenu() {
     clear_ = add("InstantClear", tr("Delete &All"));
     copy_ = add("InstantCopy", tr("Copy &All"));
     forecastMenu_->addSeparator();
-    add("InstantPrint", tr("&Print..."));
-    add("InstantPreview", tr("Print Pre&view..."));
+    QAction* print = add("InstantPrint", tr("&Print..."));
+    QAction* preview = add("InstantPreview", tr("Print Pre&view..."));
+    connect(print, &QAction::triggered, this, [this] { InstantPrintOrPreviewClick(false); });
+    connect(preview, &QAction::triggered, this, [this] { InstantPrintOrPreviewClick(true); });
     connect(forecastMenu_, &QMenu::aboutToShow, this,
             &TCategoryRankForm::InstantForecastPopupMenuPopup);
     connect(delete_, &QAction::triggered, this, &TCategoryRankForm::InstantDeleteClick);
@@ -238,6 +240,13 @@ void TCategoryRankForm::InstantForecastPopupMenuPopup() {
 void TCategoryRankForm::InstantDeleteClick() {
     forecasts_->removeItem(forecasts_->currentIndex());
     forecasts_->setCurrentIndex(forecasts_->count() > 0 ? 0 : -1);
+}
+
+void TCategoryRankForm::InstantPrintOrPreviewClick(bool preview) {
+    QStringList lines;
+    for (const std::string& entry : forecasts())
+        lines << QString::fromStdString(entry);
+    host().printLines(lines, tr("Informal Forecasts"), preview, this);
 }
 
 void TCategoryRankForm::InstantCopyClick() {

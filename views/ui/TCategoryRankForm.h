@@ -36,6 +36,8 @@ private:
     void InstantForecastPopupMenuPopup();
     void InstantDeleteClick();
     void InstantCopyClick();
+    // The informal forecasts printed as plain lines.
+    void InstantPrintOrPreviewClick(bool preview);
     void DisplayGridMouseUp(const QModelIndex& index);
     void DisplayGridDblClick();
     bool currentCellIsData() const;

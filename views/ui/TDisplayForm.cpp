@@ -5,6 +5,7 @@
 #include "views/ClipboardText.h"
 #include "views/DisplayCaption.h"
 #include "views/DisplayGeometry.h"
+#include "views/DisplayKind.h"
 #include "views/ui/DisplayCellDelegate.h"
 #include "views/ui/DisplayGridModel.h"
 #include "views/ui/DisplayHeaderView.h"
@@ -225,11 +226,11 @@ void TDisplayForm::CopyToClipboard() {
     clipboard->setText(QString::fromStdString(clipboardText()));
 }
 
-void TDisplayForm::PrintSelf(bool) {
-    // Reports are handed to the printing dialog once it exists; nothing to do yet.
+void TDisplayForm::PrintSelf(bool preview) {
+    host_.printReport(reportKind_, preview);
 }
 
-void TDisplayForm::PrintOrPreviewRequest(bool preview) {
+void TDisplayForm::PrintOrPreviewRequest(bool preview, bool spreadsGrid) {
     const AppState& app = host_.appState();
     const tRankings* rankings = app.rankings.get();
     if (code_ == kArchiveScoresWindow && (rankings == nullptr || rankings->scoreCount == 0)) {
@@ -242,6 +243,7 @@ void TDisplayForm::PrintOrPreviewRequest(bool preview) {
         ShowError(-25, {}, this);
         return;
     }
+    reportKind_ = reportKindOfWindow(code_, spreadsGrid);
     PrintSelf(preview);
 }
 
@@ -285,8 +287,9 @@ void TDisplayForm::createPopupMenu() {
 
     connect(popup_, &QMenu::aboutToShow, this, &TDisplayForm::DisplayPopupMenuPopup);
     connect(previewSpreadsGrid_, &QAction::triggered, this,
-            [this] { PrintOrPreviewRequest(true); });
-    connect(printSpreadsGrid_, &QAction::triggered, this, [this] { PrintOrPreviewRequest(false); });
+            [this] { PrintOrPreviewRequest(true, true); });
+    connect(printSpreadsGrid_, &QAction::triggered, this,
+            [this] { PrintOrPreviewRequest(false, true); });
     connect(printPreview_, &QAction::triggered, this, [this] { PrintOrPreviewRequest(true); });
     connect(print_, &QAction::triggered, this, [this] { PrintOrPreviewRequest(false); });
     connect(cityNames_, &QAction::triggered, this, [this] { chooseNames(true); });

@@ -79,7 +79,8 @@ protected:
     TextWidth columnWidth() const;
 
     // The print and preview items: refused with an error when there is nothing to print.
-    void PrintOrPreviewRequest(bool preview);
+    // spreadsGrid: the spreads windows' Spreads Grid items.
+    void PrintOrPreviewRequest(bool preview, bool spreadsGrid = false);
 
 private:
     void createPopupMenu();
@@ -91,6 +92,7 @@ private:
 
     DisplayHost& host_;
     WindowCode code_;
+    int reportKind_ = 0; // the one report of the next print run
     ColumnMap columns_;
     int widest_ = 0;
     QVBoxLayout* layout_ = nullptr;

@@ -91,11 +91,15 @@ void TScheduleForm::ScheduleTypeCBChange(int index) {
     sub->resize(sub->width(), newHeight);
 }
 
-void TScheduleForm::PrintSelf(bool) {
+void TScheduleForm::PrintSelf(bool preview) {
     if (scheduleHasNoGames(content())) {
         ShowError(-36, {}, this);
+        return;
     }
-    // Printing the schedule is handed to the report dialog once it exists.
+    const int type = host().viewState().scheduleType;
+    const bool known = type >= 0 && type < static_cast<int>(entries_.size());
+    host().printSchedule(content(), type, known ? entries_[static_cast<size_t>(type)].text : "",
+                         preview, this);
 }
 
 void TScheduleForm::ShowHideToolbar() {

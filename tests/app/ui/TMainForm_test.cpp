@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -233,6 +235,42 @@ private slots:
         QVERIFY(item(form, "smWindowSaveLayout")->isEnabled());
         QVERIFY(item(form, "smWindowTeamRank")->isEnabled());
         QVERIFY(!item(form, "smWindowCascade")->isEnabled());
+    }
+
+    void printPreview_choosesReportsAndPagesThroughThem() {
+        TMainForm form(dir());
+        form.show();
+        tickTwice(form);
+        item(form, "smViewCurrent")->trigger();
+        QStringList seen;
+        // Answers the choice with its remembered reports, then reads the preview.
+        auto* poll = new QTimer(&form);
+        connect(poll, &QTimer::timeout, &form, [&seen, poll] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr)
+                return;
+            if (modal->objectName() == QLatin1String("TPrintChoiceDlg")) {
+                QTest::keyClick(modal, Qt::Key_Return);
+                return;
+            }
+            auto* pages = modal->findChild<QLabel*>(QStringLiteral("PagesLabel"));
+            if (pages == nullptr || !pages->text().contains(QLatin1String(" of ")))
+                return;
+            seen << pages->text();
+            if (seen.size() == 1) {
+                QTest::keyClick(modal->findChild<QComboBox*>(QStringLiteral("ZoomComboBox")),
+                                Qt::Key_PageDown);
+                seen << pages->text();
+            }
+            poll->stop();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        poll->start(50);
+        openMenu(form, "mmFile");
+        item(form, "smFilePrintPreview")->trigger();
+        QVERIFY(errors_.empty());
+        // No forecasts: the team, division and category rankings of the remembered choice.
+        QCOMPARE(seen, (QStringList{QStringLiteral("1 of 3"), QStringLiteral("2 of 3")}));
     }
 
     void viewCurrent_damagedMainData_reportsAndLoadsNothing() {

@@ -61,11 +61,34 @@ public:
     void windowOpened(WindowCode code, QWidget*) override { app.windowOpen[code] = true; }
     void windowClosed(WindowCode code) override { app.windowOpen[code] = false; }
 
+    // A print request as the windows hand it on: the report kind (0 for a schedule or
+    // plain lines), the preview flag and, for schedules and lines, what is printed.
+    struct PrintRequest {
+        int kind = 0;
+        bool preview = false;
+        int scheduleType = 0;
+        std::string viewName;
+        QStringList lines;
+        QString title;
+    };
+    void printReport(int kind, bool preview) override {
+        printRequests.push_back({kind, preview, 0, {}, {}, {}});
+    }
+    void printSchedule(const GridContent&, int scheduleType, const std::string& viewName,
+                       bool preview, QWidget*) override {
+        printRequests.push_back({0, preview, scheduleType, viewName, {}, {}});
+    }
+    void printLines(const QStringList& lines, const QString& title, bool preview,
+                    QWidget*) override {
+        printRequests.push_back({0, preview, 0, {}, lines, title});
+    }
+
     AppState app;
     ViewState views;
     QMdiArea area;
     QFont font{QStringLiteral("Arial")};
     int fontRequests = 0;
+    std::vector<PrintRequest> printRequests;
     std::vector<Failure> errors;
 };
 

@@ -45,7 +45,16 @@ private slots:
         scores->CopyToClipboard();
         QCOMPARE(test::clipboardLines(), test::expectedLines("archive-scores.txt"));
         scores->findChild<QAction*>(QStringLiteral("DisplayPopupPrint"))->trigger();
+        spreads->findChild<QAction*>(QStringLiteral("DisplayPopupPreviewSpreadsGrid"))->trigger();
+        spreads->findChild<QAction*>(QStringLiteral("DisplayPopupPrint"))->trigger();
         QVERIFY(host.errors.empty());
+        // Each item hands its one report on: scores, archive grid (preview), archive plain.
+        QCOMPARE(host.printRequests.size(), size_t(3));
+        QCOMPARE(host.printRequests[0].kind, 8);
+        QVERIFY(!host.printRequests[0].preview);
+        QCOMPARE(host.printRequests[1].kind, 7);
+        QVERIFY(host.printRequests[1].preview);
+        QCOMPARE(host.printRequests[2].kind, 6);
     }
 
     void archiveWithoutSpreads_showsAnEmptyNoSpreadsWindow() {
@@ -68,6 +77,7 @@ private slots:
         scores->findChild<QAction*>(QStringLiteral("DisplayPopupPrint"))->trigger();
         QCOMPARE(host.errors.size(), size_t(1));
         QCOMPARE(host.errors.front().number, -26);
+        QVERIFY(host.printRequests.empty());
     }
 };
 

@@ -106,6 +106,12 @@ private slots:
         QCOMPARE(test::clipboardLines().size(), 5);
         QCOMPARE(test::clipboardLines().at(1), QStringLiteral("Informal Forecasts"));
 
+        form->findChild<QAction*>(QStringLiteral("InstantPreview"))->trigger();
+        QCOMPARE(host.printRequests.size(), size_t(1));
+        QVERIFY(host.printRequests[0].preview);
+        QCOMPARE(host.printRequests[0].title, QStringLiteral("Informal Forecasts"));
+        QCOMPARE(host.printRequests[0].lines.size(), int(form->forecasts().size()));
+
         form->findChild<QAction*>(QStringLiteral("InstantDelete"))->trigger();
         QCOMPARE(form->forecasts().front(), expected[1]);
         form->findChild<QAction*>(QStringLiteral("InstantClear"))->trigger();

@@ -60,6 +60,24 @@ private slots:
         form->findChild<QAction*>(QStringLiteral("DisplayPopupPrint"))->trigger();
         QCOMPARE(host.errors.size(), size_t(1));
         QCOMPARE(host.errors.front().number, -36);
+        QVERIFY(host.printRequests.empty());
+    }
+
+    void print_handsTheViewShownOn() {
+        test::DisplayTestHost host;
+        auto* form = host.open<TScheduleForm>(kScheduleWindow);
+        form->findChild<QAction*>(QStringLiteral("DisplayPopupPrintPreview"))->trigger();
+        const int lastTeam =
+            form->findChild<QComboBox*>(QStringLiteral("ScheduleTypeCB"))->count() - 1;
+        form->ScheduleTypeCBChange(lastTeam);
+        form->findChild<QAction*>(QStringLiteral("DisplayPopupPrint"))->trigger();
+        QVERIFY(host.errors.empty());
+        QCOMPARE(host.printRequests.size(), size_t(2));
+        QCOMPARE(host.printRequests[0].scheduleType, 0);
+        QVERIFY(host.printRequests[0].preview);
+        QCOMPARE(host.printRequests[1].scheduleType, lastTeam);
+        QVERIFY(!host.printRequests[1].preview);
+        QVERIFY(!host.printRequests[1].viewName.empty());
     }
 
     void closing_clearsItsFlag() {
