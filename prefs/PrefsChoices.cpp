@@ -5,9 +5,9 @@ namespace grd {
 PrefsChoices prefsChoicesOf(const Preferences& prefs) {
     const GeneralPrefs& general = prefs.general;
     const tPrefsRec& view = prefs.view;
-    return {general.toolbar,  general.statusLine, general.flyby,       general.welcome,
-            view.vertLines,   view.horzLines,     view.rowHighlight,   view.teamToolbar,
-            view.catToolbar,  view.schedToolbar,  view.cityNames,      view.tileVert};
+    return {general.toolbar, general.statusLine, general.flyby,     general.welcome,
+            view.vertLines,  view.horzLines,     view.rowHighlight, view.teamToolbar,
+            view.catToolbar, view.schedToolbar,  view.cityNames,    view.tileVert};
 }
 
 PrefsApplied applyPrefsChoices(const PrefsChoices& choices, Preferences& prefs) {
@@ -18,9 +18,9 @@ PrefsApplied applyPrefsChoices(const PrefsChoices& choices, Preferences& prefs) 
     applied.schedToolbarChanged = choices.schedToolbar != view.schedToolbar;
     // A changed tool bar changes the room the grid has, so it redraws too.
     applied.redraw = choices.vertLines != view.vertLines || choices.horzLines != view.horzLines ||
-                     choices.highlight != view.rowHighlight || choices.cityNames != view.cityNames ||
-                     applied.teamToolbarChanged || applied.catToolbarChanged ||
-                     applied.schedToolbarChanged;
+                     choices.highlight != view.rowHighlight ||
+                     choices.cityNames != view.cityNames || applied.teamToolbarChanged ||
+                     applied.catToolbarChanged || applied.schedToolbarChanged;
     view.vertLines = choices.vertLines;
     view.horzLines = choices.horzLines;
     view.rowHighlight = choices.highlight;

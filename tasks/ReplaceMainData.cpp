@@ -20,8 +20,8 @@ std::optional<Failure> replaceRefusal(const AppState& state) {
 Status ReplaceMainData(AppState& state) {
     const int32_t scheduleTeams = state.schedule != nullptr ? state.schedule->teamCount : 0;
     return WriteRankings(kReplacementKind,
-                         findFileIgnoringCase(state.programDir, kMainDataFileName),
-                         *state.rankings, state.program, state.league, scheduleTeams);
+                         findFileIgnoringCase(state.programDir, kMainDataFileName), *state.rankings,
+                         state.program, state.league, scheduleTeams);
 }
 
 } // namespace grd

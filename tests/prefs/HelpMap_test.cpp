@@ -50,9 +50,9 @@ TEST(HelpBundle, everyMappedTopicExists) {
 TEST(HelpBundle, dialogsAndRepairCommandsOpenRealTopics) {
     Result<HelpMap> map = HelpMap::load(kBundle);
     ASSERT_TRUE(map);
-    const int contexts[] = {290, 310, 158, 330, 460, 470, 480, 490, 500, 510, 530, 540, 550,
-                            570, 580, 590, 600, 610, 690, 700, 710, 720, 810, 840, 890, 910,
-                            940, 360, 1400};
+    const int contexts[] = {290, 310, 158, 330, 460, 470, 480, 490, 500, 510,
+                            530, 540, 550, 570, 580, 590, 600, 610, 690, 700,
+                            710, 720, 810, 840, 890, 910, 940, 360, 1400};
     for (int context : contexts) {
         const std::string topic = map.value().fileFor(context);
         ASSERT_NE(topic, "index.html") << context;

@@ -123,8 +123,8 @@ TEST(ReplaceMainData, writesTheArchivesRankingsAndWeekAndKeepsItLoaded) {
 
     tRankings main;
     ProgramState program;
-    ASSERT_TRUE(ReadRankings(f.dir.path() / kMainDataFileName, kMainDataKind, main, program,
-                             f.app.league));
+    ASSERT_TRUE(
+        ReadRankings(f.dir.path() / kMainDataFileName, kMainDataKind, main, program, f.app.league));
     EXPECT_EQ(main.teams[3].total, 123.5);
     EXPECT_EQ(program.currentWeek, 3); // the next weekly task goes on from the archive's week
 

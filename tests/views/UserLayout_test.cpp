@@ -108,8 +108,9 @@ TEST(UserLayout, savingKeepsThePreferencesAndAFailedSaveKeepsTheFile) {
     const auto cfg = dir.write("GRDOdds.cfg", "[General]\r\nFlyBy=0\r\n[View]\r\nFontSize=14\r\n");
     ASSERT_TRUE(SaveLayout(cfg, sampleLayout()));
     const std::string saved = dir.read("GRDOdds.cfg");
-    EXPECT_EQ(saved.rfind("[General]\r\nFlyBy=0\r\nZOrder=Z 3 4 2 1 0\r\n[View]\r\nFontSize=14\r\n", 0),
-              0u);
+    EXPECT_EQ(
+        saved.rfind("[General]\r\nFlyBy=0\r\nZOrder=Z 3 4 2 1 0\r\n[View]\r\nFontSize=14\r\n", 0),
+        0u);
     const LoadedLayout loaded = LoadLayout(cfg);
     EXPECT_FALSE(loaded.failure);
     EXPECT_EQ(loaded.layout, sampleLayout());
