@@ -90,15 +90,10 @@ Answer TMainForm::AskSaveUnsaved() {
 }
 
 void TMainForm::PrintOrPreviewClick(bool) {}
-void TMainForm::FileSaveAs() {}
-void TMainForm::smFileRevertClick() {}
 void TMainForm::smTasksSeasonalZeroClick() {
     TZeroMainDataDlg::Run(state_.programDir, this);
 }
 void TMainForm::smTasksSeasonalSchedulePrintClick(bool) {}
-void TMainForm::smOptionsPreferencesClick() {}
-void TMainForm::smWindowRestoreLayoutClick() {}
-void TMainForm::smWindowSaveLayoutClick() {}
 
 void TMainForm::smTasksWeeklyClick() {
     WeeklyTaskWindows windows(state_, companion_, weeklyTaskMainWindow(this, [this](bool on) {

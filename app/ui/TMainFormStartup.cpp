@@ -8,6 +8,7 @@
 #include "prefs/ui/HelpService.h"
 #include "prefs/ui/HelpWindow.h"
 #include "prefs/ui/PreferencesIO.h"
+#include "prefs/ui/TWelcomeDlg.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -65,11 +66,19 @@ void TMainForm::applyPreferences() {
     statusBar()->setVisible(general.statusLine);
     for (QToolButton* button : toolBar_->findChildren<QToolButton*>())
         button->setToolTip(general.flyby ? button->property("shortHint").toString() : QString());
-    const FontPrefs& font = state_.prefs.view.font;
-    mdi_->setFont(toQFont(font));
+    applyWindowFont();
+}
+
+void TMainForm::applyWindowFont() {
+    mdi_->setFont(toQFont(state_.prefs.view.font));
+    applyFontColour();
+}
+
+void TMainForm::applyFontColour() {
+    const QColor colour = toQColor(state_.prefs.view.font.colour);
     QPalette palette = mdi_->palette();
-    palette.setColor(QPalette::WindowText, toQColor(font.colour));
-    palette.setColor(QPalette::Text, toQColor(font.colour));
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
     mdi_->setPalette(palette);
 }
 
@@ -113,8 +122,11 @@ void TMainForm::MainTimerClick() {
         return;
     MainTimer->stop();
     companion_.CloseSplashScreen(static_cast<QWidget*>(this));
-    if (action == SplashTimer::Action::CloseAndEnable)
-        enableReadyMenus();
+    if (action != SplashTimer::Action::CloseAndEnable)
+        return;
+    enableReadyMenus();
+    if (state_.prefs.general.welcome)
+        state_.prefs.general.welcome = TWelcomeDlg::ShowWelcome(this);
 }
 
 void TMainForm::AppIdle() {

@@ -81,9 +81,10 @@ QFont TMainForm::mainFont() const {
 }
 
 void TMainForm::setMainFont(const QFont& font) {
-    mdi_->setFont(font);
     FontPrefs& prefs = state_.prefs.view.font;
     prefs = toFontPrefs(font, prefs.colour);
+    mdi_->setFont(font);
+    applyFontColour();
 }
 
 void TMainForm::smWindowCascadeClick() {

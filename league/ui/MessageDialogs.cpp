@@ -72,13 +72,26 @@ Answer ConfirmYesNoCancel(int code, QWidget* parent) {
     }
 }
 
-void ShowPlainMessage(const QString& text, const QString& caption, QWidget* parent) {
+namespace {
+
+void showMessage(QMessageBox::Icon icon, const QString& text, const QString& caption,
+                 QWidget* parent) {
     if (recorder != nullptr) {
         recorder->push_back({0, text.toStdString()});
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+} // namespace
+
+void ShowPlainMessage(const QString& text, const QString& caption, QWidget* parent) {
+    showMessage(QMessageBox::NoIcon, text, caption, parent);
+}
+
+void ShowInformation(const QString& text, const QString& caption, QWidget* parent) {
+    showMessage(QMessageBox::Information, text, caption, parent);
 }
 
 void MessageDialogs::setNextAnswer(Answer answer) {
@@ -93,6 +106,10 @@ void MessageDialogs::recordErrors(std::vector<Failure>* errors) {
 
 const std::vector<int>& MessageDialogs::questionsAsked() {
     return questions;
+}
+
+bool MessageDialogs::recording() {
+    return recorder != nullptr;
 }
 
 } // namespace grd

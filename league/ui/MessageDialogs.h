@@ -23,6 +23,8 @@ Answer ConfirmYesNoCancel(int code, QWidget* parent = nullptr);
 
 // A plain message box with an OK button, for the few messages outside the table.
 void ShowPlainMessage(const QString& text, const QString& caption, QWidget* parent = nullptr);
+// The same with the information icon, for a task's report of success.
+void ShowInformation(const QString& text, const QString& caption, QWidget* parent = nullptr);
 
 // Test seams: questions and errors without modal windows.
 class MessageDialogs {
@@ -45,6 +47,10 @@ public:
 
     // The codes of the questions asked since the last recordErrors call.
     static const std::vector<int>& questionsAsked();
+
+    // Whether a test records errors; dialogs that only offer help (the welcome
+    // dialog) are then not shown, like questions nobody answered.
+    static bool recording();
 };
 
 } // namespace grd
