@@ -16,5 +16,6 @@ int dump(const Args& args);
 int init(const Args& args);
 int newSeason(const Args& args);
 int replay(const Args& args);
+int report(const Args& args);
 
 } // namespace grd::tool

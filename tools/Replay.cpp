@@ -2,11 +2,9 @@
 
 #include "files/AtomicFile.h"
 #include "league/Format.h"
-#include "league/NamesFile.h"
-#include "league/ScheduleFile.h"
-#include "league/StructureLoader.h"
 #include "state/AppState.h"
 #include "tasks/SeasonReplay.h"
+#include "tools/ProgramDirectory.h"
 
 #include <cstdio>
 #include <cstring>
@@ -24,35 +22,6 @@ void usage(std::FILE* out) {
                  "program saves it. Stops after the final's scores, at the first week the\n"
                  "records hold no scores for, or after week WEEK (the records' numbering,\n"
                  "playoff rounds continuing the count). One line per week on standard output.\n");
-}
-
-void printFailure(const char* what, const Failure& failure) {
-    std::fprintf(stderr, "grdtool replay: %s:", what);
-    if (failure.number != 0) {
-        std::fprintf(stderr, " error %d:", failure.number);
-    }
-    std::fprintf(stderr, " %s\n", failure.detail.c_str());
-}
-
-// The league model, schedule and names of a program directory, as start-up loads them,
-// and the names file's abbreviations, by which the game records name the teams.
-bool loadProgramDirectory(AppState& app, std::vector<std::string>& abbreviations) {
-    if (auto failures = LoadLeagueStructure(app.programDir, app.league); !failures.empty()) {
-        printFailure(kStructureFileName, failures.front());
-        return false;
-    }
-    app.schedule = std::make_unique<tSchedule70>();
-    if (auto loaded = LoadSchedule(app.programDir, *app.schedule, app.league); !loaded) {
-        printFailure(kScheduleFileName, loaded.failure());
-        return false;
-    }
-    if (auto loaded =
-            LoadNames(app.programDir, app.schedule->namesFileName, app.league, &abbreviations);
-        !loaded) {
-        printFailure(app.schedule->namesFileName.c_str(), loaded.failure());
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -76,9 +45,9 @@ int replay(const Args& args) {
         return 2;
     }
     AppState app;
-    app.programDir = args[0].empty() || args[0].back() == '/' ? args[0] : args[0] + "/";
+    app.programDir = programDirectory(args[0]);
     std::vector<std::string> abbreviations;
-    if (!loadProgramDirectory(app, abbreviations)) {
+    if (!loadProgramDirectory("replay", app, &abbreviations)) {
         return 1;
     }
     std::string text;
@@ -88,7 +57,7 @@ int replay(const Args& args) {
     }
     auto records = parseGameRecords(text);
     if (!records) {
-        printFailure(args[1].c_str(), records.failure());
+        printFailure("replay", args[1], records.failure());
         return 1;
     }
     int weeks = app.league.regularWeekCount();
@@ -97,7 +66,7 @@ int replay(const Args& args) {
                                      std::printf("%s\n", describeReplayedWeek(week, weeks).c_str());
                                  });
     if (!replayed) {
-        printFailure(args[1].c_str(), replayed.failure());
+        printFailure("replay", args[1], replayed.failure());
         return 1;
     }
     return 0;

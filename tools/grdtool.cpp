@@ -21,6 +21,7 @@ constexpr Command kCommands[] = {
     {"init", "write a main data file that stands before week 1", grd::tool::init},
     {"new-season", "reset the main data file for a new season", grd::tool::newSeason},
     {"replay", "run the weekly task for each week of game records", grd::tool::replay},
+    {"report", "print the report texts of the main data or an archive", grd::tool::report},
 };
 
 void usage(std::FILE* out) {

@@ -1,38 +1,10 @@
 #include "views/DivisionRankingsView.h"
 
 #include "league/LeagueLookups.h"
-#include "league/RankingSort.h"
 #include "views/DisplayKind.h"
+#include "views/DivisionGroups.h"
 
 namespace grd {
-namespace {
-
-std::string divisionName(const LeagueStructure& league, int32_t nameIndex) {
-    if (nameIndex < 1 || nameIndex > static_cast<int32_t>(league.divisionNames.size())) {
-        return {};
-    }
-    return league.divisionNames[static_cast<size_t>(nameIndex - 1)];
-}
-
-int32_t nameIndexOf(const LeagueAlignment& alignment, size_t conference, size_t division) {
-    if (conference >= alignment.divisionNameIndex.size() ||
-        division >= alignment.divisionNameIndex[conference].size()) {
-        return 0;
-    }
-    return alignment.divisionNameIndex[conference][division];
-}
-
-void rankLeagueWide(tRankings& rankings, int sortKey) {
-    SortRankings(rankings, sortKey);
-    for (int i = 1; i <= rankings.teamCount; ++i) {
-        const int32_t t = rankings.rankOrder[static_cast<size_t>(i)];
-        if (rankings.isTeam(t)) {
-            rankings.teams[static_cast<size_t>(t)].displayRank = static_cast<int16_t>(i);
-        }
-    }
-}
-
-} // namespace
 
 GridContent divisionRankingsGrid(tRankings& rankings, const LeagueStructure& league,
                                  const RankingsLook& look) {
@@ -42,38 +14,16 @@ GridContent divisionRankingsGrid(tRankings& rankings, const LeagueStructure& lea
     if (sorted >= 0) {
         grid.headerMarks[static_cast<size_t>(sorted)] = CellMark::Highlight;
     }
-    const LeagueAlignment* alignment = league.active();
-    if (alignment == nullptr || rankings.teamCount <= 0) {
-        return grid;
-    }
-    rankLeagueWide(rankings, look.sortKey);
-    rankings.divisionOrder.resize(static_cast<size_t>(rankings.teamCount) + 1);
-
-    int32_t next = 1;
-    for (size_t c = 0; c < alignment->conferences.size(); ++c) {
-        const auto& divisions = alignment->conferences[c];
-        for (size_t d = 0; d < divisions.size(); ++d) {
-            const int title = grid.addRow();
-            grid.set(title, kTeamColumn, divisionName(league, nameIndexOf(*alignment, c, d)));
-            if (look.rowHighlight) {
-                grid.markRow(title, CellMark::Highlight);
-            }
-            const int32_t first = next;
-            for (int32_t team : divisions[d]) {
-                // A division listing more teams than the data holds has no room left.
-                if (next <= rankings.teamCount && rankings.isTeam(team)) {
-                    rankings.divisionOrder[static_cast<size_t>(next++)] = team;
-                }
-            }
-            if (next - 1 > first) {
-                SortRangeByPct(rankings, first, next - 1);
-            }
-            for (int32_t p = first; p < next; ++p) {
-                const int32_t t = rankings.divisionOrder[static_cast<size_t>(p)];
-                const TeamStats& team = rankings.teams[static_cast<size_t>(t)];
-                fillTeamRow(grid, grid.addRow(), team.displayRank,
-                            TeamName(league, t, look.cityNames), team);
-            }
+    for (const DivisionGroup& division : rankDivisions(rankings, league, look.sortKey)) {
+        const int title = grid.addRow();
+        grid.set(title, kTeamColumn, division.name);
+        if (look.rowHighlight) {
+            grid.markRow(title, CellMark::Highlight);
+        }
+        for (int32_t t : division.teams) {
+            const TeamStats& team = rankings.teams[static_cast<size_t>(t)];
+            fillTeamRow(grid, grid.addRow(), team.displayRank, TeamName(league, t, look.cityNames),
+                        team);
         }
     }
     return grid;

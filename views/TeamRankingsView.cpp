@@ -4,37 +4,22 @@
 #include "league/LeagueLookups.h"
 #include "league/RankingSort.h"
 #include "views/DisplayKind.h"
+#include "views/LeagueAverages.h"
 
 namespace grd {
 namespace {
 
 void fillAverages(GridContent& grid, int row, const tRankings& rankings) {
-    const int n = rankings.teamCount;
-    double total = 0, offense = 0, defense = 0, pointsFor = 0, avgFor = 0;
-    long wins = 0, losses = 0, ties = 0;
-    for (int t = 1; t <= n; ++t) {
-        const TeamStats& team = rankings.teams[static_cast<size_t>(t)];
-        total += team.total;
-        offense += team.offense;
-        defense += team.defense;
-        pointsFor += team.pointsFor;
-        avgFor += team.avgPointsFor;
-        wins += team.wins;
-        losses += team.losses;
-        ties += team.ties;
-    }
+    const LeagueAverages averages = leagueAverages(rankings);
     grid.set(row, kTeamColumn, "Averages");
-    grid.set(row, kTotalColumn, cformat("%6.1f", total / n));
-    grid.set(row, kOffenseColumn, cformat("%4.0f", offense / n));
-    grid.set(row, kDefenseColumn, cformat("%4.0f", defense / n));
-    // League-wide, points scored equal points allowed.
-    grid.set(row, kPointsForColumn, cformat("%4.0f", pointsFor / n));
+    grid.set(row, kTotalColumn, cformat("%6.1f", averages.total));
+    grid.set(row, kOffenseColumn, cformat("%4.0f", averages.offense));
+    grid.set(row, kDefenseColumn, cformat("%4.0f", averages.defense));
+    grid.set(row, kPointsForColumn, cformat("%4.0f", averages.pointsFor));
     grid.set(row, kPointsAgainstColumn, grid.text(row, kPointsForColumn));
-    grid.set(row, kAvgForColumn, cformat("%5.1f", avgFor / n));
+    grid.set(row, kAvgForColumn, cformat("%5.1f", averages.avgPointsFor));
     grid.set(row, kAvgAgainstColumn, grid.text(row, kAvgForColumn));
-    const long games = wins + losses + ties;
-    grid.set(row, kPercentColumn,
-             games == 0 ? "0.000" : cformat("%6.3f", (wins + 0.5 * ties) / games));
+    grid.set(row, kPercentColumn, averages.winPct ? cformat("%6.3f", *averages.winPct) : "0.000");
 }
 
 } // namespace

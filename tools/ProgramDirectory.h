@@ -1,0 +1,23 @@
+#pragma once
+
+#include "files/Failure.h"
+#include "state/AppState.h"
+
+#include <string>
+#include <vector>
+
+namespace grd::tool {
+
+// Prints "grdtool COMMAND: WHAT: error N: " and the failure as the error dialog words
+// it, to standard error.
+void printFailure(const char* command, const std::string& what, const Failure& failure);
+
+// The program directory as a directory name ending in "/".
+std::string programDirectory(const std::string& dir);
+
+// Loads the league model, schedule and names of app.programDir as start-up does, and,
+// when asked, the names file's abbreviations; reports the first failure.
+bool loadProgramDirectory(const char* command, AppState& app,
+                          std::vector<std::string>* abbreviations = nullptr);
+
+} // namespace grd::tool

@@ -1,0 +1,137 @@
+#include "tools/Commands.h"
+
+#include "league/RankingsFile.h"
+#include "printing/ReportChoices.h"
+#include "printing/ReportText.h"
+#include "tools/ProgramDirectory.h"
+#include "tools/ToolArgs.h"
+
+#include <cstdio>
+#include <optional>
+#include <sstream>
+
+namespace grd::tool {
+
+namespace {
+
+constexpr const char* kHelp =
+    "usage: grdtool report DIR [--archive FILE] [--reports LIST]\n\n"
+    "Prints the text of the reports the program prints for the main data file of\n"
+    "program directory DIR, or for the archive FILE: one line per report line, cells\n"
+    "joined by \"|\". LIST names the reports, separated by commas:\n"
+    "spreads-plain, spreads-grid, scores, team, division, category. Without it every\n"
+    "report the data holds is printed. Reports come in the program's print order.\n"
+    "Team names follow the preferences in DIR's GRDOdds.cfg.\n";
+
+struct Options {
+    std::string dir;
+    std::optional<std::string> archive;
+    std::optional<ReportChoices> reports;
+};
+
+bool chooseReport(const std::string& name, ReportChoices& choices) {
+    const std::pair<const char*, bool ReportChoices::*> kNames[] = {
+        {"spreads-plain", &ReportChoices::spreadsPlain},
+        {"spreads-grid", &ReportChoices::spreadsGrid},
+        {"scores", &ReportChoices::scores},
+        {"team", &ReportChoices::team},
+        {"division", &ReportChoices::division},
+        {"category", &ReportChoices::category}};
+    for (const auto& [text, member] : kNames) {
+        if (name == text) {
+            choices.*member = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The options, or the problem with them.
+std::optional<std::string> parseOptions(const Args& args, Options& options) {
+    if (args.empty()) {
+        return "needs a program directory";
+    }
+    options.dir = programDirectory(args[0]);
+    for (size_t i = 1; i < args.size(); i += 2) {
+        if (i + 1 >= args.size()) {
+            return args[i] + " needs a value";
+        }
+        if (args[i] == "--archive") {
+            options.archive = args[i + 1];
+        } else if (args[i] == "--reports") {
+            ReportChoices choices;
+            std::istringstream names(args[i + 1]);
+            for (std::string name; std::getline(names, name, ',');) {
+                if (!chooseReport(name, choices)) {
+                    return "unknown report '" + name + "'";
+                }
+            }
+            options.reports = choices;
+        } else {
+            return "unknown option '" + args[i] + "'";
+        }
+    }
+    return std::nullopt;
+}
+
+// A chosen report the data has nothing for is refused as the print commands refuse it.
+std::optional<Failure> missingData(const ReportChoices& chosen, const ReportChoices& available) {
+    if ((chosen.spreadsPlain || chosen.spreadsGrid) && !available.spreadsPlain) {
+        return Failure{-25, ""};
+    }
+    if (chosen.scores && !available.scores) {
+        return Failure{-26, ""};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int report(const Args& args) {
+    if (wantsHelp(args)) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    Options options;
+    if (auto problem = parseOptions(args, options)) {
+        return usageError("report", *problem, kHelp);
+    }
+    AppState app;
+    app.programDir = options.dir;
+    if (!loadProgramDirectory("report", app)) {
+        return 1;
+    }
+    LoadedPreferences prefs = LoadPreferences(app.programDir + std::string(kConfigFileName), false);
+    if (prefs.failure) {
+        printFailure("report", std::string(kConfigFileName), *prefs.failure);
+        return 1;
+    }
+    const std::string file = options.archive.value_or(app.programDir + kMainDataFileName);
+    tRankings rankings;
+    if (Status read = ReadRankings(file, options.archive ? kArchiveKind : kMainDataKind, rankings,
+                                   app.program, app.league);
+        !read) {
+        printFailure("report", file, read.failure());
+        return 1;
+    }
+    const ReportChoices available = availableReports(rankings, app.program);
+    const ReportChoices chosen = options.reports.value_or(available);
+    if (auto missing = missingData(chosen, available)) {
+        printFailure("report", file, *missing);
+        return 1;
+    }
+    auto text = buildReportText(selectReports(chosen, rankings, app.program),
+                                {rankings, app.program, app.league, prefs.prefs.view});
+    if (!text) {
+        printFailure("report", file, text.failure());
+        return 1;
+    }
+    std::string out;
+    for (const std::string& line : text.value().lines) {
+        out += line + "\n";
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return 0;
+}
+
+} // namespace grd::tool
