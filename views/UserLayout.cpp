@@ -15,6 +15,8 @@ constexpr int kSaveError = -14;
 constexpr int kMaxListValues = 13;
 // Smaller windows than this cannot show a caption and a row of their grid.
 constexpr int kMinWindowSize = 80;
+// The height of a window's caption, by which the user moves it.
+constexpr int kCaptionHeight = 30;
 
 constexpr std::string_view kFontSection = "Font";
 constexpr std::string_view kGeneralSection = "General";
@@ -215,8 +217,16 @@ Status SaveLayout(const std::filesystem::path& configFile, const UserLayout& lay
 
 WindowRect keepInside(const WindowRect& stored, int areaWidth, int areaHeight) {
     WindowRect rect = stored;
-    rect.width = std::min(std::max(rect.width, kMinWindowSize), std::max(areaWidth, 1));
-    rect.height = std::min(std::max(rect.height, kMinWindowSize), std::max(areaHeight, 1));
+    rect.width = std::max(rect.width, kMinWindowSize);
+    rect.height = std::max(rect.height, kMinWindowSize);
+    // A window whose caption can still be reached stays where the user put it.
+    const bool reachable = rect.top >= 0 && rect.top <= areaHeight - kCaptionHeight &&
+                           rect.left <= areaWidth - kMinWindowSize &&
+                           rect.left + rect.width >= kMinWindowSize;
+    if (reachable)
+        return rect;
+    rect.width = std::min(rect.width, std::max(areaWidth, 1));
+    rect.height = std::min(rect.height, std::max(areaHeight, 1));
     rect.left = std::clamp(rect.left, 0, std::max(areaWidth - rect.width, 0));
     rect.top = std::clamp(rect.top, 0, std::max(areaHeight - rect.height, 0));
     return rect;

@@ -79,8 +79,9 @@ LoadedLayout readLayout(const IniFile& file);
 LoadedLayout LoadLayout(const std::filesystem::path& configFile);
 Status SaveLayout(const std::filesystem::path& configFile, const UserLayout& layout);
 
-// A stored place pulled inside the main window's client area, so that a layout saved
-// on a larger screen never leaves a window out of reach.
+// A stored place pulled inside the main window's client area when its caption lies
+// outside, so that a layout saved on a larger screen never leaves a window out of
+// reach; a window the user can still reach keeps its place.
 WindowRect keepInside(const WindowRect& stored, int areaWidth, int areaHeight);
 
 } // namespace grd

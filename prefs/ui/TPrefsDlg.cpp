@@ -41,10 +41,10 @@ TPrefsDlg::TPrefsDlg(const PrefsChoices& choices, QWidget* parent) : QDialog(par
     setObjectName(QStringLiteral("PrefsDlg"));
     setWindowTitle(QStringLiteral(" GRD Oddsmith: Preferences"));
     setProperty("helpContext", kDialogHelp);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl"));
+    pages_->setMinimumWidth(420); // room for the caption and both groups side by side
     pages_->addTab(createGeneralPage(), QStringLiteral("General"));
     pages_->addTab(createWindowsPage(), QStringLiteral(" Windows"));
 

@@ -35,12 +35,12 @@ QLabel* wrappedLabel(const char* name, const QString& text, QWidget* parent) {
 
 } // namespace
 
-TWelcomeDlg::TWelcomeDlg(QWidget* parent) : QDialog(parent) {
+// A pop-up with a frame and no title bar; the flags are given at construction, as
+// changing them later makes a new window that outlives the program's last one.
+TWelcomeDlg::TWelcomeDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint) {
     setObjectName(QStringLiteral("WelcomeDlg"));
     setWindowTitle(QStringLiteral(" GRD Oddsmith"));
     setProperty("helpContext", kWelcomeHelp);
-    // A pop-up with a frame and no title bar.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
 
     auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);

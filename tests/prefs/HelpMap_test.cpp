@@ -36,6 +36,14 @@ TEST(HelpMap, missingBundleIsMinus52WithItsPath) {
     EXPECT_EQ(map.failure(), (Failure{-52, quotedPath((dir.path() / "GRDOdds.help").string())}));
 }
 
+TEST(HelpMap, mapWithoutTopicsIsMinus53) {
+    test::TempDir dir;
+    dir.write("contexts.map", "# nothing here\n- \n");
+    Result<HelpMap> map = HelpMap::load(dir.path());
+    ASSERT_FALSE(map);
+    EXPECT_EQ(map.failure(), (Failure{-53, quotedPath(dir.path().string())}));
+}
+
 TEST(HelpBundle, everyMappedTopicExists) {
     Result<HelpMap> map = HelpMap::load(kBundle);
     ASSERT_TRUE(map);

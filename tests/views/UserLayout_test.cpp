@@ -124,11 +124,15 @@ TEST(UserLayout, savingKeepsThePreferencesAndAFailedSaveKeepsTheFile) {
     EXPECT_EQ(LoadLayout(blocked / "GRDOdds.cfg").failure->number, -15);
 }
 
-TEST(UserLayout, windowsArePulledInsideTheMainWindow) {
+TEST(UserLayout, windowsOutOfReachArePulledInsideTheMainWindow) {
     EXPECT_EQ(keepInside({10, 20, 300, 200}, 1000, 700), (WindowRect{10, 20, 300, 200}));
+    // Partly outside but the caption can be reached: as the user left it.
+    EXPECT_EQ(keepInside({600, 500, 640, 662}, 1000, 700), (WindowRect{600, 500, 640, 662}));
+    EXPECT_EQ(keepInside({-200, 0, 300, 200}, 1000, 700), (WindowRect{-200, 0, 300, 200}));
     EXPECT_EQ(keepInside({1500, 900, 300, 200}, 1000, 700), (WindowRect{700, 500, 300, 200}));
     EXPECT_EQ(keepInside({-50, -10, 300, 200}, 1000, 700), (WindowRect{0, 0, 300, 200}));
-    EXPECT_EQ(keepInside({100, 100, 1600, 1200}, 1000, 700), (WindowRect{0, 0, 1000, 700}));
+    EXPECT_EQ(keepInside({-290, 10, 300, 200}, 1000, 700), (WindowRect{0, 10, 300, 200}));
+    EXPECT_EQ(keepInside({2000, 100, 1600, 1200}, 1000, 700), (WindowRect{0, 0, 1000, 700}));
     EXPECT_EQ(keepInside({100, 100, 0, -5}, 1000, 700), (WindowRect{100, 100, 80, 80}));
 }
 
