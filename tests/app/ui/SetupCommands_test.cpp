@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -88,14 +89,21 @@ class SetupCommandsTest : public QObject {
             if (QWidget* dialog = QApplication::activeModalWidget()) {
                 poll->stop();
                 poll->deleteLater();
+                QApplication::setActiveWindow(dialog);
+                QVERIFY(QTest::qWaitForWindowActive(dialog));
                 keys(dialog);
+                // A failed check must not leave the test waiting on the dialog.
+                if (auto* open = qobject_cast<QDialog*>(dialog); open && open->isVisible())
+                    open->reject();
             }
         });
         poll->start();
     }
+    static QWidget* focusIn(QWidget* dialog) {
+        return dialog->focusWidget() ? dialog->focusWidget() : dialog;
+    }
     static void alt(QWidget* dialog, Qt::Key key) {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog, key,
-                        Qt::AltModifier);
+        QTest::keyClick(focusIn(dialog), key, Qt::AltModifier);
     }
     static std::vector<int> openCodes(TMainForm& form) {
         std::vector<int> codes;
@@ -224,13 +232,13 @@ private slots:
 
         inModalDialog([](QWidget* dialog) {
             alt(dialog, Qt::Key_T); // Show Main Toolbar off
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+            QTest::keyClick(focusIn(dialog), Qt::Key_Tab, Qt::ControlModifier);
             QTRY_VERIFY(dialog->findChild<QCheckBox*>("CatToolbarCB")->isVisible());
             alt(dialog, Qt::Key_A); // Category Rankings tool bar off
             alt(dialog, Qt::Key_T); // Names: Team
             QTRY_VERIFY(!dialog->findChild<QCheckBox*>("CatToolbarCB")->isChecked());
             QTRY_VERIFY(!qobject_cast<TPrefsDlg*>(dialog)->choices().cityNames);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClick(focusIn(dialog), Qt::Key_Return);
         });
         openPreferences(form);
         QVERIFY(errors_.empty());
@@ -265,7 +273,7 @@ private slots:
             QVERIFY(!dialog->findChild<QCheckBox*>("WelcomeCB")->isChecked());
             alt(dialog, Qt::Key_W);
             QTRY_VERIFY(dialog->findChild<QCheckBox*>("WelcomeCB")->isChecked());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClick(focusIn(dialog), Qt::Key_Return);
         });
         openPreferences(form);
         QVERIFY(form.state().prefs.general.welcome);
