@@ -65,25 +65,25 @@ void resetProgramState(ProgramState& program) {
     program.spreads[1] = kNoSpread;
 }
 
+// The help bundle of the data directory (a build tree or a portable copy), else
+// the shipped one of an installed program.
 void findHelp(AppState& state, StartupOutcome& outcome) {
     auto bundle = std::filesystem::path(state.programDir) / HelpMap::kBundleName;
     auto map = HelpMap::load(bundle);
+    if (!map && !state.shippedDir.empty() && state.shippedDir != state.programDir) {
+        auto shipped = std::filesystem::path(state.shippedDir) / HelpMap::kBundleName;
+        if (auto found = HelpMap::load(shipped)) {
+            bundle = shipped;
+            map = std::move(found);
+        }
+    }
     state.helpStatus = map ? 0 : map.failure().number;
+    state.helpBundle = map ? bundle.string() : std::string();
     if (!map)
         outcome.failures.push_back(map.failure());
 }
 
 } // namespace
-
-std::string withTrailingSlash(std::string dir) {
-    if (dir.empty() || dir.back() != '/')
-        dir += '/';
-    return dir;
-}
-
-std::string programDirectoryOf(const std::string& executablePath) {
-    return withTrailingSlash(std::filesystem::path(executablePath).parent_path().string());
-}
 
 StartupOutcome runStartup(AppState& state, StartupHost& host, bool usMeasurement) {
     StartupOutcome outcome;

@@ -21,8 +21,4 @@ struct StartupOutcome {
 // ends the sequence; a missing help bundle only sets state.helpStatus.
 StartupOutcome runStartup(AppState& state, StartupHost& host, bool usMeasurement);
 
-// The program directory of an executable: its directory with a trailing "/".
-std::string programDirectoryOf(const std::string& executablePath);
-std::string withTrailingSlash(std::string dir);
-
 } // namespace grd

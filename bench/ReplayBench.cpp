@@ -65,7 +65,7 @@ void replayIn(benchmark::State& state, const fs::path& base) {
             grd::LoadNames(app.programDir, app.schedule->namesFileName, app.league, &abbreviations)
                 .ok();
         auto weeks = loaded ? grd::replaySeason(app, games.value(), abbreviations, std::nullopt,
-                                                [](const grd::ReplayedWeek&) {})
+                                                [](const grd::ReplayedWeek&) { return true; })
                             : grd::Result<int>(grd::Failure{0, "load"});
         if (!weeks || weeks.value() != 23) {
             state.SkipWithError("the replay did not run 23 weekly tasks");

@@ -2,6 +2,7 @@
 
 #include "printing/ReportKind.h"
 
+#include <sstream>
 #include <utility>
 
 namespace grd {
@@ -33,6 +34,43 @@ ReportSelection selectReports(const ReportChoices& chosen, const tRankings& rank
         }
     }
     return selection;
+}
+
+std::optional<Failure> unavailableReport(const ReportChoices& chosen,
+                                         const ReportChoices& available) {
+    if ((chosen.spreadsPlain || chosen.spreadsGrid) && !available.spreadsPlain) {
+        return Failure{-25, ""};
+    }
+    if (chosen.scores && !available.scores) {
+        return Failure{-26, ""};
+    }
+    return std::nullopt;
+}
+
+std::optional<ReportChoices> parseReportList(const std::string& list, std::string& unknown) {
+    const std::pair<const char*, bool ReportChoices::*> kNames[] = {
+        {"spreads-plain", &ReportChoices::spreadsPlain},
+        {"spreads-grid", &ReportChoices::spreadsGrid},
+        {"scores", &ReportChoices::scores},
+        {"team", &ReportChoices::team},
+        {"division", &ReportChoices::division},
+        {"category", &ReportChoices::category}};
+    ReportChoices choices;
+    std::istringstream names(list);
+    for (std::string name; std::getline(names, name, ',');) {
+        bool known = false;
+        for (const auto& [text, member] : kNames) {
+            if (name == text) {
+                choices.*member = true;
+                known = true;
+            }
+        }
+        if (!known) {
+            unknown = name;
+            return std::nullopt;
+        }
+    }
+    return choices;
 }
 
 } // namespace grd

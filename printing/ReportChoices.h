@@ -1,8 +1,12 @@
 #pragma once
 
+#include "files/Failure.h"
 #include "league/ProgramState.h"
 #include "league/tRankings.h"
 #include "printing/ReportSelection.h"
+
+#include <optional>
+#include <string>
 
 namespace grd {
 
@@ -27,5 +31,15 @@ ReportChoices availableReports(const tRankings& rankings, const ProgramState& st
 // when an archive is loaded. Choices the data cannot print are left out.
 ReportSelection selectReports(const ReportChoices& chosen, const tRankings& rankings,
                               const ProgramState& state);
+
+// The failure of a choice the data has nothing for (-25 no spreads, -26 no scores), as
+// the print commands refuse it.
+std::optional<Failure> unavailableReport(const ReportChoices& chosen,
+                                         const ReportChoices& available);
+
+// The choices named by a comma-separated list of spreads-plain, spreads-grid, scores,
+// team, division and category; nothing, with unknown set to the name, when a name is
+// none of these.
+std::optional<ReportChoices> parseReportList(const std::string& list, std::string& unknown);
 
 } // namespace grd

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "printing/CellAlignment.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace grd {
-
-enum class CellAlignment { Left, Right, Centre };
 
 // One column of a report table. Its width is the printed width, in the report's font,
 // of widthSample.

@@ -3,10 +3,11 @@
 # Idempotent: asks apt only for what is missing.
 set -euo pipefail
 packages=(
-    cmake ninja-build g++ clang libclang-rt-14-dev clang-format
+    cmake ninja-build g++ clang libclang-rt-14-dev clang-format dpkg-dev file
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-charts-dev libqt6charts6 qt6-svg-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-dejavu-core poppler-utils python3
+    xvfb xauth fonts-dejavu-core poppler-utils python3 librsvg2-bin
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -16,7 +16,10 @@ namespace grd {
 // The program-wide state, owned by the main window for the whole run. Display
 // windows and tasks read and change it through the main window.
 struct AppState {
+    // The data directory: league files, main data, archives and preferences.
     std::string programDir; // always ends in "/"
+    std::string shippedDir; // the files the program ships; empty: programDir
+    std::string helpBundle; // the help bundle start-up found
     LeagueStructure league;
     std::unique_ptr<tSchedule70> schedule;
     // Absent until data is loaded for viewing or by a weekly task.

@@ -59,6 +59,15 @@ int ReplayHost::teamOf(const std::string& abbreviation) const {
     return found == teams_.end() ? kEmptyMark : found->second;
 }
 
+std::string ReplayHost::abbreviationOf(int team) const {
+    for (const auto& [abbreviation, number] : teams_) {
+        if (number == team) {
+            return abbreviation;
+        }
+    }
+    return "team " + std::to_string(team);
+}
+
 const GameRecord* ReplayHost::recordOf(const std::vector<const GameRecord*>& week, int away,
                                        int home) const {
     for (const auto* record : week) {
@@ -85,7 +94,7 @@ bool ReplayHost::enterQuick() {
         const auto* record = recordOf(week, entry.team1(), entry.team2());
         if (record == nullptr) {
             return fail("week " + std::to_string(entry_) + ": no record of the scheduled game " +
-                        std::to_string(entry.team1()) + " at " + std::to_string(entry.team2()));
+                        abbreviationOf(entry.team1()) + " at " + abbreviationOf(entry.team2()));
         }
         if (!record->scored()) {
             return fail(record->describe() + " has no score");

@@ -46,6 +46,8 @@ public:
 
 private:
     int teamOf(const std::string& abbreviation) const;
+    // The records' name of a team, for messages.
+    std::string abbreviationOf(int team) const;
     const GameRecord* recordOf(const std::vector<const GameRecord*>& week, int away,
                                int home) const;
     bool enterQuick();

@@ -57,6 +57,11 @@ bool anyScored(const std::vector<const GameRecord*>& week) {
     return std::any_of(week.begin(), week.end(), [](const auto* game) { return game->scored(); });
 }
 
+bool allScored(const std::vector<const GameRecord*>& week) {
+    return !week.empty() &&
+           std::all_of(week.begin(), week.end(), [](const auto* game) { return game->scored(); });
+}
+
 } // namespace
 
 std::map<std::string, int> teamsByAbbreviation(const LeagueStructure& league,
@@ -74,7 +79,7 @@ std::map<std::string, int> teamsByAbbreviation(const LeagueStructure& league,
 
 Result<int> replaySeason(AppState& app, const std::vector<GameRecord>& records,
                          const std::vector<std::string>& abbreviations, std::optional<int> through,
-                         const std::function<void(const ReplayedWeek&)>& report) {
+                         const std::function<bool(const ReplayedWeek&)>& report) {
     // The main data file chooses the alignment, and with it the team numbers.
     if (auto standing = mainDataWeek(app); !standing) {
         return standing.failure();
@@ -120,9 +125,41 @@ Result<int> replaySeason(AppState& app, const std::vector<GameRecord>& records,
                             .filename()
                             .string());
         }
-        report(done);
         ++weeksDone;
+        if (!report(done)) {
+            return weeksDone;
+        }
     }
+}
+
+Result<std::vector<int>> entriesToReplay(AppState& app, const std::vector<GameRecord>& records) {
+    auto standing = mainDataWeek(app);
+    if (!standing) {
+        return standing.failure();
+    }
+    int weeks = app.league.regularWeekCount();
+    const auto* alignment = app.league.active();
+    int last = weeks + (alignment == nullptr ? 0 : alignment->playoffWeekCount());
+    std::vector<int> entries;
+    for (int entry = nextEntry(standing.value().first, standing.value().second, weeks);
+         entry <= last && (entry == 0 || allScored(recordsOfWeek(records, entry))); ++entry) {
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+std::string replayEntryName(int entry, const LeagueStructure& league) {
+    int weeks = league.regularWeekCount();
+    if (entry == 0) {
+        return "Week 1 forecasts";
+    }
+    if (entry <= weeks) {
+        return cformat("Week %d scores", entry);
+    }
+    auto round = static_cast<size_t>(entry - weeks - 1);
+    return (round < league.playoffWeekNames.size() ? league.playoffWeekNames[round]
+                                                   : cformat("Playoff week %d", entry - weeks)) +
+           " scores";
 }
 
 } // namespace grd

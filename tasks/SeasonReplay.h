@@ -34,10 +34,19 @@ int nextEntry(int currentWeek, int forecastCount, int regularWeeks);
 // from where the main data file of app's program directory stands, until the
 // final's scores are in, the records hold no scores for the next week, or after the
 // entry through. The records name teams by abbreviation: the names file's third name
-// form, given by name index. Each week done is passed to report. A failure names the
-// game or the file that stopped it; the weeks before it stay saved.
+// form, given by name index. Each week done is passed to report, which returns false
+// to stop before the next. A failure names the game or the file that stopped it; the
+// weeks before it stay saved, nothing of its own week is written.
 Result<int> replaySeason(AppState& app, const std::vector<GameRecord>& records,
                          const std::vector<std::string>& abbreviations, std::optional<int> through,
-                         const std::function<void(const ReplayedWeek&)>& report);
+                         const std::function<bool(const ReplayedWeek&)>& report);
+
+// The week-chooser entries that can be caught up: from where the main data file
+// stands, each week in a row whose every game has its score in the records. A week
+// still being played ends the list, so replaySeason through its last entry runs them.
+Result<std::vector<int>> entriesToReplay(AppState& app, const std::vector<GameRecord>& records);
+
+// "Week 1 forecasts", "Week 5 scores", "Wild Card scores": what an entry enters.
+std::string replayEntryName(int entry, const LeagueStructure& league);
 
 } // namespace grd

@@ -144,6 +144,8 @@ bool WeeklyTask::loadWeek(int entry) {
     app_.rankings.reset();
     host_.setBusy(true);
     auto rankings = std::make_unique<tRankings>();
+    // Whatever was unsaved went with the old data, also when the read fails.
+    app_.program.clearFlags();
     auto main = findFileIgnoringCase(std::filesystem::path(app_.programDir) / kMainDataFileName);
     auto read = ReadRankings(main, kMainDataKind, *rankings, app_.program, app_.league);
     host_.setBusy(false);

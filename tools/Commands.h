@@ -17,5 +17,6 @@ int init(const Args& args);
 int newSeason(const Args& args);
 int replay(const Args& args);
 int report(const Args& args);
+int accuracy(const Args& args);
 
 } // namespace grd::tool

@@ -6,6 +6,7 @@
 #include "league/StructureLoader.h"
 #include "league/tSchedule70.h"
 #include "tools/Commands.h"
+#include "tools/ProgramDirectory.h"
 
 #include <cstdio>
 
@@ -14,8 +15,9 @@ namespace grd::tool {
 namespace {
 
 constexpr const char* kHelp =
-    "usage: grdtool init DIR --average\n\n"
-    "Writes DIR/MAIN-DTA.GRD standing before week 1 of the season of DIR's schedule:\n"
+    "usage: grdtool init [DIR] --average\n\n"
+    "Writes DIR/MAIN-DTA.GRD standing before week 1 of the season of DIR's schedule\n"
+    "(DIR is by default the program's own data directory, as Oddsmith chooses it):\n"
     "every team at total 100, offense 101, defense 99, no statistics, and the\n"
     "alignment that the season and the schedule's team count select.\n";
 
@@ -44,12 +46,16 @@ int init(const Args& args) {
             return 2;
         }
     }
-    if (!average || dir.empty()) {
-        std::fprintf(stderr, "grdtool init: give a directory and --average\n\n%s", kHelp);
+    if (!average) {
+        std::fprintf(stderr, "grdtool init: give --average\n\n%s", kHelp);
         return 2;
     }
-    if (!dir.ends_with('/')) {
-        dir += '/';
+    if (!dir.empty()) {
+        dir = programDirectory(dir);
+    } else if (auto chosen = defaultDataDirectory("init")) {
+        dir = *chosen;
+    } else {
+        return 1;
     }
     LeagueStructure league;
     if (auto failures = LoadLeagueStructure(dir, league); !failures.empty()) {

@@ -1,9 +1,8 @@
 #include "tools/ProgramDirectory.h"
 
 #include "league/Messages.h"
-#include "league/NamesFile.h"
-#include "league/ScheduleFile.h"
-#include "league/StructureLoader.h"
+#include "state/DataDirectory.h"
+#include "state/ProgramData.h"
 
 #include <cstdio>
 
@@ -23,21 +22,20 @@ std::string programDirectory(const std::string& dir) {
     return dir.empty() || dir.back() == '/' ? dir : dir + "/";
 }
 
+std::optional<std::string> defaultDataDirectory(const char* command) {
+    const DataDirectoryChoice choice =
+        chooseDataDirectory(requestFromEnvironment(std::nullopt, runningProgramDirectory()));
+    if (!choice.ok()) {
+        std::fprintf(stderr, "grdtool %s: %s\n", command, choice.problem.c_str());
+        return std::nullopt;
+    }
+    return choice.paths.dataDir;
+}
+
 bool loadProgramDirectory(const char* command, AppState& app,
                           std::vector<std::string>* abbreviations) {
-    if (auto failures = LoadLeagueStructure(app.programDir, app.league); !failures.empty()) {
-        printFailure(command, kStructureFileName, failures.front());
-        return false;
-    }
-    app.schedule = std::make_unique<tSchedule70>();
-    if (auto loaded = LoadSchedule(app.programDir, *app.schedule, app.league); !loaded) {
-        printFailure(command, kScheduleFileName, loaded.failure());
-        return false;
-    }
-    if (auto loaded =
-            LoadNames(app.programDir, app.schedule->namesFileName, app.league, abbreviations);
-        !loaded) {
-        printFailure(command, app.schedule->namesFileName, loaded.failure());
+    if (auto failed = loadProgramData(app, abbreviations)) {
+        printFailure(command, failed->file, failed->failure);
         return false;
     }
     return true;

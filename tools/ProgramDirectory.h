@@ -3,6 +3,7 @@
 #include "files/Failure.h"
 #include "state/AppState.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@ void printFailure(const char* command, const std::string& what, const Failure& f
 
 // The program directory as a directory name ending in "/".
 std::string programDirectory(const std::string& dir);
+
+// The data directory Oddsmith itself would use, for commands given none; after a
+// message on standard error, nothing.
+std::optional<std::string> defaultDataDirectory(const char* command);
 
 // Loads the league model, schedule and names of app.programDir as start-up does, and,
 // when asked, the names file's abbreviations; reports the first failure.

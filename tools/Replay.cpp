@@ -1,4 +1,5 @@
 #include "tools/Commands.h"
+#include "tools/ToolArgs.h"
 
 #include "files/AtomicFile.h"
 #include "league/Format.h"
@@ -15,58 +16,90 @@ namespace {
 
 void usage(std::FILE* out) {
     std::fprintf(out,
-                 "usage: grdtool replay DIR GAMES.csv [--through WEEK]\n\n"
+                 "usage: grdtool replay [DIR] GAMES.csv [--through WEEK]\n\n"
                  "Runs the weekly task for each week of the game records, from the week the\n"
-                 "main data file of program directory DIR stands at: scores are entered from\n"
+                 "main data file of data directory DIR stands at (by default the program's\n"
+                 "own data directory, as Oddsmith chooses it): scores are entered from\n"
                  "the records, the coming week is forecast, and every week is saved as the\n"
                  "program saves it. Stops after the final's scores, at the first week the\n"
                  "records hold no scores for, or after week WEEK (the records' numbering,\n"
                  "playoff rounds continuing the count). One line per week on standard output.\n");
 }
 
+// The words of a call: [DIR] GAMES.csv [--through WEEK].
+struct ReplayCall {
+    std::vector<std::string> positional;
+    std::optional<int> through;
+};
+
+std::optional<ReplayCall> parseCall(const Args& args) {
+    ReplayCall call;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--through") {
+            if (args[i].starts_with('-')) {
+                usage(stderr);
+                return std::nullopt;
+            }
+            call.positional.push_back(args[i]);
+            continue;
+        }
+        auto week = i + 1 < args.size() ? parseInteger(args[i + 1]) : std::nullopt;
+        if (call.through || !week || *week < 0 || *week > 99) {
+            std::fprintf(stderr, "grdtool replay: --through needs one week number\n");
+            return std::nullopt;
+        }
+        call.through = static_cast<int>(*week);
+        ++i;
+    }
+    if (call.positional.empty() || call.positional.size() > 2) {
+        usage(stderr);
+        return std::nullopt;
+    }
+    return call;
+}
+
 } // namespace
 
 int replay(const Args& args) {
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+    if (wantsHelp(args)) {
         usage(stdout);
         return 0;
     }
-    std::optional<int> through;
-    if (args.size() == 4 && args[2] == "--through") {
-        auto week = parseInteger(args[3]);
-        if (!week || *week < 0 || *week > 99) {
-            std::fprintf(stderr, "grdtool replay: --through needs a week number, not '%s'\n",
-                         args[3].c_str());
-            return 2;
-        }
-        through = static_cast<int>(*week);
-    } else if (args.size() != 2) {
-        usage(stderr);
+    auto call = parseCall(args);
+    if (!call)
         return 2;
-    }
     AppState app;
-    app.programDir = programDirectory(args[0]);
+    if (call->positional.size() == 2) {
+        app.programDir = programDirectory(call->positional.front());
+    } else if (auto dir = defaultDataDirectory("replay")) {
+        app.programDir = *dir;
+    } else {
+        return 1;
+    }
+    const std::string& games = call->positional.back();
+    const std::optional<int> through = call->through;
     std::vector<std::string> abbreviations;
     if (!loadProgramDirectory("replay", app, &abbreviations)) {
         return 1;
     }
     std::string text;
-    if (!readWholeFile(args[1], text)) {
-        std::fprintf(stderr, "grdtool replay: %s: cannot be read\n", args[1].c_str());
+    if (!readWholeFile(games, text)) {
+        std::fprintf(stderr, "grdtool replay: %s: cannot be read\n", games.c_str());
         return 1;
     }
     auto records = parseGameRecords(text);
     if (!records) {
-        printFailure("replay", args[1], records.failure());
+        printFailure("replay", games, records.failure());
         return 1;
     }
     int weeks = app.league.regularWeekCount();
     auto replayed = replaySeason(app, records.value(), abbreviations, through,
                                  [weeks](const ReplayedWeek& week) {
                                      std::printf("%s\n", describeReplayedWeek(week, weeks).c_str());
+                                     return true;
                                  });
     if (!replayed) {
-        printFailure("replay", args[1], replayed.failure());
+        printFailure("replay", games, replayed.failure());
         return 1;
     }
     return 0;

@@ -8,16 +8,16 @@
 
 #include <cstdio>
 #include <optional>
-#include <sstream>
 
 namespace grd::tool {
 
 namespace {
 
 constexpr const char* kHelp =
-    "usage: grdtool report DIR [--archive FILE] [--reports LIST]\n\n"
+    "usage: grdtool report [DIR] [--archive FILE] [--reports LIST]\n\n"
     "Prints the text of the reports the program prints for the main data file of\n"
-    "program directory DIR, or for the archive FILE: one line per report line, cells\n"
+    "data directory DIR (by default the program's own, as Oddsmith chooses it), or\n"
+    "for the archive FILE: one line per report line, cells\n"
     "joined by \"|\". LIST names the reports, separated by commas:\n"
     "spreads-plain, spreads-grid, scores, team, division, category. Without it every\n"
     "report the data holds is printed. Reports come in the program's print order.\n"
@@ -29,58 +29,28 @@ struct Options {
     std::optional<ReportChoices> reports;
 };
 
-bool chooseReport(const std::string& name, ReportChoices& choices) {
-    const std::pair<const char*, bool ReportChoices::*> kNames[] = {
-        {"spreads-plain", &ReportChoices::spreadsPlain},
-        {"spreads-grid", &ReportChoices::spreadsGrid},
-        {"scores", &ReportChoices::scores},
-        {"team", &ReportChoices::team},
-        {"division", &ReportChoices::division},
-        {"category", &ReportChoices::category}};
-    for (const auto& [text, member] : kNames) {
-        if (name == text) {
-            choices.*member = true;
-            return true;
-        }
-    }
-    return false;
-}
-
 // The options, or the problem with them.
 std::optional<std::string> parseOptions(const Args& args, Options& options) {
-    if (args.empty()) {
-        return "needs a program directory";
+    size_t first = 0;
+    if (!args.empty() && !args[0].starts_with('-')) {
+        options.dir = programDirectory(args[0]);
+        first = 1;
     }
-    options.dir = programDirectory(args[0]);
-    for (size_t i = 1; i < args.size(); i += 2) {
+    for (size_t i = first; i < args.size(); i += 2) {
         if (i + 1 >= args.size()) {
             return args[i] + " needs a value";
         }
         if (args[i] == "--archive") {
             options.archive = args[i + 1];
         } else if (args[i] == "--reports") {
-            ReportChoices choices;
-            std::istringstream names(args[i + 1]);
-            for (std::string name; std::getline(names, name, ',');) {
-                if (!chooseReport(name, choices)) {
-                    return "unknown report '" + name + "'";
-                }
+            std::string unknown;
+            options.reports = parseReportList(args[i + 1], unknown);
+            if (!options.reports) {
+                return "unknown report '" + unknown + "'";
             }
-            options.reports = choices;
         } else {
             return "unknown option '" + args[i] + "'";
         }
-    }
-    return std::nullopt;
-}
-
-// A chosen report the data has nothing for is refused as the print commands refuse it.
-std::optional<Failure> missingData(const ReportChoices& chosen, const ReportChoices& available) {
-    if ((chosen.spreadsPlain || chosen.spreadsGrid) && !available.spreadsPlain) {
-        return Failure{-25, ""};
-    }
-    if (chosen.scores && !available.scores) {
-        return Failure{-26, ""};
     }
     return std::nullopt;
 }
@@ -97,7 +67,13 @@ int report(const Args& args) {
         return usageError("report", *problem, kHelp);
     }
     AppState app;
-    app.programDir = options.dir;
+    if (!options.dir.empty()) {
+        app.programDir = options.dir;
+    } else if (auto dir = defaultDataDirectory("report")) {
+        app.programDir = *dir;
+    } else {
+        return 1;
+    }
     if (!loadProgramDirectory("report", app)) {
         return 1;
     }
@@ -116,7 +92,7 @@ int report(const Args& args) {
     }
     const ReportChoices available = availableReports(rankings, app.program);
     const ReportChoices chosen = options.reports.value_or(available);
-    if (auto missing = missingData(chosen, available)) {
+    if (auto missing = unavailableReport(chosen, available)) {
         printFailure("report", file, *missing);
         return 1;
     }

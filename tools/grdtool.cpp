@@ -22,6 +22,7 @@ constexpr Command kCommands[] = {
     {"new-season", "reset the main data file for a new season", grd::tool::newSeason},
     {"replay", "run the weekly task for each week of game records", grd::tool::replay},
     {"report", "print the report texts of the main data or an archive", grd::tool::report},
+    {"accuracy", "tell how the season's forecasts fared", grd::tool::accuracy},
 };
 
 void usage(std::FILE* out) {
@@ -29,7 +30,9 @@ void usage(std::FILE* out) {
     for (const auto& command : kCommands) {
         std::fprintf(out, "  %-15s %s\n", command.name, command.summary);
     }
-    std::fprintf(out, "\n'grdtool COMMAND --help' describes a command.\n");
+    std::fprintf(out, "\n'grdtool COMMAND --help' describes a command; 'grdtool --version'\n"
+                      "names the release. Commands that take a data directory DIR use\n"
+                      "Oddsmith's own when it is left out.\n");
 }
 
 } // namespace
@@ -42,6 +45,10 @@ int main(int argc, char** argv) {
     std::string_view name = argv[1];
     if (name == "--help" || name == "-h") {
         usage(stdout);
+        return 0;
+    }
+    if (name == "--version") {
+        std::printf("grdtool (GRD Oddsmith) %s\n", ODDSMITH_VERSION);
         return 0;
     }
     for (const auto& command : kCommands) {

@@ -1,7 +1,7 @@
 #include "app/ui/MainFormDisplayHost.h"
 
-#include "app/ui/FontConversion.h"
 #include "app/ui/TMainForm.h"
+#include "prefs/ui/FontConversion.h"
 #include "views/ui/DisplayWindows.h"
 
 #include <QMdiArea>

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
@@ -34,14 +35,26 @@ WeeklyTaskWindows::MainWindow weeklyTaskMainWindow(TMainForm* form,
 
 } // namespace
 
-TMainForm::TMainForm(const std::string& programDir, QWidget* parent) : QMainWindow(parent) {
+TMainForm::TMainForm(const std::string& dir, QWidget* parent)
+    : TMainForm(singleDirectory(
+                    dir.empty()
+                        ? programDirectoryOf(QCoreApplication::applicationFilePath().toStdString())
+                        : dir),
+                parent) {}
+
+TMainForm::TMainForm(const ProgramPaths& paths, QWidget* parent)
+    : QMainWindow(parent), programDir_(paths.programDir) {
     setObjectName(QStringLiteral("MainForm"));
-    state_.programDir =
-        programDir.empty()
-            ? programDirectoryOf(QCoreApplication::applicationFilePath().toStdString())
-            : withTrailingSlash(programDir);
+    state_.programDir = paths.dataDir;
+    state_.shippedDir = paths.shippedDir;
+    // The About box of the companion library names it.
+    setProperty("dataDirectory", QString::fromStdString(paths.dataDir));
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MdiArea"));
+    // Children beyond the edges of a shrunk main window stay within reach.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainForm::runMenuRules);
     setCentralWidget(mdi_);
 
     statusBar()->setObjectName(QStringLiteral("MainStatusLine"));
@@ -73,6 +86,10 @@ void TMainForm::setViewWindow(WindowCode code, QWidget* window) {
     state_.windowOpen[code] = window != nullptr;
     if (code == kScheduleWindow && !state_.startupFailed && !splash_.pending())
         XversusYSBtn->setEnabled(window == nullptr);
+    if (window != nullptr)
+        runMenuRules();
+    else // a closing window is still visible while it is told to close
+        QTimer::singleShot(0, this, &TMainForm::runMenuRules);
 }
 
 Answer TMainForm::AskSaveUnsaved() {
@@ -92,6 +109,7 @@ Answer TMainForm::AskSaveUnsaved() {
 void TMainForm::PrintOrPreviewClick(bool) {}
 void TMainForm::smTasksSeasonalZeroClick() {
     TZeroMainDataDlg::Run(state_.programDir, this);
+    runMenuRules();
 }
 void TMainForm::smTasksSeasonalSchedulePrintClick(bool) {}
 
@@ -100,6 +118,7 @@ void TMainForm::smTasksWeeklyClick() {
                                   setLayoutCommandsEnabled(on);
                               }));
     WeeklyTask(state_, windows).run();
+    runMenuRules();
 }
 
 void TMainForm::smFilePrinterSetupClick() {

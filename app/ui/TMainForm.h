@@ -6,7 +6,9 @@
 #include "league/ui/MessageDialogs.h"
 #include "state/AppState.h"
 #include "state/CompanionLibrary.h"
+#include "state/ProgramPaths.h"
 
+#include <QFont>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -25,14 +27,19 @@ class QToolButton;
 
 namespace grd {
 
+class FlybyHints;
+
 // The program's only top-level window: a multiple-document frame that owns the
 // program-wide state, the menus, the tool bar and every display window.
 class TMainForm : public QMainWindow, private StartupHost {
     Q_OBJECT
 
 public:
-    // programDir: where the data files are; empty for the executable's directory.
-    explicit TMainForm(const std::string& programDir = {}, QWidget* parent = nullptr);
+    // dir: one directory with the program, its library and its data, as in a build
+    // tree; empty for the executable's directory.
+    explicit TMainForm(const std::string& dir = {}, QWidget* parent = nullptr);
+    // An installed program: its library, shipped files and data each in their place.
+    explicit TMainForm(const ProgramPaths& paths, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     AppState& state() { return state_; }
@@ -116,6 +123,7 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // StartupHost
@@ -136,10 +144,17 @@ private:
     QAction* addItem(QMenu* menu, const char* objectName, const QString& caption,
                      const QString& hint);
     QToolButton* addSpeedButton(const char* objectName, const QString& hint);
+    // The enabling rules of the menus, run whenever what they look at can change:
+    // shortcuts act without their menu being opened.
+    void runMenuRules();
+    void applyWindowMenuRules();
     void listChildWindows();
+    int childWindowCount() const;
     bool activeChildIsTeamRank() const;
     void tileChildren(bool vertical);
+    void cascadeChildren();
 
+    void presentSplash();
     void FormCreate();
     void applyStartupFailure();
     void enableReadyMenus();
@@ -152,13 +167,20 @@ private:
     bool defaultWindowsOpen(int kind) const;
     void discardLoadedData();
 
+    std::string programDir_; // where the executable, and so its library, is
     AppState state_;
     CompanionLibrary companion_;
     SplashTimer splash_;
     QMdiArea* mdi_ = nullptr;
     QTimer* MainTimer = nullptr;
+    FlybyHints* flyby_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    // The display windows' font; the frame and its child windows' captions keep the
+    // system font.
+    QFont mainFont_;
     bool shutDown_ = false;
+    bool menusReady_ = false;   // start-up has finished and enabled the menus
+    bool splashWanted_ = false; // start-up asked for the splash before the window showed
     std::array<QPointer<QWidget>, kLastWindowCode + 1> views_{};
 
     // Top-level menus and submenus

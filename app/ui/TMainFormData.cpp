@@ -32,6 +32,7 @@ void TMainForm::discardLoadedData() {
     }
     state_.rankings.reset();
     setDataCaption({});
+    runMenuRules();
 }
 
 bool TMainForm::defaultWindowsOpen(int kind) const {
@@ -44,6 +45,8 @@ bool TMainForm::defaultWindowsOpen(int kind) const {
 
 bool TMainForm::loadForViewing(int kind, const std::string& file) {
     state_.program.currentWeek = kNoWeek;
+    // Whatever was unsaved went with the old data, also when the read fails.
+    state_.program.clearFlags();
     BusyCursor busy;
     if (!state_.rankings)
         state_.rankings = std::make_unique<tRankings>();
@@ -83,6 +86,7 @@ void TMainForm::ViewLoadDataClick(int kind) {
             state_.program.sortKey = rememberedKey;
             ResortRankings(fileKey);
         }
+        runMenuRules();
         return;
     }
     discardLoadedData();

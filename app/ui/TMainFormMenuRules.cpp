@@ -39,12 +39,27 @@ void TMainForm::enableReadyMenus() {
     setMenuItemsEnabled(true);
     smFileRevert->setEnabled(state_.revertAvailable);
     setLayoutCommandsEnabled(state_.rankings != nullptr);
+    menusReady_ = true;
+    runMenuRules();
+    QuickSBtn->setEnabled(true);
+    XversusYSBtn->setEnabled(!state_.isOpen(kScheduleWindow));
+}
+
+void TMainForm::runMenuRules() {
+    if (!menusReady_)
+        return;
     mmFileClick();
     mmEditClick();
     mmViewClick();
-    mmWindowClick();
-    QuickSBtn->setEnabled(true);
-    XversusYSBtn->setEnabled(!state_.isOpen(kScheduleWindow));
+    applyWindowMenuRules();
+}
+
+// A closed child lingers in the list until it is deleted, but it is hidden at once.
+int TMainForm::childWindowCount() const {
+    int count = 0;
+    for (const QMdiSubWindow* child : mdi_->subWindowList())
+        count += child->isHidden() ? 0 : 1;
+    return count;
 }
 
 bool TMainForm::activeChildIsTeamRank() const {
@@ -53,8 +68,7 @@ bool TMainForm::activeChildIsTeamRank() const {
 }
 
 void TMainForm::mmFileClick() {
-    const auto facts = menuFactsOf(state_, static_cast<int>(mdi_->subWindowList().size()),
-                                   activeChildIsTeamRank());
+    const auto facts = menuFactsOf(state_, childWindowCount(), activeChildIsTeamRank());
     const FileMenuEnabling rules = fileMenuEnabling(facts);
     smFilePrint->setEnabled(rules.print);
     smFilePrintPreview->setEnabled(rules.print);
@@ -62,11 +76,13 @@ void TMainForm::mmFileClick() {
 }
 
 void TMainForm::mmEditClick() {
-    const auto facts = menuFactsOf(state_, static_cast<int>(mdi_->subWindowList().size()),
-                                   activeChildIsTeamRank());
+    const auto facts = menuFactsOf(state_, childWindowCount(), activeChildIsTeamRank());
     const EditMenuEnabling rules = editMenuEnabling(facts);
     smEditCopy->setEnabled(rules.copy);
     smEditSort->menuAction()->setEnabled(rules.sort);
+    // The items too: their shortcuts act while the submenu is closed.
+    for (QAction* item : sortGroup_->actions())
+        item->setEnabled(rules.sort);
 }
 
 void TMainForm::mmViewClick() {
@@ -75,8 +91,12 @@ void TMainForm::mmViewClick() {
 }
 
 void TMainForm::mmWindowClick() {
-    const auto facts = menuFactsOf(state_, static_cast<int>(mdi_->subWindowList().size()),
-                                   activeChildIsTeamRank());
+    applyWindowMenuRules();
+    listChildWindows();
+}
+
+void TMainForm::applyWindowMenuRules() {
+    const auto facts = menuFactsOf(state_, childWindowCount(), activeChildIsTeamRank());
     const WindowMenuEnabling rules = windowMenuEnabling(facts);
     for (int code = kTeamRankWindow; code <= kLastWindowCode; ++code)
         windowItems_[code]->setEnabled(rules.openItem[code]);
@@ -89,7 +109,6 @@ void TMainForm::mmWindowClick() {
     smWindowTile->setEnabled(rules.arrange);
     smWindowNext->setEnabled(rules.navigate);
     smWindowPrevious->setEnabled(rules.navigate);
-    listChildWindows();
 }
 
 void TMainForm::listChildWindows() {

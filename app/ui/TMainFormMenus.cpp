@@ -1,9 +1,15 @@
 #include "app/ui/TMainForm.h"
 
+#include "accuracy/ui/AccuracyWindows.h"
+#include "app/ui/AppIcon.h"
+#include "app/ui/MainFormDisplayHost.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QImage>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -20,10 +26,34 @@ QString longHint(const QString& hint) {
     return hint.contains(QLatin1Char('|')) ? hint.section(QLatin1Char('|'), 1) : hint;
 }
 
-// A themed glyph where the desktop has an icon theme, a built-in one elsewhere.
+// A grey, faint copy: many themed glyphs are grey already, and the usual greying
+// left them looking enabled.
+QPixmap faded(const QPixmap& pixmap) {
+    QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            const int grey = 128 + qGray(colour.rgb()) / 2;
+            image.setPixelColor(x, y, QColor(grey, grey, grey, colour.alpha() * 3 / 10));
+        }
+    return QPixmap::fromImage(image);
+}
+
+// A themed glyph where the desktop has an icon theme, a built-in one elsewhere; its
+// disabled look is plainly fainter.
+QIcon icon(const char* themeName, const QIcon& fallback) {
+    const QIcon source = QIcon::fromTheme(QLatin1String(themeName), fallback);
+    QIcon result;
+    for (const int size : {16, 22, 24}) {
+        const QPixmap normal = source.pixmap(size);
+        result.addPixmap(normal, QIcon::Normal);
+        result.addPixmap(faded(normal), QIcon::Disabled);
+    }
+    return result;
+}
+
 QIcon icon(const char* themeName, QStyle::StandardPixmap fallback) {
-    return QIcon::fromTheme(QLatin1String(themeName),
-                            QApplication::style()->standardIcon(fallback));
+    return icon(themeName, QApplication::style()->standardIcon(fallback));
 }
 
 } // namespace
@@ -44,6 +74,14 @@ void TMainForm::createMenus() {
     createOptionsMenu();
     createWindowMenu();
     createHelpMenu();
+    addAccuracyMenuItems(displayHostOf(*this), mmFile, smTasksSeasonal, mmView, [this] {
+        if (state_.program.hasUnsavedData() && AskSaveUnsaved() == Answer::Cancel)
+            return false;
+        state_.program.clearFlags();
+        CloseViewWindows(true);
+        setDataCaption({});
+        return true;
+    });
 }
 
 void TMainForm::createFileMenu() {
@@ -286,7 +324,6 @@ QToolButton* TMainForm::addSpeedButton(const char* objectName, const QString& hi
     button->setObjectName(QLatin1String(objectName));
     button->setFixedSize(25, 25);
     button->setAutoRaise(true);
-    button->setProperty("shortHint", shortHint(hint));
     button->setToolTip(shortHint(hint));
     button->setStatusTip(longHint(hint));
     button->setEnabled(false);
@@ -333,7 +370,7 @@ void TMainForm::createToolBar() {
     bar->addWidget(Copy2ClipSBtn);
 
     PrintSBtn = addSpeedButton("PrintSBtn", QStringLiteral("Print|Print the rankings"));
-    PrintSBtn->setIcon(icon("document-print", QStyle::SP_FileIcon));
+    PrintSBtn->setIcon(icon("document-print", printerGlyph()));
     connect(PrintSBtn, &QToolButton::clicked, this, [this] { PrintOrPreviewClick(false); });
     bar->addWidget(PrintSBtn);
 

@@ -3,8 +3,10 @@
 #include "app/Shutdown.h"
 #include "app/Startup.h"
 #include "app/ui/BusyCursor.h"
-#include "app/ui/FontConversion.h"
+#include "app/ui/FlybyHints.h"
+#include "app/ui/HelpKey.h"
 #include "league/ui/HelpRequest.h"
+#include "prefs/ui/FontConversion.h"
 #include "prefs/ui/HelpService.h"
 #include "prefs/ui/HelpWindow.h"
 #include "prefs/ui/PreferencesIO.h"
@@ -15,9 +17,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -39,14 +39,11 @@ void TMainForm::FormCreate() {
     setMenuItemsEnabled(false);
     setDataCaption({});
     setWindowState(Qt::WindowMaximized);
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] {
-        QMdiSubWindow* child = mdi_->activeSubWindow();
-        const QVariant context = child ? child->property("helpContext") : QVariant();
-        showHelp(context.isValid() ? context.toInt() : kMainHelpContext);
-    });
+    new HelpKey(mdi_, kMainHelpContext, this);
+    flyby_ = new FlybyHints(this);
 
     const StartupOutcome outcome = runStartup(state_, *this, localeUsesInches());
+    HelpWindow::setBundleDir(QString::fromStdString(state_.helpBundle));
     applyPreferences();
     if (outcome.splashShown) {
         splash_.start();
@@ -64,13 +61,12 @@ void TMainForm::applyPreferences() {
     const GeneralPrefs& general = state_.prefs.general;
     toolBar_->setVisible(general.toolbar);
     statusBar()->setVisible(general.statusLine);
-    for (QToolButton* button : toolBar_->findChildren<QToolButton*>())
-        button->setToolTip(general.flyby ? button->property("shortHint").toString() : QString());
+    flyby_->setShown(general.flyby);
     applyWindowFont();
 }
 
 void TMainForm::applyWindowFont() {
-    mdi_->setFont(toQFont(state_.prefs.view.font));
+    mainFont_ = toQFont(state_.prefs.view.font);
     applyFontColour();
 }
 
@@ -91,11 +87,29 @@ void TMainForm::applyStartupFailure() {
 }
 
 Status TMainForm::bindCompanion() {
-    return companion_.load(state_.programDir + kCompanionFileName);
+    return companion_.load(companionLibraryPath(programDir_));
 }
 
+// Shown once the main window is: a splash shown first would end up beneath it.
 void TMainForm::showSplash() {
+    splashWanted_ = true;
+    if (isVisible())
+        presentSplash();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (splashWanted_)
+        QTimer::singleShot(0, this, &TMainForm::presentSplash);
+}
+
+void TMainForm::presentSplash() {
+    if (!splashWanted_ || !splash_.pending() || !companion_.loaded())
+        return;
+    splashWanted_ = false;
     companion_.ShowSplashScreen(static_cast<QWidget*>(this));
+    if (auto* splash = findChild<QWidget*>(QStringLiteral("SPLASHBOX")))
+        splash->raise();
 }
 
 void TMainForm::handOverLeague(const LeagueStructure& league) {

@@ -1,13 +1,16 @@
 #include "app/ui/TMainForm.h"
 
-#include "app/ui/FontConversion.h"
 #include "app/ui/MainFormDisplayHost.h"
+#include "prefs/ui/FontConversion.h"
 #include "views/ui/DisplayWindows.h"
 
 #include <QCoreApplication>
 #include <QFontDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace grd {
 namespace {
@@ -44,6 +47,7 @@ void TMainForm::CloseViewWindows(bool freeRankings) {
     }
     if (freeRankings)
         state_.rankings.reset();
+    runMenuRules();
 }
 
 void TMainForm::EditCopyClick() {
@@ -77,18 +81,18 @@ void TMainForm::OptionsFont() {
 }
 
 QFont TMainForm::mainFont() const {
-    return mdi_->font();
+    return mainFont_;
 }
 
 void TMainForm::setMainFont(const QFont& font) {
+    mainFont_ = font;
     FontPrefs& prefs = state_.prefs.view.font;
     prefs = toFontPrefs(font, prefs.colour);
-    mdi_->setFont(font);
     applyFontColour();
 }
 
 void TMainForm::smWindowCascadeClick() {
-    mdi_->cascadeSubWindows();
+    cascadeChildren();
 }
 void TMainForm::smWindowTileClick() {
     tileChildren(state_.prefs.view.tileVert);
@@ -114,6 +118,29 @@ void TMainForm::tileChildren(bool vertical) {
         children[i]->showNormal();
         children[i]->setGeometry(cell);
     }
+}
+
+// Each window keeps its size, cut only where it would leave the client area, and
+// sits one caption height below and right of the window beneath it.
+void TMainForm::cascadeChildren() {
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    const QSize area = mdi_->viewport()->size();
+    int offset = 0;
+    for (QMdiSubWindow* child : mdi_->subWindowList(QMdiArea::StackingOrder)) {
+        if (child->isHidden() || child->isMinimized())
+            continue;
+        const int step = child->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, child);
+        // Start again at the corner rather than leave a window a mere caption.
+        if (offset + 3 * step > std::min(area.width(), area.height()))
+            offset = 0;
+        child->showNormal();
+        const QSize size = child->size().boundedTo(area - QSize(offset, offset));
+        child->setGeometry(QRect(QPoint(offset, offset), size));
+        child->raise();
+        offset += step;
+    }
+    if (active != nullptr)
+        mdi_->setActiveSubWindow(active);
 }
 
 } // namespace grd

@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -64,10 +65,11 @@ void showSplash(QWidget* parent) {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(frame);
     splash->setFixedSize(290, 140);
-    // Centred over the program's window, or on the screen while it has none.
-    QRect area = parent != nullptr ? parent->frameGeometry()
-                                   : QGuiApplication::primaryScreen()->availableGeometry();
-    splash->move(area.center() - splash->rect().center());
+    // Centred on the screen: the program's window may not have its final size yet.
+    const QScreen* screen = parent != nullptr ? parent->screen() : nullptr;
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    splash->move(screen->availableGeometry().center() - splash->rect().center());
     splash->show();
 }
 
@@ -94,6 +96,17 @@ void runAboutBox(QWidget* parent) {
                                 &about, "InfoLabel");
     text->setWordWrap(true);
     layout->addWidget(text);
+    // The main window names where it keeps the user's data; a path of any length
+    // stays whole and can be copied from the read-only field.
+    const QString dataDir = parent ? parent->property("dataDirectory").toString() : QString();
+    if (!dataDir.isEmpty()) {
+        layout->addWidget(centredLabel("Data directory:", &about, "DataDirLabel"));
+        auto* path = new QLineEdit(dataDir, &about);
+        path->setObjectName("DataDirEdit");
+        path->setReadOnly(true);
+        path->setCursorPosition(0);
+        layout->addWidget(path);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &about);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("OKBtn");
     buttons->setCenterButtons(true);

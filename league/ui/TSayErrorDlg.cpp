@@ -1,13 +1,13 @@
 #include "league/ui/TSayErrorDlg.h"
 
 #include "league/Messages.h"
+#include "league/ui/HelpContext.h"
 #include "league/ui/HelpRequest.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace grd {
@@ -47,8 +47,7 @@ TSayErrorDlg::TSayErrorDlg(int number, const QString& detail, QWidget* parent) :
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(help, &QPushButton::clicked, this, &TSayErrorDlg::HelpBtnClick);
     // F1 asks for the same topic as the Help button, while help exists.
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, help, &QPushButton::click);
+    setHelpContext(this, errorOffersHelp(number) ? kErrorHelpContext : 0);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok);
     buttons->addWidget(help);

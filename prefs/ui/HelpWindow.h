@@ -28,10 +28,8 @@ public:
     static HelpWindow* instance();
     static bool exists();
 
-    /**
-     * The folder of the help bundle; by default GRDOdds.help in the program directory.
-     * Use only for testing.
-     */
+    // The folder of the help bundle: the one start-up found; empty for GRDOdds.help
+    // beside the executable.
     static void setBundleDir(const QString& dir);
     static QString bundleDir();
 

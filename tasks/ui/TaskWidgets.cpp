@@ -1,6 +1,7 @@
 #include "tasks/ui/TaskWidgets.h"
 
 #include "league/LeagueLookups.h"
+#include "league/ui/HelpContext.h"
 #include "prefs/ui/HelpWindow.h"
 
 #include <QApplication>
@@ -33,6 +34,8 @@ QPushButton* button(const char* objectName, const QString& caption, QWidget* par
 QPushButton* helpButton(int context, QWidget* parent) {
     auto* help = button("HelpBtn", QStringLiteral("&Help"), parent);
     QObject::connect(help, &QPushButton::clicked, parent, [context] { showHelp(context); });
+    // F1 asks for the same topic.
+    setHelpContext(parent->window(), context);
     return help;
 }
 

@@ -132,6 +132,27 @@ TEST_F(StartupTest, missingHelpBundle_isReportedButLeavesProgramUsable) {
     EXPECT_FALSE(state.startupFailed);
 }
 
+TEST_F(StartupTest, helpBundle_isTheDataDirectorysElseTheShippedOne) {
+    start();
+    EXPECT_EQ(state.helpBundle, dir.dir() + "GRDOdds.help");
+
+    StartupTestDir shipped;
+    dir.remove("GRDOdds.help");
+    AppState installed;
+    installed.programDir = dir.dir();
+    installed.shippedDir = shipped.dir();
+    EXPECT_TRUE(runStartup(installed, host, false).failures.empty());
+    EXPECT_EQ(installed.helpStatus, 0);
+    EXPECT_EQ(installed.helpBundle, shipped.dir() + "GRDOdds.help");
+
+    shipped.remove("GRDOdds.help");
+    AppState helpless;
+    helpless.programDir = dir.dir();
+    helpless.shippedDir = shipped.dir();
+    EXPECT_THAT(numbersOf(runStartup(helpless, host, false)), ElementsAre(-52));
+    EXPECT_EQ(helpless.helpBundle, "");
+}
+
 TEST_F(StartupTest, revertCopy_madeOnlyFromAMainDataFile) {
     dir.write("MAIN-DTA.GRD", "5.00\nMD\nrest of the season\n");
     start();
@@ -172,12 +193,6 @@ TEST_F(StartupTest, shutdown_whenPreferencesCannotBeSaved_stillDeletesRevertCopy
     auto saved = runShutdown(state, host);
     EXPECT_FALSE(saved.ok());
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "main-dta.rvt"));
-}
-
-TEST(ProgramDirectory, alwaysEndsInOneSlash) {
-    EXPECT_EQ(programDirectoryOf("/opt/grd/Oddsmith"), "/opt/grd/");
-    EXPECT_EQ(withTrailingSlash("/opt/grd"), "/opt/grd/");
-    EXPECT_EQ(withTrailingSlash("/opt/grd/"), "/opt/grd/");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -189,6 +190,29 @@ TEST(Companion, splashAndAboutBox) {
     companion().showAbout(nullptr);
     EXPECT_EQ(title, "GRD Oddsmith 7.18");
     EXPECT_FALSE(help.isVisible());
+}
+
+TEST(Companion, aboutBoxNamesTheMainWindowsDataDirectory) {
+    application();
+    QWidget mainWindow;
+    const QString dir = "/home/someone/.local/share/grd-oddsmith/";
+    mainWindow.setProperty("dataDirectory", dir);
+    QString shown;
+    bool named = true;
+    whenModal([&](QDialog* dialog) {
+        shown = dialog->findChild<QLineEdit*>("DataDirEdit")->text();
+        dialog->findChild<QPushButton*>("OKBtn")->click();
+    });
+    companion().showAbout(&mainWindow);
+    EXPECT_EQ(shown, dir);
+
+    // A parent that names none (as in the tests above) shows no data line.
+    whenModal([&](QDialog* dialog) {
+        named = dialog->findChild<QLineEdit*>("DataDirEdit") != nullptr;
+        dialog->findChild<QPushButton*>("OKBtn")->click();
+    });
+    companion().showAbout(nullptr);
+    EXPECT_FALSE(named);
 }
 
 } // namespace

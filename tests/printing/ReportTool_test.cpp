@@ -135,10 +135,18 @@ TEST_F(ReportTool, failuresSayWhatIsWrongAndPrintNothing) {
 
     EXPECT_EQ(tool("report " + dir() + " --reports team,standings").exitCode, 2);
     EXPECT_EQ(tool("report " + dir() + " --archive").exitCode, 2);
-    EXPECT_EQ(tool("report").exitCode, 2);
+    EXPECT_EQ(tool("report --colour red").exitCode, 2);
     const ToolRun help = tool("report --help");
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.starts_with("usage: grdtool report DIR")) << help.out;
+    EXPECT_TRUE(help.out.starts_with("usage: grdtool report [DIR]")) << help.out;
+}
+
+TEST_F(ReportTool, withoutDirectory_reportsOnTheToolsOwnDataDirectory) {
+    // In the build tree that is the program directory beside grdtool.
+    const ToolRun own = tool("report --reports team");
+    EXPECT_EQ(own.exitCode, 0) << own.err;
+    EXPECT_NE(own.out, "");
+    EXPECT_EQ(own.out, tool("report " ODDSMITH_PROGRAM_DIR " --reports team").out);
 }
 
 } // namespace

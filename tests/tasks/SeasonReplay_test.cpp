@@ -2,6 +2,7 @@
 #include "files/AtomicFile.h"
 #include "records/GameRecords.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 #include "tasks/SeasonReplay.h"
 
 #include <gtest/gtest.h>
@@ -17,22 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::TempDir;
 
-struct Run {
-    int status = 0;
-    std::string output;
-};
-
-Run runTool(const std::string& arguments) {
-    std::string command = std::string(ODDSMITH_GRDTOOL) + " " + arguments + " 2>&1";
-    Run run;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::array<char, 4096> buffer{};
-    while (size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) {
-        run.output.append(buffer.data(), n);
-    }
-    run.status = pclose(pipe.release());
-    return run;
-}
+using test::runTool;
 
 // A program directory of a season from its records, standing before week 1.
 void makeSeason(const TempDir& dir, const std::string& games) {

@@ -190,6 +190,19 @@ TEST_F(WeeklyTaskTest, saveDialogCancelWritesNothing) {
     EXPECT_FALSE(fx.app.program.mainDataSaved);
 }
 
+TEST_F(WeeklyTaskTest, failedReadLeavesNoUnsavedResultsBehind) {
+    host.week = 1;
+    host.yesNo = {false, false, false}; // results left unsaved
+    task.run();
+    ASSERT_TRUE(task.HasUnsavedData());
+    std::filesystem::remove(fx.dir.path() / "MAIN-DTA.GRD");
+    host.unsavedReply = Reply::No;
+    task.run();
+    EXPECT_EQ(host.errors.at(0).number, -9);
+    // The results went with the old data: there is nothing left to save.
+    EXPECT_FALSE(task.HasUnsavedData());
+}
+
 TEST_F(WeeklyTaskTest, unreadableOrMismatchedMainDataEndsTheTask) {
     std::filesystem::remove(fx.dir.path() / "MAIN-DTA.GRD");
     host.week = 1;

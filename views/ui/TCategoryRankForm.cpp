@@ -44,7 +44,8 @@ TCategoryRankForm::TCategoryRankForm(DisplayHost& host, QWidget* parent)
 
 void TCategoryRankForm::createToolbar() {
     auto* bar = new QWidget(this);
-    bar->setFixedHeight(30);
+    // At least its design height; a larger font makes it taller.
+    bar->setMinimumHeight(30);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(4, 2, 4, 2);
 
@@ -66,7 +67,9 @@ void TCategoryRankForm::createToolbar() {
         DrawTheGrid(false, true);
     });
 
-    instantLabel_ = new QLabel(tr("Informal Forecasts"), bar);
+    // Alt+I opens the label's pop-up menu rather than focusing a buddy, so the
+    // accelerator is underlined by hand.
+    instantLabel_ = new QLabel(tr("<u>I</u>nformal Forecasts"), bar);
     instantLabel_->setObjectName(QStringLiteral("InstantLabel"));
     forecasts_ = new QComboBox(bar);
     forecasts_->setObjectName(QStringLiteral("InstantSpreadsCB"));

@@ -1,7 +1,7 @@
 #include "views/ui/TDisplayForm.h"
 
+#include "league/ui/HelpContext.h"
 #include "league/ui/MessageDialogs.h"
-#include "prefs/ui/HelpWindow.h"
 #include "views/ClipboardText.h"
 #include "views/DisplayCaption.h"
 #include "views/DisplayGeometry.h"
@@ -18,7 +18,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -56,11 +55,15 @@ TDisplayForm::TDisplayForm(DisplayHost& host, WindowCode code, QWidget* parent)
     layout_->addWidget(grid_);
 
     createPopupMenu();
-    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(grid_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { popup_->popup(grid_->viewport()->mapToGlobal(at)); });
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] { showHelp(kind().helpContext); });
+    // The header row has the same pop-up: a window without data rows has only it.
+    for (QAbstractScrollArea* area :
+         {static_cast<QAbstractScrollArea*>(grid_), static_cast<QAbstractScrollArea*>(header)}) {
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(area, &QWidget::customContextMenuRequested, this, [this, area](const QPoint& at) {
+            popup_->popup(area->viewport()->mapToGlobal(at));
+        });
+    }
+    setHelpContext(this, kind().helpContext);
 }
 
 TDisplayForm::~TDisplayForm() = default;

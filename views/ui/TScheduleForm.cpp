@@ -19,7 +19,8 @@ namespace grd {
 TScheduleForm::TScheduleForm(DisplayHost& host, QWidget* parent)
     : TDisplayForm(host, kScheduleWindow, parent) {
     auto* bar = new QWidget(this);
-    bar->setFixedHeight(30);
+    // At least its design height; a larger font makes it taller.
+    bar->setMinimumHeight(30);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(4, 2, 4, 2);
     types_ = new QComboBox(bar);

@@ -34,7 +34,8 @@ constexpr SortButton kSortButtons[] = {
 TTeamRankForm::TTeamRankForm(DisplayHost& host, QWidget* parent)
     : TDisplayForm(host, kTeamRankWindow, parent) {
     auto* bar = new QWidget(this);
-    bar->setFixedHeight(32);
+    // At least its design height; a larger font makes it taller.
+    bar->setMinimumHeight(32);
     QFont barFont(QStringLiteral("Arial"));
     barFont.setPixelSize(13);
     barFont.setBold(true);

@@ -4,6 +4,8 @@
 #include "TestConfig.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -11,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include <filesystem>
@@ -157,7 +160,10 @@ private slots:
         write("GRDOdds.cfg", "[General]\nflyby=0\nToolbar=0\n");
         TMainForm form(dir());
         form.show();
-        QVERIFY(button(form, "QuickSBtn")->toolTip().isEmpty());
+        const QPoint at(2, 2);
+        QHelpEvent hover(QEvent::ToolTip, at, button(form, "QuickSBtn")->mapToGlobal(at));
+        QApplication::sendEvent(button(form, "QuickSBtn"), &hover);
+        QVERIFY(!QToolTip::isVisible());
         QCOMPARE(
             button(form, "QuickSBtn")->statusTip(),
             QStringLiteral("Quickly enter scores, obtain forecasts, save data, print reports"));
@@ -182,6 +188,11 @@ private slots:
         TMainForm form(dir());
         form.show();
         tickTwice(form);
+        // Sorting acts on the team window.
+        item(form, "smViewCurrent")->trigger();
+        form.mdiArea()->setActiveSubWindow(
+            qobject_cast<QMdiSubWindow*>(form.viewWindow(kTeamRankWindow)));
+        QCOMPARE(form.state().program.sortKey, int16_t{1});
         QSignalSpy changed(&form, &TMainForm::sortKeyChanged);
         QVERIFY(item(form, "smEditSortTotal")->isChecked());
         item(form, "smEditSortDefense")->trigger();

@@ -1,7 +1,11 @@
 #include "views/ui/DisplayTestHost.h"
 #include "views/ui/TCategoryRankForm.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTableView>
 #include <QTest>
 
@@ -72,6 +76,24 @@ private slots:
         openDefaultLayout(host, LayoutFont::Current);
         copyActiveDisplayWindow(&host.area);
         QCOMPARE(test::clipboardLines(), test::expectedLines("archive-spreads.txt"));
+    }
+
+    void headerRow_offersTheWindowsPopupMenu() {
+        test::DisplayTestHost host;
+        host.load("WEEK-04.25", kArchiveKind);
+        host.app.rankings->archivedScores.clear();
+        host.app.rankings->scoreCount = 0;
+        auto* form = host.open<TDisplayForm>(kArchiveScoresWindow);
+        QVERIFY(form->caption().startsWith(QStringLiteral(" No Scores for")));
+        QHeaderView* header = form->grid()->horizontalHeader();
+        const QPoint at = header->sectionViewportPosition(0) * QPoint(1, 0) + QPoint(5, 5);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, header->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(header->viewport(), &click);
+        auto* menu = form->findChild<QMenu*>(QStringLiteral("DisplayPopupMenu"));
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
+        form->findChild<QAction*>(QStringLiteral("DisplayPopupCopy"))->trigger();
+        QCOMPARE(test::clipboardLines().size(), 3);
     }
 };
 

@@ -2,12 +2,16 @@
 #include "views/ui/DisplayTestHost.h"
 #include "views/ui/TCategoryRankForm.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 using namespace grd;
 
@@ -120,6 +124,47 @@ private slots:
         QCOMPARE(form->grid()->model()->index(0, 1).data().toString(),
                  QStringLiteral(" 106.2  Buf  "));
         QVERIFY(form->grid()->columnWidth(1) < wide);
+    }
+
+    void draggedRankColumn_keepsEveryColumnItsWidth() {
+        test::DisplayTestHost host;
+        host.load("MAIN-DTA.GRD", kMainDataKind);
+        auto* form = host.open<TCategoryRankForm>(kCategoryRankWindow);
+        QHeaderView* header = form->grid()->horizontalHeader();
+        std::vector<int> widths;
+        for (int column = 0; column < 9; ++column)
+            widths.push_back(header->sectionSize(column));
+        // The user drags Rank between Def and Pts+; a redraw sets the widths again.
+        header->moveSection(0, 3);
+        host.views.nameLength = 12;
+        form->findChild<QSpinBox*>(QStringLiteral("NameLengthSpin"))->setValue(13);
+        QCOMPARE(form->columnMap().logicalAt(3), 0);
+        for (int column = 0; column < 9; ++column)
+            QCOMPARE(header->sectionSize(column), widths[static_cast<size_t>(column)]);
+        QVERIFY(header->sectionSize(0) < header->sectionSize(1) / 2); // no room for names
+    }
+
+    void informalForecastsLabel_underlinesItsKeyAndAltIOpensTheMenu() {
+        test::DisplayTestHost host;
+        host.load("MAIN-DTA.GRD", kMainDataKind);
+        auto* form = host.open<TCategoryRankForm>(kCategoryRankWindow);
+        auto* label = form->findChild<QLabel*>(QStringLiteral("InstantLabel"));
+        QTextDocument shown;
+        shown.setHtml(label->text());
+        QCOMPARE(shown.toPlainText(), QStringLiteral("Informal Forecasts"));
+        QStringList underlined;
+        for (auto part = shown.begin().begin(); !part.atEnd(); ++part)
+            if (part.fragment().charFormat().fontUnderline())
+                underlined << part.fragment().text();
+        QCOMPARE(underlined, QStringList{QStringLiteral("I")});
+
+        host.area.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&host.area));
+        form->grid()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_I, Qt::AltModifier);
+        auto* menu = form->findChild<QMenu*>(QStringLiteral("InstantForecastPopupMenu"));
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
     }
 };
 

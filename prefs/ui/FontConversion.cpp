@@ -1,4 +1,4 @@
-#include "app/ui/FontConversion.h"
+#include "prefs/ui/FontConversion.h"
 
 namespace grd {
 

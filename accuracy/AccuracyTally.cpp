@@ -1,0 +1,44 @@
+#include "accuracy/AccuracyTally.h"
+
+#include "league/Format.h"
+
+namespace grd {
+
+void AccuracyTally::add(const ForecastOutcome& game) {
+    if (!game.played) {
+        return;
+    }
+    ++games;
+    even += game.even() ? 1 : 0;
+    tied += game.tied() ? 1 : 0;
+    decided += game.decided() ? 1 : 0;
+    correct += game.favouriteWon() ? 1 : 0;
+    errorSum += game.error();
+}
+
+AccuracyTally& AccuracyTally::operator+=(const AccuracyTally& other) {
+    games += other.games;
+    even += other.even;
+    tied += other.tied;
+    decided += other.decided;
+    correct += other.correct;
+    errorSum += other.errorSum;
+    return *this;
+}
+
+std::string AccuracyTally::winnersText() const {
+    return shareText(correct, decided);
+}
+
+std::string AccuracyTally::meanErrorText() const {
+    return games == 0 ? "-" : cformat("%.2f", meanError());
+}
+
+std::string shareText(int part, int whole) {
+    if (whole == 0) {
+        return cformat("%d/%d", part, whole);
+    }
+    return cformat("%d/%d = %.1f%%", part, whole, 100.0 * part / whole);
+}
+
+} // namespace grd

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "accuracy/ForecastOutcome.h"
+#include "files/Failure.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grd {
+
+// The market's line on one game: the home team's expected margin, as the public game
+// records give it in their spread_line column. Weeks are the program's (playoff
+// weeks from 100).
+struct MarketLine {
+    int32_t week = 0;
+    int32_t away = 0;
+    int32_t home = 0;
+    double line = 0.0;
+};
+
+// The lines of game records in the public layout: columns week, away_team, home_team
+// and spread_line; the records' weeks after the last regular one are playoff weeks.
+// A game without a line is left out; an unknown team or a line that is not a number
+// fails naming the line.
+Result<std::vector<MarketLine>>
+parseMarketLines(std::string_view text, const std::map<std::string, int>& teams, int regularWeeks);
+
+// The line of a week's game between two teams, in either order; null when none.
+const MarketLine* findMarketLine(const std::vector<MarketLine>& lines, int32_t week, int32_t teamA,
+                                 int32_t teamB);
+
+// A played forecast seen from the home team of its line: the forecast and the
+// actual home margins.
+double forecastHomeMargin(const ForecastOutcome& game, const MarketLine& line);
+int32_t actualHomeMargin(const ForecastOutcome& game, const MarketLine& line);
+
+} // namespace grd

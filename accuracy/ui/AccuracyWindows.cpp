@@ -1,0 +1,179 @@
+#include "accuracy/ui/AccuracyWindows.h"
+
+#include "accuracy/MarketLinesFile.h"
+#include "accuracy/SeasonArchives.h"
+#include "accuracy/ui/TForecastAccuracyForm.h"
+#include "accuracy/ui/TRatingsChartForm.h"
+#include "files/AtomicFile.h"
+#include "league/NamesFile.h"
+#include "league/ui/MessageDialogs.h"
+#include "tasks/SeasonReplay.h"
+#include "tasks/ui/TCatchUpDlg.h"
+#include "views/ui/DisplayHost.h"
+
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+#include <filesystem>
+#include <optional>
+
+namespace grd {
+
+namespace {
+
+const QString kImportCaption = QStringLiteral("GRD Oddsmith: Import Market Lines");
+
+std::optional<QString>& nextLinesFile() {
+    static std::optional<QString> name;
+    return name;
+}
+
+// Failures of the files of this program's own go in a plain message; the others have
+// their numbered one.
+void showFailure(const Failure& failure, QWidget* parent) {
+    if (failure.number != 0) {
+        ShowError(failure, parent);
+    } else {
+        ShowPlainMessage(QString::fromStdString(failure.detail), kImportCaption, parent);
+    }
+}
+
+// The lines of records file, numbered as the season's archives number the teams.
+Result<std::vector<MarketLine>> linesOfRecords(const AppState& app, const std::string& records) {
+    std::string text;
+    if (!readWholeFile(records, text)) {
+        return Failure{0, records + ": cannot be read"};
+    }
+    LeagueStructure league = app.league;
+    std::vector<std::string> abbreviations;
+    if (!app.schedule) {
+        return Failure{0, "no schedule is loaded"};
+    }
+    if (auto names = LoadNames(app.programDir, app.schedule->namesFileName, league, &abbreviations);
+        !names) {
+        return names.failure();
+    }
+    if (auto archives = readSeasonArchives(app.programDir, league.seasonSuffix, league);
+        !archives) {
+        return archives.failure();
+    }
+    auto lines = parseMarketLines(text, teamsByAbbreviation(league, abbreviations),
+                                  league.regularWeekCount());
+    if (!lines) {
+        return Failure{0, records + ": " + lines.failure().detail};
+    }
+    return lines;
+}
+
+// One window of a kind: asking again brings the open one to the front. A damaged
+// archive is reported and opens nothing.
+template <class Form> QMdiSubWindow* openSeasonWindow(DisplayHost& host, const char* name) {
+    QMdiArea* area = host.mdiArea();
+    if (area == nullptr) {
+        return nullptr;
+    }
+    for (QMdiSubWindow* open : area->subWindowList()) {
+        if (qobject_cast<Form*>(open->widget()) != nullptr) {
+            area->setActiveSubWindow(open);
+            return open;
+        }
+    }
+    auto* form = new Form(host);
+    if (auto loaded = form->load(); !loaded) {
+        delete form;
+        showFailure(loaded.failure(), area);
+        return nullptr;
+    }
+    QMdiSubWindow* window = area->addSubWindow(form);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setObjectName(QLatin1String(name));
+    window->setWindowTitle(form->windowTitle());
+    window->setGeometry(0, 0, std::min(area->viewport()->width(), 900),
+                        std::min(area->viewport()->height(), 640));
+    window->show();
+    return window;
+}
+
+} // namespace
+
+QMdiSubWindow* openForecastAccuracy(DisplayHost& host) {
+    return openSeasonWindow<TForecastAccuracyForm>(host, "TForecastAccuracyForm");
+}
+
+QMdiSubWindow* openRatingsChart(DisplayHost& host) {
+    return openSeasonWindow<TRatingsChartForm>(host, "TRatingsChartForm");
+}
+
+void setNextMarketLinesFile(const QString& fileName) {
+    nextLinesFile() = fileName;
+}
+
+bool importMarketLines(DisplayHost& host) {
+    QWidget* parent = host.mdiArea();
+    QString chosen;
+    if (nextLinesFile()) {
+        chosen = *nextLinesFile();
+        nextLinesFile().reset();
+    } else {
+        chosen = QFileDialog::getOpenFileName(parent, kImportCaption, QString(),
+                                              QStringLiteral("Game Records (*.csv);;Any File (*)"));
+    }
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    const AppState& app = host.appState();
+    auto lines = linesOfRecords(app, chosen.toStdString());
+    if (!lines) {
+        showFailure(lines.failure(), parent);
+        return false;
+    }
+    const auto file = std::filesystem::path(app.programDir) / marketLinesFileName(app.league);
+    if (auto written = writeMarketLines(file, lines.value()); !written) {
+        showFailure(written.failure(), parent);
+        return false;
+    }
+    for (QMdiSubWindow* open : host.mdiArea()->subWindowList()) {
+        if (auto* form = qobject_cast<TForecastAccuracyForm*>(open->widget())) {
+            if (auto loaded = form->load(); !loaded) {
+                showFailure(loaded.failure(), parent);
+            }
+        }
+    }
+    ShowPlainMessage(QObject::tr("Market lines of %1 games imported.").arg(lines.value().size()),
+                     kImportCaption, parent);
+    return true;
+}
+
+void addAccuracyMenuItems(DisplayHost& host, QMenu* file, QMenu* seasonal, QMenu* view,
+                          std::function<bool()> beforeCatchUp) {
+    // Above the print items, as the first of the file commands.
+    QAction* import = new QAction(QObject::tr("&Import Market Lines..."), file);
+    import->setObjectName(QStringLiteral("smFileImportMarketLines"));
+    import->setStatusTip(QObject::tr("Keep the market's lines beside the season's archives"));
+    file->insertAction(file->actions().value(0), import);
+    file->insertSeparator(file->actions().value(1));
+    QObject::connect(import, &QAction::triggered, file, [&host] { importMarketLines(host); });
+    seasonal->addSeparator();
+    QAction* catchUp = seasonal->addAction(QObject::tr("Catch &Up from Game Records..."));
+    catchUp->setObjectName(QStringLiteral("smTasksSeasonalCatchUp"));
+    catchUp->setStatusTip(QObject::tr("Enter the weeks that game records hold scores for"));
+    QObject::connect(catchUp, &QAction::triggered, seasonal,
+                     [&host, before = std::move(beforeCatchUp)] {
+                         if (before()) {
+                             TCatchUpDlg::Run(host.appState(), host.mdiArea());
+                         }
+                     });
+    view->addSeparator();
+    QAction* accuracy = view->addAction(QObject::tr("Forecast Acc&uracy"));
+    accuracy->setObjectName(QStringLiteral("smViewForecastAccuracy"));
+    accuracy->setStatusTip(QObject::tr("See how the season's forecasts fared"));
+    QObject::connect(accuracy, &QAction::triggered, view, [&host] { openForecastAccuracy(host); });
+    QAction* chart = view->addAction(QObject::tr("&Ratings Chart"));
+    chart->setObjectName(QStringLiteral("smViewRatingsChart"));
+    chart->setStatusTip(QObject::tr("Chart the teams' ratings week by week"));
+    QObject::connect(chart, &QAction::triggered, view, [&host] { openRatingsChart(host); });
+}
+
+} // namespace grd

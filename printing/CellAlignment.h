@@ -1,0 +1,8 @@
+#pragma once
+
+namespace grd {
+
+// Where a cell's text sits in its column.
+enum class CellAlignment { Left, Right, Centre };
+
+} // namespace grd

@@ -1,0 +1,105 @@
+#include "printing/ui/SchedulePageLayout.h"
+
+#include "prefs/ui/FontConversion.h"
+#include "printing/ui/PageWriter.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace grd {
+
+namespace {
+
+constexpr int kLayoutFailure = -48; // "Error previewing schedule."
+
+QString widest(const PageWriter& writer, const QStringList& texts) {
+    QString best;
+    for (const QString& text : texts)
+        if (writer.textWidth(text) > writer.textWidth(best))
+            best = text;
+    return best;
+}
+
+} // namespace
+
+int schedulePrefsIndex(ScheduleColumns columns) {
+    if (columns == kTwoColumns)
+        return 1;
+    if (columns == kThreeColumns)
+        return 2;
+    return 0;
+}
+
+void SchedulePageLayout::ApplySchedulePrefs(const SchedulePrintPrefs& prefs) {
+    // Reports and schedules cut what does not fit; nothing wraps or frames the page.
+    writer_.setWordWrap(false);
+    writer_.setTableGrid(false);
+    writer_.setPageBorders(0);
+    writer_.setFont(toQFont(prefs.font));
+    writer_.setFontColor(toQColor(prefs.font.colour));
+    writer_.setOrientation(prefs.landscape);
+    TMeasureUnit unit = prefs.inches ? TMeasureUnit::muInches : TMeasureUnit::muMillimeters;
+    auto margin = [&](double value) { return convertUnit(value, unit, writer_.MeasureUnit()); };
+    writer_.setMargins({margin(prefs.topMargin), margin(prefs.bottomMargin),
+                        margin(prefs.leftMargin), margin(prefs.rightMargin)});
+    QFont header(QStringLiteral("Arial"), 10);
+    header.setBold(true);
+    writer_.setHeaderFont(header);
+}
+
+QString SchedulePageLayout::ScheduleTableFormat(ScheduleColumns columns) const {
+    QLocale locale;
+    QStringList days;
+    for (int day = 1; day <= 7; ++day)
+        days << locale.dayName(day, QLocale::ShortFormat) + QStringLiteral(" ");
+    QStringList months;
+    for (int month = 1; month <= 12; ++month)
+        months << QStringLiteral("  99") + locale.monthName(month, QLocale::ShortFormat);
+    auto width = [&](const QString& text) {
+        return QStringLiteral("<") +
+               QString::number(writer_.pixelsToWidth(writer_.textWidth(text)), 'g', 17);
+    };
+    QString day = width(widest(writer_, days));
+    QStringList game = {day,
+                        width(widest(writer_, months)),
+                        width(QStringLiteral(" 88:88 PM")),
+                        width(QStringLiteral(" San Francisco ")),
+                        width(QStringLiteral(" at ")),
+                        width(QStringLiteral(" San Francisco "))};
+    QStringList format = game;
+    int blocks = columns == kTwoColumns ? 2 : columns == kThreeColumns ? 3 : 1;
+    for (int block = 1; block < blocks; ++block)
+        format << day << game;
+    return format.join(QLatin1Char('|'));
+}
+
+Status SchedulePageLayout::PrintTheSchedule(const QStringList& lines, ScheduleColumns columns,
+                                            const SchedulePrintPrefs& prefs, const QString& title) {
+    try {
+        writer_.FinishDocument();
+        writer_.setAutoPageBreak(true);
+        writer_.setTitle(title);
+        writer_.setHeader(QStringLiteral(" GRD Oddsmith: ") + title);
+        ApplySchedulePrefs(prefs);
+        // Centred over the printed width of the schedule's own page and margins.
+        writer_.setHeaderFormat(
+            QStringLiteral("^") +
+            QString::number(writer_.pixelsToWidth(writer_.printable().width), 'g', 17));
+        writer_.StartDocument();
+        writer_.setTableFormat(ScheduleTableFormat(columns));
+        for (const QString& line : lines) {
+            if (columns == kPlainScheduleLines)
+                writer_.WriteTextLine(line);
+            else
+                writer_.WriteTableRow(line);
+        }
+        writer_.FinishDocument();
+    } catch (const std::exception& failure) {
+        writer_.FinishDocument();
+        return Failure{kLayoutFailure, failure.what()};
+    }
+    return Ok{};
+}
+
+} // namespace grd

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "files/Failure.h"
+#include "prefs/SchedulePrintPrefs.h"
+#include "printing/ScheduleColumns.h"
+
+#include <QStringList>
+
+namespace grd {
+
+class PageWriter;
+
+// The preferences of a schedule print: entry 0 for one column (and the informal
+// forecasts), 1 for two, 2 for three.
+int schedulePrefsIndex(ScheduleColumns columns);
+
+// Lays a schedule text out on as many pages as it needs, under the header
+// " GRD Oddsmith: " and the title.
+class SchedulePageLayout {
+public:
+    explicit SchedulePageLayout(PageWriter& writer) : writer_(writer) {}
+
+    Status PrintTheSchedule(const QStringList& lines, ScheduleColumns columns,
+                            const SchedulePrintPrefs& prefs, const QString& title);
+
+    // The table format of the columns: day, date, time, team, " at ", team, repeated
+    // with a gap column for two and three columns per page.
+    QString ScheduleTableFormat(ScheduleColumns columns) const;
+
+private:
+    void ApplySchedulePrefs(const SchedulePrintPrefs& prefs);
+
+    PageWriter& writer_;
+};
+
+} // namespace grd

@@ -1,0 +1,83 @@
+#include "accuracy/AccuracyFixture.h"
+#include "accuracy/AccuracyGrids.h"
+#include "accuracy/MarketLine.h"
+#include "accuracy/MarketTally.h"
+#include "accuracy/SeasonAccuracy.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace grd {
+namespace {
+
+using test::kAccuracyFixtureDir;
+using test::kFixtureRegularWeeks;
+
+std::vector<MarketLine> fixtureLines() {
+    auto lines = parseMarketLines(test::readFile(kAccuracyFixtureDir + "lines.csv"),
+                                  test::fixtureAbbreviations(), kFixtureRegularWeeks);
+    EXPECT_TRUE(lines.ok());
+    return lines.ok() ? lines.value() : std::vector<MarketLine>{};
+}
+
+TEST(MarketLine, recordsGiveHomeMarginsAndPlayoffWeeksFollowTheRegularOnes) {
+    auto lines = fixtureLines();
+    ASSERT_EQ(lines.size(), 7u); // the week-3 game has no line
+    EXPECT_EQ(lines[1].week, 1);
+    EXPECT_EQ(lines[1].away, 4);
+    EXPECT_EQ(lines[1].home, 3);
+    EXPECT_DOUBLE_EQ(lines[1].line, -1.0);
+    EXPECT_EQ(lines.back().week, 100);
+    EXPECT_EQ(findMarketLine(lines, 100, 1, 6), &lines.back());
+    EXPECT_EQ(findMarketLine(lines, 3, 1, 2), nullptr);
+}
+
+TEST(MarketLine, badRecordsFailNamingTheLine) {
+    auto teams = test::fixtureAbbreviations();
+    auto noLine = parseMarketLines("week,away_team,home_team\n1,MIA,BUF\n", teams, 3);
+    EXPECT_FALSE(noLine.ok());
+    auto unknown =
+        parseMarketLines("week,away_team,home_team,spread_line\n1,XYZ,BUF,3\n", teams, 3);
+    ASSERT_FALSE(unknown.ok());
+    EXPECT_NE(unknown.failure().detail.find("line 2"), std::string::npos);
+    auto notANumber =
+        parseMarketLines("week,away_team,home_team,spread_line\n1,MIA,BUF,pk\n", teams, 3);
+    EXPECT_FALSE(notANumber.ok());
+}
+
+// With lines, per the fixture's week 1: Buffalo -2.5 won by 7 (right side), Jets +1
+// even forecast won by 3 (right), Green Bay -6 forecast 6 (no side); week 2: a tie on
+// a line of 0 and Miami by 27 on a line of 27 (pushes); the Super Bowl: SF -1.5,
+// forecast 4, lost by 21 (wrong). The unplayed game's line counts for nothing.
+TEST(MarketLine, marketBesideTheForecastsWorkedByHand) {
+    auto league = test::viewsLeague();
+    auto archives = readSeasonArchives(kAccuracyFixtureDir, ".25", league);
+    ASSERT_TRUE(archives.ok());
+    auto season = seasonAccuracy(archives.value(), kFixtureRegularWeeks);
+    auto lines = fixtureLines();
+    MarketTally total;
+    for (const auto& week : season.weeks) {
+        total += compareWithMarket(week, lines);
+    }
+    EXPECT_EQ(total.model.games, 6);
+    EXPECT_EQ(total.market.games, 6);
+    EXPECT_EQ(total.market.even, 1);
+    EXPECT_EQ(total.market.winnersText(), "2/5 = 40.0%");
+    EXPECT_EQ(total.market.meanErrorText(), "7.33"); // 44 / 6
+    EXPECT_EQ(total.pushes, 2);
+    EXPECT_EQ(total.noSide, 1);
+    EXPECT_EQ(total.againstLineText(), "2/3 = 66.7%");
+
+    auto grid = accuracyWeeksGrid(season, league, &lines);
+    EXPECT_EQ(grid.title(9), "Against the line");
+    EXPECT_EQ(grid.rows.back()[7], "2/5 = 40.0%");
+    EXPECT_EQ(grid.rows.back()[9], "2/3 = 66.7%");
+    auto games = accuracyGamesGrid(season.weeks[0], league, false, &lines);
+    EXPECT_EQ(games.rows[0][6], "2.5");
+    EXPECT_EQ(games.rows[0][7], "right");
+    EXPECT_EQ(games.rows[1][6], "-1");
+    EXPECT_EQ(games.rows[2][7], "no side");
+}
+
+} // namespace
+} // namespace grd

@@ -1,0 +1,81 @@
+#include "accuracy/ui/AccuracyWindows.h"
+#include "accuracy/ui/TForecastAccuracyForm.h"
+#include "tasks/CatchUpFixture.h"
+#include "views/ui/DisplayTestHost.h"
+
+#include <QTableView>
+#include <QTest>
+
+#include <sstream>
+
+using namespace grd;
+
+namespace {
+
+// The 2024 season's first two weeks caught up, and its records with every home team a
+// 3-point favourite.
+struct SeasonHost : test::DisplayTestHost {
+    bool make() {
+        app.league = LeagueStructure(); // the season's own instead of the display fixture's
+        if (!test::makeSeasonStart(dir, app) ||
+            test::runTool("replay " + dir.path().string() + " " + test::kGames2024 + " --through 2")
+                    .status != 0) {
+            return false;
+        }
+        std::istringstream records(test::readFile(test::kGames2024));
+        std::string lines;
+        for (std::string line; std::getline(records, line);) {
+            lines += line + (lines.empty() ? ",spread_line\n" : ",3\n");
+        }
+        dir.write("lines.csv", lines);
+        return true;
+    }
+
+    test::TempDir dir;
+};
+
+} // namespace
+
+class MarketLinesImportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void importedLinesShowInTheOpenWindowAndSurviveIt() {
+        SeasonHost host;
+        QVERIFY(host.make());
+        auto* window = openForecastAccuracy(host);
+        QVERIFY(window != nullptr);
+        auto* weeks = window->widget()->findChild<QTableView*>(QStringLiteral("WeeksGrid"));
+        QCOMPARE(weeks->model()->columnCount(), 7);
+
+        setNextMarketLinesFile(QString::fromStdString((host.dir.path() / "lines.csv").string()));
+        QVERIFY(importMarketLines(host));
+        QCOMPARE(weeks->model()->columnCount(), 10);
+        QCOMPARE(weeks->model()->headerData(9, Qt::Horizontal).toString(),
+                 QStringLiteral("Against the line"));
+        QVERIFY(!host.dir.read("GRDLines.24.csv").empty());
+        QCOMPARE(host.errors.size(), size_t(1)); // the message that says how many
+        QVERIFY(host.errors.front().detail.find("imported") != std::string::npos);
+
+        window->close();
+        auto* again = openForecastAccuracy(host);
+        QCOMPARE(again->widget()
+                     ->findChild<QTableView*>(QStringLiteral("WeeksGrid"))
+                     ->model()
+                     ->columnCount(),
+                 10);
+    }
+
+    void recordsWithoutLinesChangeNothing() {
+        SeasonHost host;
+        QVERIFY(host.make());
+        setNextMarketLinesFile(QString::fromStdString(test::kGames2024));
+        QVERIFY(!importMarketLines(host));
+        QCOMPARE(host.errors.size(), size_t(1));
+        QVERIFY(host.errors.front().detail.find("spread_line") != std::string::npos);
+        QVERIFY(!std::filesystem::exists(host.dir.path() / "GRDLines.24.csv"));
+    }
+};
+
+QTEST_MAIN(MarketLinesImportTest)
+#include "MarketLinesImport_test.moc"

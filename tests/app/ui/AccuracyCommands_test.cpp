@@ -1,0 +1,100 @@
+#include "app/ui/TMainForm.h"
+#include "league/ui/MessageDialogs.h"
+#include "support/TempDir.h"
+#include "support/ToolRun.h"
+#include "tasks/ui/TCatchUpDlg.h"
+
+#include "TestConfig.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace grd {
+
+// The season commands as the main window offers them, on the shipped 2025 data with
+// its first two weeks caught up.
+class AccuracyCommandsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TempDir> dir_;
+    std::vector<Failure> errors_;
+
+    QAction* item(TMainForm& form, const char* name) {
+        auto* action = form.findChild<QAction*>(name);
+        if (action == nullptr)
+            qFatal("no menu item %s", name);
+        return action;
+    }
+    void ready(TMainForm& form) {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QMetaObject::invokeMethod(&form, "MainTimerClick");
+        QMetaObject::invokeMethod(&form, "MainTimerClick");
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<test::TempDir>();
+        for (const auto& entry : fs::directory_iterator(ODDSMITH_DATA_DIR "program"))
+            fs::copy_file(entry.path(), dir_->path() / entry.path().filename());
+        fs::copy_file(ODDSMITH_COMPANION_LIBRARY, dir_->path() / "libGRDOdds.so");
+        fs::copy(ODDSMITH_SOURCE_DIR "/help/GRDOdds.help", dir_->path() / "GRDOdds.help",
+                 fs::copy_options::recursive);
+        QCOMPARE(test::runTool("replay " + dir_->path().string() + " " + ODDSMITH_DATA_DIR +
+                               "games-2025.csv --through 2")
+                     .status,
+                 0);
+        errors_.clear();
+        MessageDialogs::recordErrors(&errors_);
+    }
+    void cleanup() {
+        MessageDialogs::recordErrors(nullptr);
+        dir_.reset();
+    }
+
+    void accuracyWindowOpensFromViewOnce() {
+        TMainForm form(dir_->dir());
+        ready(form);
+        QVERIFY(item(form, "smViewForecastAccuracy")->isEnabled());
+        item(form, "smViewForecastAccuracy")->trigger();
+        QCOMPARE(form.mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(form.mdiArea()->subWindowList().front()->windowTitle(),
+                 QStringLiteral("Forecast Accuracy: 2025-26"));
+        // Asking again brings the same window forward.
+        item(form, "smViewForecastAccuracy")->trigger();
+        QCOMPARE(form.mdiArea()->subWindowList().size(), 1);
+        QVERIFY(errors_.empty());
+    }
+
+    void ratingsChartOpensFromView() {
+        TMainForm form(dir_->dir());
+        ready(form);
+        item(form, "smViewRatingsChart")->trigger();
+        QCOMPARE(form.mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(form.mdiArea()->subWindowList().front()->windowTitle(),
+                 QStringLiteral("Ratings Chart: 2025-26"));
+    }
+
+    void catchUpCancelledInItsFileDialogChangesNothing() {
+        const std::string before = dir_->read("MAIN-DTA.GRD");
+        TMainForm form(dir_->dir());
+        ready(form);
+        TCatchUpDlg::setNextFileName(QString());
+        item(form, "smTasksSeasonalCatchUp")->trigger();
+        QCOMPARE(dir_->read("MAIN-DTA.GRD"), before);
+        QVERIFY2(errors_.empty(), errors_.empty() ? "" : errors_.front().detail.c_str());
+    }
+};
+
+} // namespace grd
+
+QTEST_MAIN(grd::AccuracyCommandsTest)
+#include "AccuracyCommands_test.moc"

@@ -1,0 +1,235 @@
+#include "printing/ReportKind.h"
+#include "printing/ui/PageWriter.h"
+#include "printing/ui/RecordingDevice.h"
+#include "printing/ui/ReportPageLayout.h"
+
+#include <QtTest>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace grd;
+using grd::test::Recording;
+
+namespace {
+
+const QString kToday = QStringLiteral("7/12/26");
+
+// A report text holding one block of kind with the given rows after its heading line.
+ReportText oneBlock(int kind, const std::vector<std::string>& rows, int leadingLines = 0) {
+    ReportText text;
+    text.lines.assign(static_cast<size_t>(leadingLines), "earlier report line");
+    ReportBlock block;
+    block.kind = kind;
+    block.firstLine = static_cast<int>(text.lines.size());
+    text.lines.push_back(" Week 5");
+    text.lines.insert(text.lines.end(), rows.begin(), rows.end());
+    block.lastLine = static_cast<int>(text.lines.size()) - 1;
+    block.title = reportTitle(kind);
+    block.weekHeading = " Week 5";
+    block.columns = reportColumns(kind);
+    block.columnHeading = columnHeadingLine(kind, 1, "YOU");
+    block.widthTemplate = reportWidthTemplate(kind);
+    text.selection.add(kind);
+    text.blocks.push_back(block);
+    return text;
+}
+
+std::vector<std::string> teamRows(int count) {
+    std::vector<std::string> rows;
+    for (int i = 1; i <= count; ++i)
+        rows.push_back(std::to_string(i) +
+                       "|Team|100.0 | 10 | 10 | 10 | 10 |10.0 |10.0 |0.500 | 1| 1| 0");
+    rows.push_back("|Averages|100.0 | 10 | 10 | 10 | 10 |10.0 |10.0 |0.500 ");
+    rows.push_back("Average points per game this week: 21.5");
+    return rows;
+}
+
+ReportPrintPrefs prefsFor(bool landscape) {
+    ReportPrintPrefs prefs;
+    prefs.font.size = 12;
+    prefs.landscape = landscape;
+    prefs.verticalLines = true;
+    return prefs;
+}
+
+Recording layOut(PageWriter& writer, const ReportPrintPrefs& prefs, ReportPageLayout& layout) {
+    Status laid = layout.PrintTheReports(1, prefs, kToday);
+    if (!laid)
+        qFatal("layout failed: %s", laid.failure().detail.c_str());
+    if (writer.pages().count() != 1)
+        qFatal("a report must fill exactly one page");
+    return grd::test::replay(writer.pages().page(1).picture);
+}
+
+bool hasText(const Recording& rec, const QString& text) {
+    for (const auto& drawn : rec.texts)
+        if (drawn.text == text)
+            return true;
+    return false;
+}
+
+int linesAt(const Recording& rec, bool vertical) {
+    int count = 0;
+    for (const auto& drawn : rec.lines)
+        if ((drawn.line.x1() == drawn.line.x2()) == vertical && drawn.line.length() > 0)
+            ++count;
+    return count;
+}
+
+} // namespace
+
+class ReportPageLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void teamReport_portraitAndLandscapeGeometry() {
+        for (bool landscape : {false, true}) {
+            PageWriter writer(TMeasureUnit::muMillimeters);
+            ReportText text = oneBlock(kTeamReport, teamRows(4));
+            ReportPageLayout layout(writer, text);
+            Recording rec = layOut(writer, prefsFor(landscape), layout);
+            const ReportGeometry& g = layout.geometry();
+            const PrintableArea& area = writer.printable();
+            QCOMPARE(writer.landscape(), landscape);
+            // 19.05 mm margins less the 6 mm (71 pixel) unprintable edge.
+            QCOMPARE(g.frameLeft, 225 - 71);
+            QCOMPARE(g.frameTop, 225 - 71);
+            int templateWidth =
+                writer.textWidth(QString::fromStdString(text.blocks[0].widthTemplate));
+            QCOMPARE(g.frameRight, std::min(area.left + area.width, area.left + templateWidth));
+            if (landscape)
+                QVERIFY(g.frameRight < area.left + area.width); // the narrowed frame
+            QVERIFY(hasText(rec, QStringLiteral("GRD Oddsmith: Team Rankings")));
+            QVERIFY(hasText(rec, QStringLiteral("Averages")));
+            QVERIFY(hasText(rec, QStringLiteral("Average points per game this week: 21.5")));
+            QVERIFY(rec.texts.front().text.startsWith(QStringLiteral("  7/12/26")));
+            QVERIFY(rec.texts.front().font.bold());
+            // The frame: 4 pixels wide, ending half a line below the average line.
+            QCOMPARE(rec.outlines.size(), size_t(1));
+            QCOMPARE(rec.outlines[0].penWidth, 4.0);
+            QCOMPARE(rec.outlines[0].rect.left(), double(g.frameLeft));
+            QCOMPARE(rec.outlines[0].rect.bottom(), double(g.frameBottom));
+            // Nine column lines, and the rules under title, heading and rows.
+            QCOMPARE(linesAt(rec, true), 9);
+            QCOMPARE(linesAt(rec, false), 3);
+            QCOMPARE(layout.columnLineX().size(), size_t(9));
+        }
+    }
+
+    void teamReport_highlightFollowsLineIndexesOfTheWholeText() {
+        ReportPrintPrefs prefs = prefsFor(false);
+        prefs.verticalLines = false;
+        prefs.highlightRows = true;
+        // The rows whose index in the whole text is a multiple of 5 get a ruled gap, so
+        // the pattern moves with the lines of reports before this one.
+        for (int leading : {0, 3}) {
+            PageWriter writer(TMeasureUnit::muInches);
+            ReportText text = oneBlock(kTeamReport, teamRows(6), leading);
+            ReportPageLayout layout(writer, text);
+            Recording rec = layOut(writer, prefs, layout);
+            int ruledGaps = 0;
+            for (int index = text.blocks[0].firstLine + 1; index < text.blocks[0].lastLine; ++index)
+                ruledGaps += index % 5 == 0 ? 1 : 0;
+            // Title rule, heading rule, the ruled gaps and the rule closing the rows.
+            QCOMPARE(linesAt(rec, false), 3 + ruledGaps);
+        }
+    }
+
+    void teamReport_withoutAverageLine_endsTheFrameUnderTheRows() {
+        PageWriter writer(TMeasureUnit::muInches);
+        std::vector<std::string> rows = teamRows(2);
+        rows.back().clear();
+        ReportText text = oneBlock(kTeamReport, rows);
+        ReportPageLayout layout(writer, text);
+        Recording rec = layOut(writer, prefsFor(false), layout);
+        QVERIFY(!hasText(rec, QStringLiteral("Average points per game this week: 21.5")));
+        const ReportGeometry& g = layout.geometry();
+        // Title, gap, heading, gap, three rows: the frame ends half a line below them.
+        int rowsEnd = g.frameTop + g.half + 7 * g.LH;
+        QCOMPARE(g.frameBottom, rowsEnd + g.half);
+    }
+
+    void divisionReport_highlightCentresDivisionsInTheTitleColumns() {
+        PageWriter writer(TMeasureUnit::muInches);
+        std::string team = "|Team|100.0 | 10 | 10 | 10 | 10 |10.0 |10.0 |0.500 | 1| 1| 0";
+        ReportText text = oneBlock(kDivisionReport, {"{$B}|AFC East", "1" + team, "2" + team,
+                                                     "{$B}|AFC North", "3" + team});
+        ReportPrintPrefs prefs = prefsFor(false);
+        prefs.highlightRows = true;
+        ReportPageLayout layout(writer, text);
+        Recording rec = layOut(writer, prefs, layout);
+        const ReportGeometry& g = layout.geometry();
+        for (const char* name : {"AFC East", "AFC North"}) {
+            auto drawn = std::find_if(rec.texts.begin(), rec.texts.end(),
+                                      [&](const auto& t) { return t.text == name; });
+            QVERIFY(drawn != rec.texts.end());
+            QVERIFY(drawn->font.bold());
+            // Centred between the title row's left and right cells, not in the team column.
+            double centre = drawn->baseline.x() + writer.textWidth(name, true) / 2.0;
+            double left = g.frameLeft + writer.textWidth(QStringLiteral(" 7/12/26 "), true);
+            double right = g.frameRight - writer.textWidth(QStringLiteral(" Week 5 "), true);
+            QVERIFY(std::abs(centre - (left + right) / 2) <= 2);
+        }
+        // Each team row gets its own column line segments: 9 lines for each of 3 rows.
+        QCOMPARE(linesAt(rec, true), 27);
+        QCOMPARE(rec.outlines.size(), size_t(1));
+    }
+
+    void pickSheet_hasSummaryLinesAndSlashes() {
+        PageWriter writer(TMeasureUnit::muInches);
+        std::vector<std::string> rows = {"  []|Dallas|_____|  []|Denver|_____| 3.5 ",
+                                         "  []|Miami|_____|  []|Buffalo|_____|EVEN |----|----",
+                                         " 1"};
+        ReportText text = oneBlock(kSpreadsGridReport, rows);
+        ReportPrintPrefs prefs = prefsFor(false);
+        ReportPageLayout layout(writer, text);
+        Recording rec = layOut(writer, prefs, layout);
+        QVERIFY(hasText(rec, QStringLiteral("Week correct / week predictions ")));
+        QVERIFY(hasText(rec, QStringLiteral("% Season correct ")));
+        QVERIFY(hasText(rec, QStringLiteral("YOU")));
+        QCOMPARE(layout.columnLineX().size(), size_t(3));
+        int slashes = 0;
+        for (const auto& drawn : rec.lines)
+            if (drawn.line.dx() != 0 && drawn.line.dy() != 0)
+                ++slashes;
+        QCOMPARE(slashes, 6); // two per W, S and initials cell
+    }
+
+    void pickSheet_fullPage_leavesOutSummaryLinesThatDoNotFit() {
+        PageWriter writer(TMeasureUnit::muInches);
+        std::vector<std::string> rows(40, "  []|Dallas|_____|  []|Denver|_____| 3.5 ");
+        rows.push_back("40");
+        ReportText text = oneBlock(kSpreadsGridReport, rows);
+        ReportPageLayout layout(writer, text);
+        Recording rec = layOut(writer, prefsFor(false), layout);
+        QVERIFY(!hasText(rec, QStringLiteral("% Season correct ")));
+        const ReportGeometry& g = layout.geometry();
+        for (const auto& drawn : rec.texts)
+            QVERIFY(drawn.baseline.y() <= g.frameBottom);
+    }
+
+    void scoresReport_writesRowsToTheDashAndTheAverageLine() {
+        PageWriter writer(TMeasureUnit::muInches);
+        ReportText text =
+            oneBlock(kArchiveScoresReport,
+                     {"|Dallas|17||Denver|20", "-", "|Average points per game per team = 18.5"});
+        ReportPageLayout layout(writer, text);
+        Recording rec = layOut(writer, prefsFor(false), layout);
+        QVERIFY(hasText(rec, QStringLiteral("Dallas")));
+        QVERIFY(!hasText(rec, QStringLiteral("-")));
+        QVERIFY(hasText(rec, QStringLiteral("Average points per game per team = 18.5")));
+        QVERIFY(hasText(rec, QStringLiteral("  GRD Oddsmith: Scores  ")));
+    }
+
+    void missingReport_isAFailure() {
+        PageWriter writer(TMeasureUnit::muInches);
+        ReportText text = oneBlock(kTeamReport, teamRows(1));
+        ReportPageLayout layout(writer, text);
+        QVERIFY(!layout.PrintTheReports(2, prefsFor(false), kToday));
+        QVERIFY(!writer.IsBuilding());
+    }
+};
+
+QTEST_MAIN(ReportPageLayoutTest)
+#include "ReportPageLayout_test.moc"

@@ -1,0 +1,83 @@
+#include "league/ui/MessageDialogs.h"
+#include "tasks/CatchUpFixture.h"
+#include "tasks/ui/TCatchUpDlg.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+
+using namespace grd;
+namespace fs = std::filesystem;
+
+class TCatchUpDlgTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { MessageDialogs::recordErrors(&errors_); }
+    void cleanup() { MessageDialogs::recordErrors(nullptr); }
+
+    void listsTheWeeksThenCancelKeepsTheFinishedOnes() {
+        test::TempDir dir;
+        AppState app;
+        QVERIFY(test::makeSeasonStart(dir, app));
+        TCatchUpDlg dialog(app);
+        QVERIFY(dialog.prepare(test::kGames2024).ok());
+        auto* weeks = dialog.findChild<QListWidget*>(QStringLiteral("WeeksList"));
+        QCOMPARE(weeks->count(), 23);
+        QCOMPARE(weeks->item(0)->text(), QStringLiteral("Week 1 forecasts"));
+        QCOMPARE(weeks->item(22)->text(), QStringLiteral("Super Bowl scores"));
+        dialog.show();
+        auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn"));
+        // Pressed while the first week is being entered: it ends the run after it.
+        QTimer::singleShot(0, cancel, [cancel] { QTest::mouseClick(cancel, Qt::LeftButton); });
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("RunBtn")), Qt::LeftButton);
+        QCOMPARE(dialog.weeksWritten(), 1);
+        QVERIFY(fs::exists(dir.path() / "WEEK-00.24"));
+        QVERIFY(!fs::exists(dir.path() / "WEEK-01.24"));
+        QCOMPARE(dialog.findChild<QProgressBar*>(QStringLiteral("CatchUpProgress"))->value(), 1);
+        QCOMPARE(cancel->text(), QStringLiteral("Close"));
+        QVERIFY(errors_.empty());
+    }
+
+    void mismatchedGameStopsAtItsWeekNamingIt() {
+        test::TempDir dir;
+        AppState app;
+        QVERIFY(test::makeSeasonStart(dir, app));
+        auto records = dir.write("games.csv", test::recordsWithMismatchInWeek2());
+        TCatchUpDlg dialog(app);
+        QVERIFY(dialog.prepare(records.string()).ok());
+        const std::string mainBefore = dir.read("MAIN-DTA.GRD");
+        dialog.show();
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("RunBtn")), Qt::LeftButton);
+        QCOMPARE(dialog.weeksWritten(), 2);
+        QVERIFY(fs::exists(dir.path() / "WEEK-01.24"));
+        QVERIFY(!fs::exists(dir.path() / "WEEK-02.24"));
+        QCOMPARE(errors_.size(), size_t(1));
+        const QString message = QString::fromStdString(errors_.front().detail);
+        QVERIFY2(message.contains(QLatin1String("Week 2 scores")), qPrintable(message));
+        QVERIFY2(message.contains(QLatin1String("scheduled game BUF at MIA")), qPrintable(message));
+        QVERIFY(dir.read("MAIN-DTA.GRD") != mainBefore); // weeks 0 and 1 are in it
+    }
+
+    void unreadableRecordsAreRefusedNamingTheLine() {
+        test::TempDir dir;
+        AppState app;
+        QVERIFY(test::makeSeasonStart(dir, app));
+        auto records = dir.write("games.csv", "week,away_team\n1,BUF\n");
+        TCatchUpDlg dialog(app);
+        auto prepared = dialog.prepare(records.string());
+        QVERIFY(!prepared.ok());
+        QVERIFY(prepared.failure().detail.find("games.csv") != std::string::npos);
+    }
+
+private:
+    std::vector<Failure> errors_;
+};
+
+QTEST_MAIN(TCatchUpDlgTest)
+#include "TCatchUpDlg_test.moc"
