@@ -1,6 +1,5 @@
 #include "app/ui/TMainForm.h"
 
-#include "app/ui/FontConversion.h"
 #include "app/ui/MainFormDisplayHost.h"
 #include "prefs/ui/PreferencesIO.h"
 #include "views/UserLayout.h"
