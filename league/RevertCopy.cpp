@@ -10,9 +10,7 @@
 
 namespace grd {
 
-namespace {
-
-bool hasMainDataHead(std::string_view bytes) {
+bool HasMainDataHeadText(std::string_view bytes) {
     try {
         DataLines lines(bytes);
         std::optional<int> version = fileVersionOf(lines.line());
@@ -23,17 +21,15 @@ bool hasMainDataHead(std::string_view bytes) {
     }
 }
 
-} // namespace
-
 bool HasMainDataHead(const std::filesystem::path& file) {
     std::string bytes;
-    return readSeasonFile(file, bytes).ok() && hasMainDataHead(bytes);
+    return readSeasonFile(file, bytes).ok() && HasMainDataHeadText(bytes);
 }
 
 bool MakeRevertCopy(const std::string& programDir) {
     std::string bytes;
     if (!readSeasonFile(findFileIgnoringCase(programDir, kMainDataFileName), bytes).ok() ||
-        !hasMainDataHead(bytes)) {
+        !HasMainDataHeadText(bytes)) {
         return false;
     }
     return writeFileAtomically(findFileIgnoringCase(programDir, kRevertFileName), bytes);

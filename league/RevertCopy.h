@@ -2,11 +2,14 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace grd {
 
 constexpr const char* kRevertFileName = "main-dta.rvt";
 
+// Whether a file's text starts like a main data file: a version from 4.0 to 5.9, then "MD".
+bool HasMainDataHeadText(std::string_view bytes);
 // Whether file starts like a main data file: a version from 4.0 to 5.9, then "MD".
 bool HasMainDataHead(const std::filesystem::path& file);
 

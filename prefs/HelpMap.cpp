@@ -10,6 +10,7 @@ namespace grd {
 namespace {
 
 constexpr int kHelpMissing = -52;
+constexpr int kHelpUnusable = -53;
 constexpr std::uintmax_t kMaxMapSize = 1024 * 1024;
 
 std::string_view trim(std::string_view text) {
@@ -38,7 +39,11 @@ Result<HelpMap> HelpMap::load(const std::filesystem::path& bundleDir) {
     auto size = std::filesystem::file_size(map, error);
     if (error || size > kMaxMapSize || !readWholeFile(map, bytes))
         return Failure{kHelpMissing, quotedPath(bundleDir.string())};
-    return parse(bytes);
+    HelpMap parsed = parse(bytes);
+    // A map without a single topic leaves nothing to show.
+    if (parsed.topics_.empty())
+        return Failure{kHelpUnusable, quotedPath(bundleDir.string())};
+    return parsed;
 }
 
 HelpMap HelpMap::parse(std::string_view text) {

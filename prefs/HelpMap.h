@@ -27,7 +27,8 @@ public:
     static constexpr std::string_view kBundleName = "GRDOdds.help";
     static constexpr std::string_view kMapFileName = "contexts.map";
 
-    // -52 with the bundle's path when the bundle or its map is missing or unreadable.
+    // -52 with the bundle's path when the bundle or its map is missing or unreadable,
+    // -53 when the map names no topic.
     static Result<HelpMap> load(const std::filesystem::path& bundleDir);
     static HelpMap parse(std::string_view text);
 

@@ -106,15 +106,10 @@ Answer TMainForm::AskSaveUnsaved() {
     }
 }
 
-void TMainForm::FileSaveAs() {}
-void TMainForm::smFileRevertClick() {}
 void TMainForm::smTasksSeasonalZeroClick() {
     TZeroMainDataDlg::Run(state_.programDir, this);
     runMenuRules();
 }
-void TMainForm::smOptionsPreferencesClick() {}
-void TMainForm::smWindowRestoreLayoutClick() {}
-void TMainForm::smWindowSaveLayoutClick() {}
 
 void TMainForm::smTasksWeeklyClick() {
     WeeklyTaskWindows windows(state_, companion_, weeklyTaskMainWindow(this, [this](bool on) {

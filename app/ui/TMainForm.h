@@ -67,6 +67,9 @@ public:
     // Re-applies the general and view preferences: tool bar, status line, hints,
     // tile mode and font. For the preferences dialog.
     void applyPreferences();
+    // The preferred window font and its colour become the display windows' font.
+    void applyWindowFont();
+    void applyFontColour();
     // The layout commands (menu items and RestoreLayoutSBtn) follow loaded data.
     void setLayoutCommandsEnabled(bool enabled);
     void setDataCaption(const std::string& fileName); // empty: no file loaded
@@ -172,6 +175,7 @@ private:
     // Shortcuts act even while their menu is closed, so the items themselves follow.
     void setMenuItemsEnabled(bool enabled);
     void FormClose();
+    void showWindowToolbar(WindowCode code, bool shown);
     bool loadForViewing(int kind, const std::string& file);
     bool defaultWindowsOpen(int kind) const;
     void discardLoadedData();

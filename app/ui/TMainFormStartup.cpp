@@ -10,6 +10,7 @@
 #include "prefs/ui/HelpService.h"
 #include "prefs/ui/HelpWindow.h"
 #include "prefs/ui/PreferencesIO.h"
+#include "prefs/ui/TWelcomeDlg.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -61,11 +62,19 @@ void TMainForm::applyPreferences() {
     toolBar_->setVisible(general.toolbar);
     statusBar()->setVisible(general.statusLine);
     flyby_->setShown(general.flyby);
-    const FontPrefs& font = state_.prefs.view.font;
-    mainFont_ = toQFont(font);
+    applyWindowFont();
+}
+
+void TMainForm::applyWindowFont() {
+    mainFont_ = toQFont(state_.prefs.view.font);
+    applyFontColour();
+}
+
+void TMainForm::applyFontColour() {
+    const QColor colour = toQColor(state_.prefs.view.font.colour);
     QPalette palette = mdi_->palette();
-    palette.setColor(QPalette::WindowText, toQColor(font.colour));
-    palette.setColor(QPalette::Text, toQColor(font.colour));
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
     mdi_->setPalette(palette);
 }
 
@@ -127,8 +136,11 @@ void TMainForm::MainTimerClick() {
         return;
     MainTimer->stop();
     companion_.CloseSplashScreen(static_cast<QWidget*>(this));
-    if (action == SplashTimer::Action::CloseAndEnable)
-        enableReadyMenus();
+    if (action != SplashTimer::Action::CloseAndEnable)
+        return;
+    enableReadyMenus();
+    if (state_.prefs.general.welcome)
+        state_.prefs.general.welcome = TWelcomeDlg::ShowWelcome(this);
 }
 
 void TMainForm::AppIdle() {

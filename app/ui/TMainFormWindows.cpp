@@ -88,6 +88,7 @@ void TMainForm::setMainFont(const QFont& font) {
     mainFont_ = font;
     FontPrefs& prefs = state_.prefs.view.font;
     prefs = toFontPrefs(font, prefs.colour);
+    applyFontColour();
 }
 
 void TMainForm::smWindowCascadeClick() {

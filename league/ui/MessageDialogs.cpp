@@ -105,4 +105,8 @@ const std::vector<int>& MessageDialogs::questionsAsked() {
     return questions;
 }
 
+bool MessageDialogs::recording() {
+    return recorder != nullptr;
+}
+
 } // namespace grd

@@ -47,6 +47,10 @@ public:
 
     // The codes of the questions asked since the last recordErrors call.
     static const std::vector<int>& questionsAsked();
+
+    // Whether a test records errors; dialogs that only offer help (the welcome
+    // dialog) are then not shown, like questions nobody answered.
+    static bool recording();
 };
 
 } // namespace grd

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -116,11 +117,17 @@ void HelpWindow::fillContents() {
     }
 }
 
-void HelpWindow::openTopic(const QString& file) {
-    QUrl url = QUrl::fromLocalFile(QDir(loadedDir_).filePath(file.section('#', 0, 0)));
+bool HelpWindow::openTopic(const QString& file) {
+    const QString page = QDir(loadedDir_).filePath(file.section('#', 0, 0));
+    if (!QFileInfo(page).isFile()) {
+        ShowError(-53, quotedPath(page.toStdString()));
+        return false;
+    }
+    QUrl url = QUrl::fromLocalFile(page);
     if (file.contains('#'))
         url.setFragment(file.section('#', 1));
     browser_->setSource(url);
+    return true;
 }
 
 bool HelpWindow::showContext(int context) {
@@ -129,7 +136,11 @@ bool HelpWindow::showContext(int context) {
             deleteLater();
         return false;
     }
-    openTopic(QString::fromStdString(map_->fileFor(context)));
+    if (!openTopic(QString::fromStdString(map_->fileFor(context)))) {
+        if (!isVisible())
+            deleteLater();
+        return false;
+    }
     followModalDialog();
     wanted_ = true;
     show();

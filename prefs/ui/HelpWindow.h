@@ -33,7 +33,7 @@ public:
     static void setBundleDir(const QString& dir);
     static QString bundleDir();
 
-    // False (after reporting -52) when the bundle is missing.
+    // False (after reporting -52 or -53) when the bundle is missing or its page is.
     bool showContext(int context);
     bool showContents();
     // The file (and "#section") shown.
@@ -49,7 +49,8 @@ private:
     HelpWindow();
     void followModalDialog();
     bool loadBundle();
-    void openTopic(const QString& file);
+    // False (after reporting -53) when the topic's page is missing from the bundle.
+    bool openTopic(const QString& file);
     void fillContents();
 
     QTextBrowser* browser_ = nullptr;

@@ -158,15 +158,7 @@ void applySortKey(DisplayHost& host, int sortKey) {
     redrawKind(host, kDivisionRankWindow);
 }
 
-void openDefaultLayout(DisplayHost& host, LayoutFont font) {
-    AppState& app = host.appState();
-    if (font == LayoutFont::Default) {
-        QFont arial(QStringLiteral("Arial"));
-        arial.setPointSize(10);
-        host.setDisplayFont(arial);
-    }
-    // The default layout shows names at their usual length.
-    host.viewState().nameLength = ViewState::kDefaultNameLength;
+LayoutData layoutDataOf(const AppState& app) {
     const tRankings* rankings = app.rankings.get();
     LayoutData data;
     data.rankingsLoaded = rankings != nullptr;
@@ -174,7 +166,20 @@ void openDefaultLayout(DisplayHost& host, LayoutFont font) {
     data.mainDataWithForecasts = rankings != nullptr && rankings->dataKind == kMainDataKind &&
                                  app.program.spreads.size() > 1 &&
                                  app.program.spreads[1] != kNoSpread;
-    for (int code : layoutWindowsToOpen(LayoutZOrder::defaultOrder(), data)) {
+    return data;
+}
+
+void openDefaultLayout(DisplayHost& host, LayoutFont font) {
+    AppState& app = host.appState();
+    if (font == LayoutFont::Default) {
+        QFont arial(QStringLiteral("Arial"));
+        arial.setPointSize(10);
+        app.prefs.view.font.colour = 0; // black: the colour belongs to the default font too
+        host.setDisplayFont(arial);
+    }
+    // The default layout shows names at their usual length.
+    host.viewState().nameLength = ViewState::kDefaultNameLength;
+    for (int code : layoutWindowsToOpen(LayoutZOrder::defaultOrder(), layoutDataOf(app))) {
         const auto windowCode = static_cast<WindowCode>(code);
         if (!isShown(host, windowCode)) {
             openDisplayWindow(host, windowCode);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "state/AppState.h"
 #include "state/WindowCode.h"
+#include "views/LayoutZOrder.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -27,10 +29,14 @@ void copyActiveDisplayWindow(QMdiArea* area);
 // redraws the team and division windows in the new order.
 void applySortKey(DisplayHost& host, int sortKey);
 
+// What the loaded data lets a layout open.
+LayoutData layoutDataOf(const AppState& app);
+
 enum class LayoutFont { Default, Current };
 
 // Opens the default layout: the windows the loaded data can show at their own
-// places, archive spreads on top; with the default font Arial 10 first.
+// places, archive spreads on top; with the default font Arial 10, plain and black
+// first.
 void openDefaultLayout(DisplayHost& host, LayoutFont font);
 
 } // namespace grd

@@ -132,6 +132,13 @@ void TDisplayForm::setToolbar(QWidget* toolbar) {
     layout_->insertWidget(0, toolbar_);
 }
 
+void TDisplayForm::showToolbar(bool shown) {
+    if (toolbar_ != nullptr) {
+        toolbar_->setVisible(shown);
+        update();
+    }
+}
+
 int TDisplayForm::toolbarHeight() const {
     return toolbar_ != nullptr ? toolbar_->height() : 0;
 }

@@ -43,6 +43,8 @@ public:
 
     virtual void PrintSelf(bool preview);
     virtual void ShowHideToolbar();
+    // Shows or hides the tool bar, for a window that has one, as the preferences say.
+    void showToolbar(bool shown);
 
     QString caption() const;
     std::string clipboardText() const;

@@ -4,6 +4,8 @@
 #include "league/ui/MessageDialogs.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -54,6 +56,29 @@ private slots:
         MessageDialogs::recordErrors(nullptr);
         Failure expected{-52, quotedPath(bundle.toStdString())};
         QCOMPARE(errors, (std::vector<Failure>{expected, expected}));
+    }
+
+    void bundleThatCannotBeShownReportsMinus53() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("GRDOdds.help");
+        const QString bundle = dir.filePath("GRDOdds.help");
+        HelpWindow::setBundleDir(bundle);
+        std::vector<Failure> errors;
+        MessageDialogs::recordErrors(&errors);
+        QFile map(bundle + "/contexts.map");
+        QVERIFY(map.open(QIODevice::WriteOnly));
+        map.write("# no topics\n");
+        map.close();
+        showHelp(810);
+        QVERIFY(map.open(QIODevice::WriteOnly));
+        map.write("810 gone.html Overview\n");
+        map.close();
+        showHelp(810);
+        MessageDialogs::recordErrors(nullptr);
+        QCOMPARE(errors,
+                 (std::vector<Failure>{{-53, quotedPath(bundle.toStdString())},
+                                       {-53, quotedPath((bundle + "/gone.html").toStdString())}}));
+        QTRY_VERIFY(!HelpWindow::exists());
     }
 
     void helpFromModalDialogIsUsableAndOutlivesIt() {
