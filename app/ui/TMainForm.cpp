@@ -73,6 +73,9 @@ TMainForm::TMainForm(const ProgramPaths& paths, QWidget* parent)
 TMainForm::~TMainForm() {
     if (!shutDown_)
         FormClose();
+    // The base destructor deletes the remaining child windows, which activates others:
+    // that must not call back into a main window that is already half destroyed.
+    mdi_->disconnect(this);
 }
 
 QPrinter& TMainForm::printer() {
