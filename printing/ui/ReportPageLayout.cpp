@@ -5,12 +5,14 @@
 #include "printing/ui/PageWriter.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace grd {
 
 namespace {
 
 constexpr int kLayoutFailure = -48; // "Error previewing schedule."
+constexpr double kSmallestFittedPoints = 6.0; // still readable on paper
 
 QString alignmentMark(CellAlignment alignment) {
     switch (alignment) {
@@ -97,6 +99,7 @@ void ReportPageLayout::ApplyReportPrefs(const ReportPrintPrefs& prefs, const QSt
     titleText_ = QStringLiteral(" ") +
                  (prefs.dateTitle ? today : QString::fromStdString(prefs.title)) +
                  QStringLiteral(" ");
+    fitFontToPrintableWidth(toQFont(prefs.font));
 }
 
 QString ReportPageLayout::columnFormat(const std::vector<ReportColumn>& columns) {
@@ -115,19 +118,36 @@ QString ReportPageLayout::columnFormat(const std::vector<ReportColumn>& columns)
     return parts.join(QLatin1Char('|'));
 }
 
+int ReportPageLayout::templateWidth() const {
+    QString widthTemplate = QString::fromStdString(block_->widthTemplate);
+    if (!widthTemplate.isEmpty())
+        return writer_.textWidth(widthTemplate);
+    return writer_.textWidth(QStringLiteral(" ") + titleText_ + QStringLiteral("  ") +
+                                 QString::fromStdString(block_->title) + QStringLiteral("  ") +
+                                 QString::fromStdString(block_->weekHeading) + QStringLiteral(" "),
+                             true);
+}
+
+// The report sizes were chosen for Letter paper: on narrower paper (A4 portrait) or with
+// wider margins the right-hand columns would be cut off, so the report is printed in a
+// smaller size that fits, in half points. Its stored font size stays as the user set it.
+void ReportPageLayout::fitFontToPrintableWidth(QFont font) {
+    const int room = writer_.printable().width;
+    double points = font.pointSizeF();
+    for (int wide = templateWidth(); wide > room && points > kSmallestFittedPoints;
+         wide = templateWidth()) {
+        double scaled = std::floor(points * room / wide * 2) / 2;
+        points = std::max(kSmallestFittedPoints, std::min(scaled, points - 0.5));
+        font.setPointSizeF(points);
+        writer_.setFont(font);
+    }
+}
+
 void ReportPageLayout::LayOutReport() {
     geometry_ = std::make_unique<ReportGeometry>(writer_);
     ReportGeometry& g = *geometry_;
-    QString title = QString::fromStdString(block_->title);
     QString week = QString::fromStdString(block_->weekHeading);
-    QString widthTemplate = QString::fromStdString(block_->widthTemplate);
-    int templateWidth =
-        widthTemplate.isEmpty()
-            ? writer_.textWidth(QStringLiteral(" ") + titleText_ + QStringLiteral("  ") + title +
-                                    QStringLiteral("  ") + week + QStringLiteral(" "),
-                                true)
-            : writer_.textWidth(widthTemplate);
-    g.frameRight = std::min(g.frameRight, g.frameLeft + templateWidth);
+    g.frameRight = std::min(g.frameRight, g.frameLeft + templateWidth());
     int left = writer_.textWidth(titleText_, true);
     int right = writer_.textWidth(week + QStringLiteral(" "), true);
     int middle = std::max(0, g.frameRight - g.frameLeft - left - right);

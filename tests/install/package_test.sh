@@ -33,4 +33,5 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins; do
     [[ "$depends" == *"$p"* ]] || fail "Depends lacks $p: $depends"
 done
+[[ "$(dpkg-deb -f "$deb" Recommends)" == *fonts-liberation2* ]] || fail "Recommends lacks the Arial-width font"
 echo "package $(basename "$deb") holds the program"

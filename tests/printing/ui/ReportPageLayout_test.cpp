@@ -196,6 +196,36 @@ private slots:
         QCOMPARE(slashes, 6); // two per W, S and initials cell
     }
 
+    void wideReport_isPrintedSmallerToKeepEveryColumn() {
+        std::vector<std::string> rows = {"  []|San Francisco|_____|  []|San Francisco|_____| 3.5 ",
+                                         " 1"};
+        const int storedPixels = 14 * 300 / 72; // 14 points at the 300 dpi of no printer
+        // Wide margins on A4 portrait leave no room for the pick sheet at 14 points; a
+        // landscape page does.
+        for (bool landscape : {false, true}) {
+            PageWriter writer(TMeasureUnit::muMillimeters);
+            ReportText text = oneBlock(kSpreadsGridReport, rows);
+            ReportPrintPrefs prefs = prefsFor(landscape);
+            prefs.font.size = 14;
+            if (!landscape)
+                prefs.leftMargin = prefs.rightMargin = 50;
+            ReportPageLayout layout(writer, text);
+            Recording rec = layOut(writer, prefs, layout);
+            const PrintableArea& area = writer.printable();
+            int wide = writer.textWidth(QString::fromStdString(text.blocks[0].widthTemplate));
+            QVERIFY(wide <= area.width);
+            QCOMPARE(layout.geometry().frameRight, area.left + wide);
+            auto initials = std::find_if(rec.texts.begin(), rec.texts.end(),
+                                         [](const auto& t) { return t.text == "YOU"; });
+            QVERIFY(initials != rec.texts.end());
+            if (landscape)
+                QCOMPARE(initials->font.pixelSize(), storedPixels);
+            else
+                QVERIFY(initials->font.pixelSize() < storedPixels);
+            QCOMPARE(prefs.font.size, 14);
+        }
+    }
+
     void pickSheet_fullPage_leavesOutSummaryLinesThatDoNotFit() {
         PageWriter writer(TMeasureUnit::muInches);
         std::vector<std::string> rows(40, "  []|Dallas|_____|  []|Denver|_____| 3.5 ");
