@@ -11,7 +11,7 @@ namespace grd {
 
 namespace {
 
-constexpr int kLayoutFailure = -48; // "Error previewing schedule."
+constexpr int kLayoutFailure = -48;           // "Error previewing schedule."
 constexpr double kSmallestFittedPoints = 6.0; // still readable on paper
 
 QString alignmentMark(CellAlignment alignment) {
