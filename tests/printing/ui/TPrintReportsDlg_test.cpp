@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -213,6 +214,36 @@ private slots:
         QTest::mouseClick(child<QToolButton>(dialog, "PrintPrefsBtn"), Qt::LeftButton);
         QVERIFY(!prefs.reports[0].frameReport);
         QCOMPARE(dialog.pagePrinter().PageCount(), 1);
+    }
+
+    void pageLayout_storesOrientationAndMarginsForTheReportKind() {
+        tPrefsRec prefs;
+        TPrintReportsDlg dialog(prefs, nullptr, true);
+        preview(dialog, {kTeamReport});
+        QVERIFY(!dialog.pagePrinter().writer().landscape());
+        inModal([](QWidget& setup) { QTest::keyClick(&setup, Qt::Key_Escape); });
+        QTest::mouseClick(child<QToolButton>(dialog, "PageSetupBtn"), Qt::LeftButton);
+        QVERIFY(prefs.reports[0] == tPrefsRec().reports[0]);
+
+        inModal([](QWidget& setup) {
+            // On the button's circle: the rest of its row is not part of the button.
+            QTest::mouseClick(child<QRadioButton>(setup, "landscape"), Qt::LeftButton, {},
+                              QPoint(8, 10));
+            QDoubleSpinBox* left = child<QDoubleSpinBox>(setup, "leftMargin");
+            left->setFocus();
+            left->selectAll();
+            QTest::keyClicks(left, QStringLiteral("30"));
+            QTest::keyClick(&setup, Qt::Key_Return);
+        });
+        QTest::mouseClick(child<QToolButton>(dialog, "PageSetupBtn"), Qt::LeftButton);
+        QVERIFY(prefs.reports[0].landscape);
+        QCOMPARE(prefs.reports[0].inches, false);
+        QCOMPARE(prefs.reports[0].leftMargin, 30.0);
+        QVERIFY(prefs.reports[1] == tPrefsRec().reports[1]);
+        // The page is laid out again on the new page.
+        QVERIFY(dialog.pagePrinter().writer().landscape());
+        QCOMPARE(dialog.pagePrinter().PageCount(), 1);
+        QVERIFY(errors_.empty());
     }
 
     void schedule_pagesTwoToThreeTwiceCollated() {
