@@ -10,7 +10,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -49,6 +53,19 @@ QStringList pdfPages(const QString& file) {
                                    .split(QLatin1Char('\f'), Qt::SkipEmptyParts))
         if (!page.trimmed().isEmpty())
             pages << page.simplified();
+    return pages;
+}
+
+// The pages of a PDF file as small grey pictures, made in folder prefix.
+QList<QImage> pageImages(const QString& file, const QString& prefix) {
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("20"),
+                                                   QStringLiteral("-gray"), file, prefix});
+    QList<QImage> pages;
+    const QFileInfo base(prefix);
+    for (const QFileInfo& image :
+         QDir(base.path())
+             .entryInfoList({base.fileName() + QStringLiteral("-*.pgm")}, QDir::Files, QDir::Name))
+        pages << QImage(image.filePath());
     return pages;
 }
 
@@ -246,10 +263,9 @@ private slots:
         QVERIFY(errors_.empty());
     }
 
-    void schedule_pagesTwoToThreeTwiceCollated() {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path("printed.pdf"));
+    // Prints pages 2 to 3 of a three-column schedule twice, collated, on printer through
+    // the print dialog, and gives back every page of the schedule.
+    QStringList printTwoToThreeTwiceCollated(QPrinter& printer, const QString& title) {
         tPrefsRec prefs;
         TPrintReportsDlg dialog(prefs, &printer, true);
         inModal([](QWidget& print) {
@@ -268,13 +284,53 @@ private slots:
             QTest::keyClick(collate, Qt::Key_Space);
             QTest::mouseClick(child<QPushButton>(print, "PrintBtn"), Qt::LeftButton);
         });
-        dialog.PrintSchedule(scheduleLines(), kThreeColumns, false, QStringLiteral("Schedule"));
-        QVERIFY(errors_.empty());
-        QVERIFY(dialog.pagePrinter().PageCount() >= 3);
-        QVERIFY(dialog.pagePrinter().SaveAsPdf(path("all.pdf").toStdString()).ok());
-        const QStringList all = pdfPages(path("all.pdf"));
+        dialog.PrintSchedule(scheduleLines(), kThreeColumns, false, title);
+        if (!errors_.empty() || dialog.pagePrinter().PageCount() < 3 ||
+            !dialog.pagePrinter().SaveAsPdf(path("all.pdf").toStdString()).ok())
+            return {};
+        return pdfPages(path("all.pdf"));
+    }
+
+    void schedule_pagesTwoToThreeTwiceCollated() {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path("printed.pdf"));
+        const QStringList all = printTwoToThreeTwiceCollated(printer, QStringLiteral("Schedule"));
+        QVERIFY(all.size() >= 3);
         const QStringList printed = pdfPages(path("printed.pdf"));
         QCOMPARE(printed, (QStringList{all[1], all[2], all[1], all[2]}));
+    }
+
+    void schedule_onACupsQueue_pagesTwoToThreeTwiceCollated() {
+        // A real spooler: a CUPS queue that writes PDF files (cups-pdf) into a folder.
+        const QString queue = qEnvironmentVariable("ODDSMITH_CUPS_PRINTER");
+        const QDir output(qEnvironmentVariable("ODDSMITH_CUPS_OUTPUT"));
+        if (queue.isEmpty() || !output.exists())
+            QSKIP("set ODDSMITH_CUPS_PRINTER and ODDSMITH_CUPS_OUTPUT to print to CUPS");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(queue);
+        QVERIFY(printer.isValid());
+        const QString title =
+            QStringLiteral("oddsmith-collation-%1").arg(QDateTime::currentMSecsSinceEpoch());
+        const QStringList all = printTwoToThreeTwiceCollated(printer, title);
+        QVERIFY(all.size() >= 3);
+        QString printedFile;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                const QStringList found = output.entryList({title + QStringLiteral("*.pdf")});
+                if (!found.isEmpty())
+                    printedFile = output.filePath(found.first());
+                return !found.isEmpty();
+            },
+            60000));
+        // The spooler re-encodes the fonts, so the pages are told apart by their pictures.
+        QList<QImage> printed;
+        QVERIFY(QTest::qWaitFor(
+            [&] { return (printed = pageImages(printedFile, path("printed"))).size() == 4; },
+            10000));
+        QVERIFY(printed[0] != printed[1]);
+        QCOMPARE(printed[2], printed[0]);
+        QCOMPARE(printed[3], printed[1]);
     }
 
     void schedule_cancelledPrintWritesNothing() {
