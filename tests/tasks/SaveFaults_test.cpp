@@ -160,6 +160,31 @@ TEST(SaveFaults, aReplayStoppedAtAnyStepLosesNoWeekAndFinishesTheSame) {
     }
 }
 
+TEST(SaveFaults, inAContainerTheFilesOfAKilledRunAsProcessOneNeitherBlockNorStay) {
+    // Every run in a fresh process-id namespace is process 1, as in a container.
+    const std::string inNamespace = "unshare --pid --fork --mount-proc ";
+    if (std::system((inNamespace + "true >/dev/null 2>&1").c_str()) != 0) {
+        GTEST_SKIP() << "no process-id namespace can be made here (needs the superuser)";
+    }
+    TempDir start;
+    makeSeason(start.path());
+    std::string through = " " + kGames + " --through " + std::to_string(kThrough);
+    TempDir whole;
+    fs::copy(start.path(), whole.path());
+    ASSERT_EQ(tool("replay " + whole.path().string() + through), 0);
+
+    TempDir dir;
+    fs::copy(start.path(), dir.path());
+    for (const char* left :
+         {"MAIN-DTA.GRD.tmp-1-0", "MAIN-DTA.GRD.tmp-1-1", "WEEK-01.24.tmp-1-0"}) {
+        dir.write(left, "left by a killed run");
+    }
+    std::string command = inNamespace + ODDSMITH_GRDTOOL + " replay " + dir.path().string() +
+                          through + " >/dev/null 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(contentsOf(dir.path()), contentsOf(whole.path()));
+}
+
 // A small file system of its own, where the superuser may mount one.
 class SmallDisk {
 public:
@@ -177,23 +202,37 @@ public:
     bool mounted() const { return mounted_; }
     const fs::path& path() const { return dir_.path(); }
 
-    // Takes every byte left; the filler file's removal frees them again.
-    void fill() const {
-        std::string block(4096, 'x');
-        FILE* filler = std::fopen((dir_.path() / "filler").c_str(), "wb");
-        while (std::fwrite(block.data(), 1, block.size(), filler) == block.size() &&
-               std::fflush(filler) == 0) {
+    // Takes every byte left, or every inode; removing the fillers frees them again.
+    void fill(bool inodes) const {
+        if (inodes) {
+            for (int n = 0; std::FILE* file = std::fopen(filler(n).c_str(), "wb"); ++n)
+                std::fclose(file);
+            return;
         }
-        std::fclose(filler);
+        std::string block(4096, 'x');
+        FILE* file = std::fopen(filler(0).c_str(), "wb");
+        while (std::fwrite(block.data(), 1, block.size(), file) == block.size() &&
+               std::fflush(file) == 0) {
+        }
+        std::fclose(file);
     }
-    void free() const { fs::remove(dir_.path() / "filler"); }
+    void free() const {
+        for (int n = 0; fs::remove(filler(n)); ++n) {
+        }
+    }
 
 private:
+    fs::path filler(int n) const { return dir_.path() / ("filler-" + std::to_string(n)); }
+
     TempDir dir_;
     bool mounted_ = false;
 };
 
-TEST(SaveFaults, aFullDiskKeepsEveryFileAndTheNextSaveCompletesTheWeek) {
+// Out of bytes or out of inodes: every file stays as it was, the message names the file
+// and the system's reason, and once space is freed the next replay completes the week.
+// newSeasonError is the numbered error of new-season's first write that fails: with no
+// inode left that is already its safety copy of the main data file.
+void expectFullDiskKeepsTheWeek(bool inodes, const std::string& newSeasonError) {
     SmallDisk disk;
     if (!disk.mounted()) {
         GTEST_SKIP() << "no small file system could be mounted (needs the superuser)";
@@ -201,8 +240,8 @@ TEST(SaveFaults, aFullDiskKeepsEveryFileAndTheNextSaveCompletesTheWeek) {
     makeSeason(disk.path());
     std::string replay = "replay " + disk.path().string() + " " + kGames + " --through ";
     ASSERT_EQ(tool(replay + "1"), 0);
+    disk.fill(inodes);
     auto before = contentsOf(disk.path());
-    disk.fill();
 
     int status = 0;
     std::string output = toolOutput(replay + std::to_string(kThrough), status);
@@ -214,14 +253,22 @@ TEST(SaveFaults, aFullDiskKeepsEveryFileAndTheNextSaveCompletesTheWeek) {
         << output;
     output = toolOutput("new-season --keep " + (disk.path() / "WEEK-01.24").string(), status);
     EXPECT_NE(status, 0);
-    EXPECT_NE(output.find("error -42"), std::string::npos) << output;
+    EXPECT_NE(output.find(newSeasonError), std::string::npos) << output;
     EXPECT_NE(output.find("No space left on device"), std::string::npos) << output;
-    disk.free();
     EXPECT_EQ(contentsOf(disk.path()), before);
+    disk.free();
 
     ASSERT_EQ(tool(replay + std::to_string(kThrough)), 0);
     expectConsistent(disk.path(), "after space was freed");
     EXPECT_TRUE(fs::exists(disk.path() / "WEEK-03.24"));
+}
+
+TEST(SaveFaults, aDiskOutOfBytesKeepsEveryFileAndTheNextSaveCompletesTheWeek) {
+    expectFullDiskKeepsTheWeek(false, "error -42");
+}
+
+TEST(SaveFaults, aDiskOutOfInodesKeepsEveryFileAndTheNextSaveCompletesTheWeek) {
+    expectFullDiskKeepsTheWeek(true, "error -38");
 }
 
 } // namespace
