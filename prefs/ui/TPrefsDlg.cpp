@@ -1,12 +1,11 @@
 #include "prefs/ui/TPrefsDlg.h"
 
+#include "league/ui/DialogButtons.h"
 #include "prefs/ui/HelpWindow.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -48,22 +47,11 @@ TPrefsDlg::TPrefsDlg(const PrefsChoices& choices, QWidget* parent) : QDialog(par
     pages_->addTab(createGeneralPage(), QStringLiteral("General"));
     pages_->addTab(createWindowsPage(), QStringLiteral(" Windows"));
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    auto* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    auto* help = buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("HelpBtn"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this,
-            [this] { showHelp(pageHelpContext()); });
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
-    layout->addWidget(buttons);
+    layout->addWidget(okCancelHelpButtons(this, QStringLiteral("&Help"), [this] {
+                          showHelp(pageHelpContext());
+                      }).box);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     ToolbarCB->setChecked(choices.toolbar);

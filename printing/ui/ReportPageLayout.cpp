@@ -186,7 +186,7 @@ void ReportPageLayout::titleRow() {
                    QString::fromStdString(block_->weekHeading) + QStringLiteral(" "));
 }
 
-void ReportPageLayout::drawTeamRankings() {
+int ReportPageLayout::ruledHeading() {
     ReportGeometry& g = *geometry_;
     titleRow();
     writer_.setTableFormat(tableFormat_);
@@ -196,6 +196,12 @@ void ReportPageLayout::drawTeamRankings() {
     int yHead = g.y() + g.half;
     g.rule(yHead);
     g.gap();
+    return yHead;
+}
+
+void ReportPageLayout::drawTeamRankings() {
+    ReportGeometry& g = *geometry_;
+    int yHead = ruledHeading();
     for (int index = block_->firstLine + 1; index < block_->lastLine; ++index) {
         g.row(line(index));
         if (g.full())
@@ -279,14 +285,7 @@ void ReportPageLayout::drawDivisionRankings() {
 
 void ReportPageLayout::drawCategoryRankings() {
     ReportGeometry& g = *geometry_;
-    titleRow();
-    writer_.setTableFormat(tableFormat_);
-    g.rule(g.y() + g.half);
-    g.gap();
-    g.row(block_->columnHeading);
-    int yHead = g.y() + g.half;
-    g.rule(yHead);
-    g.gap();
+    int yHead = ruledHeading();
     for (int index = block_->firstLine + 1; index <= block_->lastLine; ++index) {
         g.row(line(index));
         if (g.full())

@@ -40,6 +40,8 @@ private:
     QString columnFormat(const std::vector<ReportColumn>& columns);
     std::string line(int index) const;
     void titleRow();
+    // The title row and the column heading between rules; returns the heading's rule.
+    int ruledHeading();
     void drawTeamRankings();
     void drawDivisionRankings();
     void writeDivisionRow(int index);

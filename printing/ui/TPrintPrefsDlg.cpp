@@ -1,14 +1,13 @@
 #include "printing/ui/TPrintPrefsDlg.h"
 
+#include "league/ui/DialogButtons.h"
 #include "league/ui/HelpRequest.h"
 #include "printing/ReportKind.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace grd {
@@ -66,18 +65,8 @@ TPrintPrefsDlg::TPrintPrefsDlg(int kind, const ReportPrintPrefs& prefs, const QS
     titleForm->addRow(ReportTitleLabel, ReportTitleEdit);
     layout->addLayout(titleForm);
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("CancelBtn"));
-    auto* help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("HelpBtn"));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { requestHelp(kHelpContext); });
+    layout->addWidget(
+        okCancelHelpButtons(this, QStringLiteral("Help"), [] { requestHelp(kHelpContext); }).box);
     connect(DateTitleCB, &QCheckBox::toggled, this, &TPrintPrefsDlg::DateTitleCBClick);
 
     const bool rankings = kind >= kTeamReport && kind <= kCategoryReport;

@@ -1,10 +1,9 @@
 #include "printing/ui/TSixWeeksDlg.h"
 
+#include "league/ui/DialogButtons.h"
 #include "league/ui/HelpRequest.h"
 
-#include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -29,20 +28,11 @@ TSixWeeksDlg::TSixWeeksDlg(QWidget* parent) : QDialog(parent) {
     ContinuousRB->setChecked(true);
     layout->addWidget(group);
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("CancelBtn"));
-    auto* help = buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("HelpBtn"));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { requestHelp(kHelpContext); });
+    DialogButtons buttons =
+        okCancelHelpButtons(this, QStringLiteral("&Help"), [] { requestHelp(kHelpContext); });
+    layout->addWidget(buttons.box);
     setMinimumSize(260, 121);
-    ok->setFocus();
+    buttons.ok->setFocus();
 }
 
 int TSixWeeksDlg::columns() const {

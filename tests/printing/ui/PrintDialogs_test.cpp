@@ -1,3 +1,4 @@
+#include "league/ui/HelpRequest.h"
 #include "league/ui/MessageDialogs.h"
 #include "prefs/tPrefsRec.h"
 #include "printing/ui/TMyPrintDialog.h"
@@ -168,6 +169,21 @@ private slots:
         initials->selectAll();
         QTest::keyClicks(initials, QStringLiteral("ABCD"));
         QCOMPARE(grid.options(prefs).initials, std::string("ABC"));
+    }
+
+    void helpButtons_openEachDialogsTopic() {
+        std::vector<int> asked;
+        setHelpHandler([&asked](int context) { asked.push_back(context); });
+        TPrintPrefsDlg options(1, ReportPrintPrefs{}, QStringLiteral("1/2/26"));
+        TSixWeeksDlg columns;
+        for (QDialog* dialog : {static_cast<QDialog*>(&options), static_cast<QDialog*>(&columns)}) {
+            dialog->show();
+            QTest::mouseClick(child<QPushButton>(*dialog, "HelpBtn"), Qt::LeftButton);
+            QVERIFY(dialog->isVisible());
+        }
+        setHelpHandler(nullptr);
+        QCOMPARE(asked,
+                 (std::vector<int>{TPrintPrefsDlg::kHelpContext, TSixWeeksDlg::kHelpContext}));
     }
 
     void sixWeeks_answersColumnsAndCancel() {
