@@ -1,6 +1,5 @@
 #include "league/ui/DialogButtons.h"
 
-
 namespace grd {
 
 DialogButtons okCancelHelpButtons(QDialog* dialog, const QString& helpCaption,
