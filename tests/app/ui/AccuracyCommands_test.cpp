@@ -4,6 +4,7 @@
 #include "support/ToolRun.h"
 #include "tasks/ui/TCatchUpDlg.h"
 
+#include "MainFormTesting.h"
 #include "TestConfig.h"
 
 #include <QAction>
@@ -11,10 +12,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
-
-#include <filesystem>
-
-namespace fs = std::filesystem;
 
 namespace grd {
 
@@ -36,18 +33,13 @@ class AccuracyCommandsTest : public QObject {
         form.show();
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        QMetaObject::invokeMethod(&form, "MainTimerClick");
-        QMetaObject::invokeMethod(&form, "MainTimerClick");
+        test::tickTwice(form);
     }
 
 private slots:
     void init() {
         dir_ = std::make_unique<test::TempDir>();
-        for (const auto& entry : fs::directory_iterator(ODDSMITH_DATA_DIR "program"))
-            fs::copy_file(entry.path(), dir_->path() / entry.path().filename());
-        fs::copy_file(ODDSMITH_COMPANION_LIBRARY, dir_->path() / "libGRDOdds.so");
-        fs::copy(ODDSMITH_SOURCE_DIR "/help/GRDOdds.help", dir_->path() / "GRDOdds.help",
-                 fs::copy_options::recursive);
+        test::copyProgramFiles(dir_->path());
         QCOMPARE(test::runTool("replay " + dir_->path().string() + " " + ODDSMITH_DATA_DIR +
                                "games-2025.csv --through 2")
                      .status,

@@ -3,6 +3,7 @@
 #include "league/ui/MessageDialogs.h"
 #include "prefs/ui/HelpWindow.h"
 
+#include "MainFormTesting.h"
 #include "TestConfig.h"
 #include "support/TempDir.h"
 
@@ -17,7 +18,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -33,19 +33,12 @@ class RepairCommandsTest : public QObject {
     std::string dir() const { return dir_->dir(); }
     std::string read(const std::string& name) const { return dir_->read(name); }
     void write(const std::string& name, const std::string& text) const { dir_->write(name, text); }
-    static std::vector<int> numbers(const std::vector<Failure>& failures) {
-        std::vector<int> result;
-        for (const auto& failure : failures)
-            result.push_back(failure.number);
-        return result;
-    }
 
     // A ready main window, shown and active so that its keys reach the menus.
     static void makeReady(TMainForm& form) {
         form.resize(1000, 700);
         form.show();
-        QMetaObject::invokeMethod(&form, "MainTimerClick");
-        QMetaObject::invokeMethod(&form, "MainTimerClick");
+        test::tickTwice(form);
         // The splash took the focus while it was up; the keys go to the main window.
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -77,11 +70,7 @@ class RepairCommandsTest : public QObject {
 private slots:
     void init() {
         dir_ = std::make_unique<test::TempDir>();
-        for (const auto& entry : fs::directory_iterator(ODDSMITH_DATA_DIR "program"))
-            fs::copy_file(entry.path(), dir() + entry.path().filename().string());
-        fs::copy_file(ODDSMITH_COMPANION_LIBRARY, dir() + "libGRDOdds.so");
-        fs::copy(ODDSMITH_SOURCE_DIR "/help/GRDOdds.help", dir() + "GRDOdds.help",
-                 fs::copy_options::recursive);
+        test::copyProgramFiles(dir_->path());
         HelpWindow::setBundleDir(QString::fromStdString(dir() + "GRDOdds.help"));
         errors_.clear();
         MessageDialogs::recordErrors(&errors_);
@@ -135,7 +124,7 @@ private slots:
         fs::remove(dir() + "main-dta.rvt");
         MessageDialogs::setNextAnswer(Answer::Yes);
         chooseMenuItem(form, Qt::Key_F, Qt::Key_T);
-        QCOMPARE(numbers(errors_), std::vector<int>{-45});
+        QCOMPARE(test::numbers(errors_), std::vector<int>{-45});
         QVERIFY(form.state().rankings); // nothing was closed
         QCOMPARE(read("MAIN-DTA.GRD"), changed);
     }
@@ -166,7 +155,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, previous);
 
-        QCOMPARE(numbers(errors_), (std::vector<int>{-46, 0}));
+        QCOMPARE(test::numbers(errors_), (std::vector<int>{-46, 0}));
         QCOMPARE(errors_[1].detail,
                  std::string("Reversion incomplete. Main-dta.grd was not changed."));
         QCOMPARE(read("MAIN-DTA.GRD"), before);
@@ -229,7 +218,7 @@ private slots:
         loadArchive(form, "WEEK-03.25");
         form.state().rankings->fileName = "main-dta.grd";
         chooseMenuItem(form, Qt::Key_F, Qt::Key_M);
-        QCOMPARE(numbers(errors_), std::vector<int>{-50});
+        QCOMPARE(test::numbers(errors_), std::vector<int>{-50});
 
         errors_.clear();
         form.state().rankings->fileName = "WEEK-03.25";

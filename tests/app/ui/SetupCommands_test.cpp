@@ -5,6 +5,7 @@
 #include "views/ui/DisplayWindows.h"
 #include "views/ui/TDisplayForm.h"
 
+#include "MainFormTesting.h"
 #include "TestConfig.h"
 #include "support/TempDir.h"
 
@@ -21,10 +22,7 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include <filesystem>
 #include <functional>
-
-namespace fs = std::filesystem;
 
 namespace grd {
 
@@ -37,19 +35,12 @@ class SetupCommandsTest : public QObject {
     std::vector<Failure> errors_;
 
     std::string dir() const { return dir_->dir(); }
-    static std::vector<int> numbers(const std::vector<Failure>& failures) {
-        std::vector<int> result;
-        for (const auto& failure : failures)
-            result.push_back(failure.number);
-        return result;
-    }
 
     static void makeReady(TMainForm& form) {
         form.setWindowState(Qt::WindowNoState);
         form.resize(1200, 760);
         form.show();
-        QMetaObject::invokeMethod(&form, "MainTimerClick");
-        QMetaObject::invokeMethod(&form, "MainTimerClick");
+        test::tickTwice(form);
         // The splash took the focus while it was up; the keys go to the main window.
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -116,11 +107,7 @@ class SetupCommandsTest : public QObject {
 private slots:
     void init() {
         dir_ = std::make_unique<test::TempDir>();
-        for (const auto& entry : fs::directory_iterator(ODDSMITH_DATA_DIR "program"))
-            fs::copy_file(entry.path(), dir() + entry.path().filename().string());
-        fs::copy_file(ODDSMITH_COMPANION_LIBRARY, dir() + "libGRDOdds.so");
-        fs::copy(ODDSMITH_SOURCE_DIR "/help/GRDOdds.help", dir() + "GRDOdds.help",
-                 fs::copy_options::recursive);
+        test::copyProgramFiles(dir_->path());
         errors_.clear();
         MessageDialogs::recordErrors(&errors_);
     }
@@ -189,7 +176,7 @@ private slots:
         saveLayout(form);
         QVERIFY(dir_->read("GRDOdds.cfg").find("ZOrder=Z 0 0") != std::string::npos);
         restoreUserLayout(form);
-        QCOMPARE(numbers(errors_), std::vector<int>{-10});
+        QCOMPARE(test::numbers(errors_), std::vector<int>{-10});
         QVERIFY(form.mdiArea()->subWindowList().isEmpty());
     }
 
@@ -202,7 +189,7 @@ private slots:
             TMainForm form(dir());
             makeReady(form);
             restoreUserLayout(form);
-            QCOMPARE(numbers(errors_), std::vector<int>{-15});
+            QCOMPARE(test::numbers(errors_), std::vector<int>{-15});
             QCOMPARE(openCodes(form), (std::vector<int>{kDivisionRankWindow, kTeamRankWindow}));
             QCOMPARE(window(form, kDivisionRankWindow)->geometry(), QRect(10, 20, 400, 250));
             // Stored far off screen: pulled back inside the main window.
@@ -265,8 +252,7 @@ private slots:
             QTest::keyClick(box, Qt::Key_Space);
             QTest::mouseClick(dialog->findChild<QPushButton*>("ContinueBtn"), Qt::LeftButton);
         });
-        QMetaObject::invokeMethod(&form, "MainTimerClick");
-        QMetaObject::invokeMethod(&form, "MainTimerClick");
+        test::tickTwice(form);
         QVERIFY(shown);
         QVERIFY(!form.state().prefs.general.welcome);
 

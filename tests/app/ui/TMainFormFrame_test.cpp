@@ -4,6 +4,7 @@
 #include "views/ui/DisplayWindows.h"
 #include "views/ui/TDisplayForm.h"
 
+#include "MainFormTesting.h"
 #include "TestConfig.h"
 
 #include <QAction>
@@ -20,10 +21,7 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include <filesystem>
 #include <fstream>
-
-namespace fs = std::filesystem;
 
 namespace grd {
 
@@ -39,15 +37,11 @@ class TMainFormFrameTest : public QObject {
     void write(const std::string& name, const std::string& text) const {
         std::ofstream(dir() + name, std::ios::binary) << text;
     }
-    static void makeReady(TMainForm& form) {
-        QMetaObject::invokeMethod(&form, "MainTimerClick");
-        QMetaObject::invokeMethod(&form, "MainTimerClick");
-    }
     std::unique_ptr<TMainForm> readyWithData() {
         auto form = std::make_unique<TMainForm>(dir());
         form->resize(1200, 800);
         form->show();
-        makeReady(*form);
+        test::tickTwice(*form);
         form->findChild<QAction*>("smViewCurrent")->trigger();
         return form;
     }
@@ -75,11 +69,7 @@ class TMainFormFrameTest : public QObject {
 private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
-        for (const auto& entry : fs::directory_iterator(ODDSMITH_DATA_DIR "program"))
-            fs::copy_file(entry.path(), dir() + entry.path().filename().string());
-        fs::copy_file(ODDSMITH_COMPANION_LIBRARY, dir() + "libGRDOdds.so");
-        fs::copy(ODDSMITH_SOURCE_DIR "/help/GRDOdds.help", dir() + "GRDOdds.help",
-                 fs::copy_options::recursive);
+        test::copyProgramFiles(dir());
         errors_.clear();
         MessageDialogs::recordErrors(&errors_);
     }
@@ -171,7 +161,7 @@ private slots:
         QTRY_VERIFY(splash() != nullptr && splash()->isVisible());
         const QRect screen = form.screen()->availableGeometry();
         QVERIFY((splash()->geometry().center() - screen.center()).manhattanLength() <= 2);
-        makeReady(form);
+        test::tickTwice(form);
         QTRY_VERIFY(splash() == nullptr);
     }
 
@@ -188,7 +178,7 @@ private slots:
     void failedMainDataRead_leavesNothingToSave() {
         auto form = std::make_unique<TMainForm>(dir());
         form->show();
-        makeReady(*form);
+        test::tickTwice(*form);
         ProgramState& program = form->state().program;
         program.rankingsUpdated = true;
         program.spreadsForecast = true;

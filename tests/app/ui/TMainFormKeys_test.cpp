@@ -5,6 +5,7 @@
 #include "views/ui/DisplayWindows.h"
 #include "views/ui/TDisplayForm.h"
 
+#include "MainFormTesting.h"
 #include "TestConfig.h"
 
 #include <QAction>
@@ -16,10 +17,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-
-#include <filesystem>
-
-namespace fs = std::filesystem;
 
 namespace grd {
 
@@ -39,8 +36,7 @@ class TMainFormKeysTest : public QObject {
         auto form = std::make_unique<TMainForm>(dir());
         form->resize(1200, 800);
         form->show();
-        QMetaObject::invokeMethod(form.get(), "MainTimerClick");
-        QMetaObject::invokeMethod(form.get(), "MainTimerClick");
+        test::tickTwice(*form);
         form->findChild<QAction*>("smViewCurrent")->trigger();
         form->activateWindow();
         if (!QTest::qWaitForWindowActive(form.get()))
@@ -63,11 +59,7 @@ class TMainFormKeysTest : public QObject {
 private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
-        for (const auto& entry : fs::directory_iterator(ODDSMITH_DATA_DIR "program"))
-            fs::copy_file(entry.path(), dir() + entry.path().filename().string());
-        fs::copy_file(ODDSMITH_COMPANION_LIBRARY, dir() + "libGRDOdds.so");
-        fs::copy(ODDSMITH_SOURCE_DIR "/help/GRDOdds.help", dir() + "GRDOdds.help",
-                 fs::copy_options::recursive);
+        test::copyProgramFiles(dir());
         errors_.clear();
         topics_.clear();
         MessageDialogs::recordErrors(&errors_);

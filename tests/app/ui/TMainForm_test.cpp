@@ -1,6 +1,7 @@
 #include "app/ui/TMainForm.h"
 #include "league/ui/MessageDialogs.h"
 
+#include "MainFormTesting.h"
 #include "TestConfig.h"
 
 #include <QAction>
@@ -35,12 +36,6 @@ class TMainFormTest : public QObject {
     void write(const std::string& name, const std::string& text) const {
         std::ofstream(dir() + name, std::ios::binary) << text;
     }
-    static std::vector<int> numbers(const std::vector<Failure>& failures) {
-        std::vector<int> result;
-        for (const auto& failure : failures)
-            result.push_back(failure.number);
-        return result;
-    }
 
     static bool menuEnabled(TMainForm& form, const char* name) {
         return form.findChild<QMenu*>(name)->menuAction()->isEnabled();
@@ -54,11 +49,6 @@ class TMainFormTest : public QObject {
     static QToolButton* button(TMainForm& form, const char* name) {
         return form.findChild<QToolButton*>(name);
     }
-    // Runs the splash timer's two ticks without waiting for them.
-    static void tickTwice(TMainForm& form) {
-        QMetaObject::invokeMethod(&form, "MainTimerClick");
-        QMetaObject::invokeMethod(&form, "MainTimerClick");
-    }
     static void openMenu(TMainForm& form, const char* name) {
         emit form.findChild<QMenu*>(name)->aboutToShow();
     }
@@ -66,11 +56,7 @@ class TMainFormTest : public QObject {
 private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
-        for (const auto& entry : fs::directory_iterator(ODDSMITH_DATA_DIR "program"))
-            fs::copy_file(entry.path(), dir() + entry.path().filename().string());
-        fs::copy_file(ODDSMITH_COMPANION_LIBRARY, dir() + "libGRDOdds.so");
-        fs::copy(ODDSMITH_SOURCE_DIR "/help/GRDOdds.help", dir() + "GRDOdds.help",
-                 fs::copy_options::recursive);
+        test::copyProgramFiles(dir());
         errors_.clear();
         MessageDialogs::recordErrors(&errors_);
     }
@@ -88,7 +74,7 @@ private slots:
         QVERIFY(form.findChild<QTimer*>("MainTimer")->isActive());
 
         form.show();
-        tickTwice(form);
+        test::tickTwice(form);
         QVERIFY(!form.findChild<QTimer*>("MainTimer")->isActive());
         for (const char* menu :
              {"mmFile", "mmTasks", "mmView", "mmEdit", "mmOptions", "mmWindow", "mmHelp"})
@@ -113,10 +99,10 @@ private slots:
     void missingCompanion_leavesOnlyFileExitAndHelp() {
         fs::remove(dir() + "libGRDOdds.so");
         TMainForm form(dir());
-        QCOMPARE(numbers(errors_), std::vector<int>{-31});
+        QCOMPARE(test::numbers(errors_), std::vector<int>{-31});
         QVERIFY(!form.findChild<QTimer*>("MainTimer")->isActive());
         form.show();
-        tickTwice(form);
+        test::tickTwice(form);
         QVERIFY(menuEnabled(form, "mmFile"));
         QVERIFY(menuEnabled(form, "mmHelp"));
         for (const char* menu : {"mmTasks", "mmView", "mmEdit", "mmOptions", "mmWindow"})
@@ -149,9 +135,9 @@ private slots:
         else
             write(file.toStdString(), content.toStdString());
         TMainForm form(dir());
-        QCOMPARE(numbers(errors_), expected);
+        QCOMPARE(test::numbers(errors_), expected);
         QVERIFY(form.findChild<QTimer*>("MainTimer")->isActive()); // the splash is up
-        tickTwice(form);
+        test::tickTwice(form);
         QVERIFY(!form.findChild<QTimer*>("MainTimer")->isActive());
         QVERIFY(!menuEnabled(form, "mmTasks"));
         QVERIFY(!menuEnabled(form, "mmWindow"));
@@ -176,7 +162,7 @@ private slots:
         {
             TMainForm form(dir());
             form.show();
-            tickTwice(form);
+            test::tickTwice(form);
             QVERIFY(item(form, "smFileRevert")->isEnabled());
             QVERIFY(fs::exists(dir() + "main-dta.rvt"));
             QVERIFY(form.close());
@@ -189,7 +175,7 @@ private slots:
     void sortItems_formOneRadioGroupAndIgnoreTheCurrentKey() {
         TMainForm form(dir());
         form.show();
-        tickTwice(form);
+        test::tickTwice(form);
         // Sorting acts on the team window.
         item(form, "smViewCurrent")->trigger();
         form.mdiArea()->setActiveSubWindow(
@@ -212,7 +198,7 @@ private slots:
         TMainForm form(dir());
         form.resize(900, 600);
         form.show();
-        tickTwice(form);
+        test::tickTwice(form);
         item(form, "smViewCurrent")->trigger();
         QVERIFY(errors_.empty());
         QCOMPARE(form.windowTitle(), QStringLiteral("GRD Oddsmith 7.18: MAIN-DTA.GRD"));
@@ -240,7 +226,7 @@ private slots:
     void printPreview_choosesReportsAndPagesThroughThem() {
         TMainForm form(dir());
         form.show();
-        tickTwice(form);
+        test::tickTwice(form);
         item(form, "smViewCurrent")->trigger();
         QStringList seen;
         // Answers the choice with its remembered reports, then reads the preview.
@@ -277,7 +263,7 @@ private slots:
         write("MAIN-DTA.GRD", "5.00\nMD\ncut short\n");
         TMainForm form(dir());
         form.show();
-        tickTwice(form);
+        test::tickTwice(form);
         form.ViewLoadDataClick(101);
         QCOMPARE(errors_.size(), size_t{1});
         QVERIFY(!form.state().rankings);
@@ -290,7 +276,7 @@ private slots:
         TMainForm form(dir());
         form.resize(800, 600);
         form.show();
-        tickTwice(form);
+        test::tickTwice(form);
         auto* first = form.mdiArea()->addSubWindow(new QWidget);
         auto* second = form.mdiArea()->addSubWindow(new QWidget);
         first->show();
