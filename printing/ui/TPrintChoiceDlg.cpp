@@ -1,5 +1,6 @@
 #include "printing/ui/TPrintChoiceDlg.h"
 
+#include "league/ui/DialogSize.h"
 #include "league/ui/HelpRequest.h"
 #include "prefs/tPrefsRec.h"
 
@@ -77,7 +78,7 @@ TPrintChoiceDlg::TPrintChoiceDlg(tPrefsRec& prefs, const ReportChoices& availabl
     TeamRankCB->setEnabled(available.team);
     DivRankCB->setEnabled(available.division);
     CatRankCB->setEnabled(available.category);
-    setFixedSize(sizeHint().expandedTo(QSize(251, 187)));
+    fixSize(this, QSize(251, 187));
 }
 
 void TPrintChoiceDlg::FormCreate() {

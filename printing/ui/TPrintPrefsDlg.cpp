@@ -1,6 +1,7 @@
 #include "printing/ui/TPrintPrefsDlg.h"
 
 #include "league/ui/DialogButtons.h"
+#include "league/ui/DialogSize.h"
 #include "league/ui/HelpRequest.h"
 #include "printing/ReportKind.h"
 
@@ -76,7 +77,7 @@ TPrintPrefsDlg::TPrintPrefsDlg(int kind, const ReportPrintPrefs& prefs, const QS
     SpreadsInitialsEdit->setVisible(grid);
     initialsLabel->setVisible(grid);
     DateTitleCBClick();
-    setMinimumSize(328, 197);
+    fixSize(this, QSize(328, 197));
 }
 
 ReportPrintPrefs TPrintPrefsDlg::options(ReportPrintPrefs prefs) const {

@@ -139,6 +139,8 @@ void TPrintReportsDlg::createToolbar(bool showHints) {
     row->addWidget(PagesLabel);
     row->addStretch();
     layout()->addWidget(bar);
+    // The zoom box takes the paging keys, so they work as soon as the window opens.
+    ZoomComboBox->setFocus();
     if (!showHints) {
         for (QWidget* widget : bar->findChildren<QWidget*>())
             widget->setToolTip({});

@@ -1,6 +1,7 @@
 #include "printing/ui/TSixWeeksDlg.h"
 
 #include "league/ui/DialogButtons.h"
+#include "league/ui/DialogSize.h"
 #include "league/ui/HelpRequest.h"
 
 #include <QGroupBox>
@@ -31,7 +32,7 @@ TSixWeeksDlg::TSixWeeksDlg(QWidget* parent) : QDialog(parent) {
     DialogButtons buttons =
         okCancelHelpButtons(this, QStringLiteral("&Help"), [] { requestHelp(kHelpContext); });
     layout->addWidget(buttons.box);
-    setMinimumSize(260, 121);
+    fixSize(this, QSize(260, 121));
     buttons.ok->setFocus();
 }
 

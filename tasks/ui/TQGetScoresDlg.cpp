@@ -1,5 +1,6 @@
 #include "tasks/ui/TQGetScoresDlg.h"
 
+#include "league/ui/DialogSize.h"
 #include "league/ui/MessageDialogs.h"
 #include "tasks/ui/ScoreBox.h"
 #include "tasks/ui/ScoresGrid.h"
@@ -77,7 +78,7 @@ TQGetScoresDlg::TQGetScoresDlg(WeekData data, bool cityNames, QWidget* parent)
     connect(DoneBtn, &QPushButton::clicked, this, &TQGetScoresDlg::DoneBtnClick);
     connect(cancel, &QPushButton::clicked, this, &TQGetScoresDlg::reject);
     showTeams();
-    taskui::fixSize(this);
+    fixSize(this);
     ScoresCombo1->setFocus();
     if (!entry_.entering()) {
         showReview();

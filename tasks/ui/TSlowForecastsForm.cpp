@@ -1,5 +1,6 @@
 #include "tasks/ui/TSlowForecastsForm.h"
 
+#include "league/ui/DialogSize.h"
 #include "league/ui/MessageDialogs.h"
 #include "tasks/ui/TaskWidgets.h"
 #include "tasks/ui/TeamsGrid.h"
@@ -102,7 +103,7 @@ TSlowForecastsForm::TSlowForecastsForm(WeekData data, bool cityNames, QWidget* p
     connect(ForecastBtn, &QPushButton::clicked, this, &TSlowForecastsForm::ForecastBtnClick);
     connect(DoneBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &TSlowForecastsForm::reject);
-    taskui::fixSize(this);
+    fixSize(this);
     teams_->setFocus();
 }
 

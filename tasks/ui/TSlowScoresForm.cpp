@@ -1,5 +1,6 @@
 #include "tasks/ui/TSlowScoresForm.h"
 
+#include "league/ui/DialogSize.h"
 #include "league/ui/MessageDialogs.h"
 #include "tasks/ui/ScoreBox.h"
 #include "tasks/ui/ScoresGrid.h"
@@ -94,7 +95,7 @@ TSlowScoresForm::TSlowScoresForm(WeekData data, bool cityNames, QWidget* parent)
     connect(AllGamesBtn, &QPushButton::clicked, this, &TSlowScoresForm::AllGamesBtnClick);
     connect(NotDoneBtn, &QPushButton::clicked, this, &TSlowScoresForm::NotDoneBtnClick);
     connect(cancel, &QPushButton::clicked, this, &TSlowScoresForm::reject);
-    taskui::fixSize(this);
+    fixSize(this);
     teams_->setFocus();
 }
 

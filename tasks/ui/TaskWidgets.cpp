@@ -5,7 +5,6 @@
 #include "prefs/ui/HelpWindow.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -90,17 +89,6 @@ void keepRoom(QWidget* widget) {
     QSizePolicy policy = widget->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     widget->setSizePolicy(policy);
-}
-
-void fixSize(QDialog* dialog) {
-    QFont captionFont = dialog->font();
-    captionFont.setBold(true);
-    QFontMetrics caption(captionFont);
-    // The frame puts its icon and three buttons beside the caption text.
-    int captionWidth =
-        caption.horizontalAdvance(dialog->windowTitle()) + 5 * (caption.height() + 8);
-    QSize size = dialog->sizeHint();
-    dialog->setFixedSize(std::max(size.width(), captionWidth), size.height());
 }
 
 } // namespace grd::taskui

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-class QDialog;
 class QFontMetrics;
 class QFrame;
 class QPushButton;
@@ -37,8 +36,6 @@ void showWhole(QTableView* grid);
 // Keeps a hidden widget's room in its layout, so that showing it later does not
 // resize the window.
 void keepRoom(QWidget* widget);
-// Fixes a dialog at the size of its content, wide enough for its full caption.
-void fixSize(QDialog* dialog);
 
 } // namespace taskui
 } // namespace grd

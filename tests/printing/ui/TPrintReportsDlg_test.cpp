@@ -145,8 +145,10 @@ private slots:
         QComboBox* zoom = child<QComboBox>(dialog, "ZoomComboBox");
         QCOMPARE(zoom->currentText(), QStringLiteral("Whole Page"));
         QVERIFY(!child<QToolButton>(dialog, "PreviousPageBtn")->isEnabled());
-        zoom->setFocus();
-        QTest::keyClick(zoom, Qt::Key_PageDown);
+        // The keys page as soon as the window opens.
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
         QCOMPARE(pagesText(dialog), QStringLiteral("2 of 2"));
         QCOMPARE(dialog.currentKind(), int(kTeamReport));
         QVERIFY(!child<QToolButton>(dialog, "NextPageBtn")->isEnabled());
