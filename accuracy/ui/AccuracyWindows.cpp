@@ -96,6 +96,22 @@ template <class Form> QMdiSubWindow* openSeasonWindow(DisplayHost& host, const c
     return window;
 }
 
+// The open accuracy and chart windows read the season's files again, after a command
+// changed them.
+void reloadSeasonWindows(DisplayHost& host) {
+    for (QMdiSubWindow* open : host.mdiArea()->subWindowList()) {
+        Status loaded = Ok{};
+        if (auto* accuracy = qobject_cast<TForecastAccuracyForm*>(open->widget())) {
+            loaded = accuracy->load();
+        } else if (auto* chart = qobject_cast<TRatingsChartForm*>(open->widget())) {
+            loaded = chart->load();
+        }
+        if (!loaded) {
+            showFailure(loaded.failure(), host.mdiArea());
+        }
+    }
+}
+
 } // namespace
 
 QMdiSubWindow* openForecastAccuracy(DisplayHost& host) {
@@ -134,13 +150,7 @@ bool importMarketLines(DisplayHost& host) {
         showFailure(written.failure(), parent);
         return false;
     }
-    for (QMdiSubWindow* open : host.mdiArea()->subWindowList()) {
-        if (auto* form = qobject_cast<TForecastAccuracyForm*>(open->widget())) {
-            if (auto loaded = form->load(); !loaded) {
-                showFailure(loaded.failure(), parent);
-            }
-        }
-    }
+    reloadSeasonWindows(host);
     ShowPlainMessage(QObject::tr("Market lines of %1 games imported.").arg(lines.value().size()),
                      kImportCaption, parent);
     return true;
@@ -161,8 +171,8 @@ void addAccuracyMenuItems(DisplayHost& host, QMenu* file, QMenu* seasonal, QMenu
     catchUp->setStatusTip(QObject::tr("Enter the weeks that game records hold scores for"));
     QObject::connect(catchUp, &QAction::triggered, seasonal,
                      [&host, before = std::move(beforeCatchUp)] {
-                         if (before()) {
-                             TCatchUpDlg::Run(host.appState(), host.mdiArea());
+                         if (before() && TCatchUpDlg::Run(host.appState(), host.mdiArea())) {
+                             reloadSeasonWindows(host);
                          }
                      });
     view->addSeparator();

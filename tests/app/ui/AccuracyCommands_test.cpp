@@ -11,7 +11,10 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 namespace grd {
 
@@ -73,6 +76,26 @@ private slots:
         QCOMPARE(form.mdiArea()->subWindowList().size(), 1);
         QCOMPARE(form.mdiArea()->subWindowList().front()->windowTitle(),
                  QStringLiteral("Ratings Chart: 2025-26"));
+    }
+
+    void catchUpShowsItsWeeksInTheOpenSeasonWindows() {
+        TMainForm form(dir_->dir());
+        ready(form);
+        item(form, "smViewForecastAccuracy")->trigger();
+        item(form, "smViewRatingsChart")->trigger();
+        auto* weeks = form.findChild<QTableView*>("WeeksGrid");
+        QVERIFY(weeks != nullptr);
+        const int weeksBefore = weeks->model()->rowCount();
+        TCatchUpDlg::setNextFileName(
+            QString::fromStdString(ODDSMITH_DATA_DIR + std::string("games-2025.csv")));
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QTest::mouseClick(dialog->findChild<QPushButton*>("RunBtn"), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+        });
+        item(form, "smTasksSeasonalCatchUp")->trigger();
+        QVERIFY(weeks->model()->rowCount() > weeksBefore);
+        QVERIFY2(errors_.empty(), errors_.empty() ? "" : errors_.front().detail.c_str());
     }
 
     void catchUpCancelledInItsFileDialogChangesNothing() {
