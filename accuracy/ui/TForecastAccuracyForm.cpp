@@ -2,6 +2,7 @@
 
 #include "accuracy/AccuracyGrids.h"
 #include "accuracy/MarketLinesFile.h"
+#include "league/ui/HelpContext.h"
 #include "views/ui/DisplayCellDelegate.h"
 #include "views/ui/DisplayGridModel.h"
 #include "views/ui/DisplayHost.h"
@@ -22,6 +23,7 @@ namespace grd {
 TForecastAccuracyForm::TForecastAccuracyForm(DisplayHost& host, QWidget* parent)
     : QWidget(parent), host_(host), league_(host.appState().league) {
     setObjectName(QStringLiteral("ForecastAccuracyForm"));
+    setHelpContext(this, kHelpContext);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

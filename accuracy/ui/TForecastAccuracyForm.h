@@ -26,6 +26,8 @@ class DisplayHost;
 class TForecastAccuracyForm : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kHelpContext = 950;
+
     explicit TForecastAccuracyForm(DisplayHost& host, QWidget* parent = nullptr);
     ~TForecastAccuracyForm() override;
 

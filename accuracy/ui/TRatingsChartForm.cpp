@@ -1,6 +1,7 @@
 #include "accuracy/ui/TRatingsChartForm.h"
 
 #include "league/LeagueLookups.h"
+#include "league/ui/HelpContext.h"
 #include "league/ui/MessageDialogs.h"
 #include "views/ui/DisplayHost.h"
 
@@ -56,6 +57,7 @@ std::optional<QString>& nextFileName() {
 TRatingsChartForm::TRatingsChartForm(DisplayHost& host, QWidget* parent)
     : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("RatingsChartForm"));
+    setHelpContext(this, kHelpContext);
     TeamsTree = new QTreeWidget(this);
     TeamsTree->setObjectName(QStringLiteral("TeamsTree"));
     TeamsTree->setHeaderHidden(true);

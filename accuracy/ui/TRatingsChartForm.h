@@ -28,6 +28,8 @@ class DisplayHost;
 class TRatingsChartForm : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kHelpContext = 960;
+
     explicit TRatingsChartForm(DisplayHost& host, QWidget* parent = nullptr);
     ~TRatingsChartForm() override;
 

@@ -2,6 +2,7 @@
 
 #include "files/AtomicFile.h"
 #include "league/NamesFile.h"
+#include "league/ui/HelpContext.h"
 #include "league/ui/MessageDialogs.h"
 #include "tasks/SeasonReplay.h"
 
@@ -32,6 +33,7 @@ std::optional<QString>& nextFileName() {
 
 TCatchUpDlg::TCatchUpDlg(const AppState& app, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TCatchUpDlg"));
+    setHelpContext(this, kHelpContext);
     setWindowTitle(kCaption);
     replay_.programDir = app.programDir;
     replay_.league = app.league;

@@ -25,6 +25,8 @@ namespace grd {
 class TCatchUpDlg : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int kHelpContext = 970;
+
     TCatchUpDlg(const AppState& app, QWidget* parent = nullptr);
     ~TCatchUpDlg() override;
 

@@ -1,4 +1,7 @@
+#include "accuracy/ui/TForecastAccuracyForm.h"
+#include "accuracy/ui/TRatingsChartForm.h"
 #include "app/ui/TMainForm.h"
+#include "league/ui/HelpRequest.h"
 #include "league/ui/MessageDialogs.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
@@ -34,9 +37,10 @@ class AccuracyCommandsTest : public QObject {
     }
     void ready(TMainForm& form) {
         form.show();
+        test::tickTwice(form);
+        // The splash took the focus while it was up; the keys go to the main window.
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        test::tickTwice(form);
     }
 
 private slots:
@@ -76,6 +80,22 @@ private slots:
         QCOMPARE(form.mdiArea()->subWindowList().size(), 1);
         QCOMPARE(form.mdiArea()->subWindowList().front()->windowTitle(),
                  QStringLiteral("Ratings Chart: 2025-26"));
+    }
+
+    void f1_opensTheTopicOfTheAccuracyOrChartWindowInUse() {
+        TMainForm form(dir_->dir());
+        ready(form);
+        std::vector<int> topics;
+        setHelpHandler([&topics](int context) { topics.push_back(context); });
+        for (auto [command, inside] : {std::pair{"smViewForecastAccuracy", "WeeksGrid"},
+                                       std::pair{"smViewRatingsChart", "TeamsTree"}}) {
+            item(form, command)->trigger();
+            form.findChild<QWidget*>(inside)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        }
+        setHelpHandler(nullptr);
+        QCOMPARE(topics, (std::vector<int>{TForecastAccuracyForm::kHelpContext,
+                                           TRatingsChartForm::kHelpContext}));
     }
 
     void catchUpShowsItsWeeksInTheOpenSeasonWindows() {
