@@ -127,7 +127,25 @@ bool HelpWindow::openTopic(const QString& file) {
     if (file.contains('#'))
         url.setFragment(file.section('#', 1));
     browser_->setSource(url);
+    markInContents(file);
     return true;
+}
+
+// The contents entry of the topic shown, or else of its page, is the current one.
+void HelpWindow::markInContents(const QString& file) {
+    QTreeWidgetItem* pageItem = nullptr;
+    for (int row = 0; row < contents_->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = contents_->topLevelItem(row);
+        const QString entry = item->data(0, kFileRole).toString();
+        if (entry == file) {
+            contents_->setCurrentItem(item);
+            return;
+        }
+        if (pageItem == nullptr && entry == file.section('#', 0, 0))
+            pageItem = item;
+    }
+    if (pageItem != nullptr)
+        contents_->setCurrentItem(pageItem);
 }
 
 bool HelpWindow::showContext(int context) {

@@ -52,6 +52,7 @@ private:
     // False (after reporting -53) when the topic's page is missing from the bundle.
     bool openTopic(const QString& file);
     void fillContents();
+    void markInContents(const QString& file);
 
     QTextBrowser* browser_ = nullptr;
     QTreeWidget* contents_ = nullptr;

@@ -34,6 +34,16 @@ private slots:
         QCOMPARE(HelpWindow::instance()->currentTopic(), QString("index.html"));
     }
 
+    void theContentsMarkTheTopicShownElseItsPage() {
+        auto* tree = HelpWindow::instance()->findChild<QTreeWidget*>("ContentsTree");
+        for (auto [context, entry] :
+             {std::pair{960, "Ratings Chart"}, std::pair{130, "Category Rankings"},
+              std::pair{470, "Preferences"}}) {
+            showHelp(context);
+            QCOMPARE(tree->currentItem()->text(0), QString(entry));
+        }
+    }
+
     void contentsListsTheTopics() {
         showHelpContents();
         auto* tree = HelpWindow::instance()->findChild<QTreeWidget*>("ContentsTree");
