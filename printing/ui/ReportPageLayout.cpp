@@ -2,17 +2,16 @@
 
 #include "prefs/ui/FontConversion.h"
 #include "printing/ReportKind.h"
+#include "printing/ui/FontFitting.h"
 #include "printing/ui/PageWriter.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace grd {
 
 namespace {
 
-constexpr int kLayoutFailure = -48;           // "Error previewing schedule."
-constexpr double kSmallestFittedPoints = 6.0; // still readable on paper
+constexpr int kLayoutFailure = -48; // "Error previewing schedule."
 
 QString alignmentMark(CellAlignment alignment) {
     switch (alignment) {
@@ -85,7 +84,6 @@ void ReportPageLayout::ApplyReportPrefs(const ReportPrintPrefs& prefs, const QSt
     writer_.setTableGrid(false);
     writer_.setPageBorders(0);
     writer_.setAutoPageBreak(false);
-    writer_.setFont(toQFont(prefs.font));
     writer_.setFontColor(toQColor(prefs.font.colour));
     writer_.setOrientation(prefs.landscape);
     TMeasureUnit unit = prefs.inches ? TMeasureUnit::muInches : TMeasureUnit::muMillimeters;
@@ -99,7 +97,7 @@ void ReportPageLayout::ApplyReportPrefs(const ReportPrintPrefs& prefs, const QSt
     titleText_ = QStringLiteral(" ") +
                  (prefs.dateTitle ? today : QString::fromStdString(prefs.title)) +
                  QStringLiteral(" ");
-    fitFontToPrintableWidth(toQFont(prefs.font));
+    fitFontToPrintableWidth(writer_, toQFont(prefs.font), [this] { return templateWidth(); });
 }
 
 QString ReportPageLayout::columnFormat(const std::vector<ReportColumn>& columns) {
@@ -126,21 +124,6 @@ int ReportPageLayout::templateWidth() const {
                                  QString::fromStdString(block_->title) + QStringLiteral("  ") +
                                  QString::fromStdString(block_->weekHeading) + QStringLiteral(" "),
                              true);
-}
-
-// The report sizes were chosen for Letter paper: on narrower paper (A4 portrait) or with
-// wider margins the right-hand columns would be cut off, so the report is printed in a
-// smaller size that fits, in half points. Its stored font size stays as the user set it.
-void ReportPageLayout::fitFontToPrintableWidth(QFont font) {
-    const int room = writer_.printable().width;
-    double points = font.pointSizeF();
-    for (int wide = templateWidth(); wide > room && points > kSmallestFittedPoints;
-         wide = templateWidth()) {
-        double scaled = std::floor(points * room / wide * 2) / 2;
-        points = std::max(kSmallestFittedPoints, std::min(scaled, points - 0.5));
-        font.setPointSizeF(points);
-        writer_.setFont(font);
-    }
 }
 
 void ReportPageLayout::LayOutReport() {

@@ -5,7 +5,6 @@
 #include "printing/ReportText.h"
 #include "printing/ui/ReportGeometry.h"
 
-#include <QFont>
 #include <QString>
 
 #include <vector>
@@ -34,7 +33,6 @@ public:
 private:
     void ApplyReportPrefs(const ReportPrintPrefs& prefs, const QString& today);
     int templateWidth() const;
-    void fitFontToPrintableWidth(QFont font);
     void LayOutReport();
     QString widthOf(const QString& text, bool bold) const;
     QString columnFormat(const std::vector<ReportColumn>& columns);

@@ -1,6 +1,7 @@
 #include "printing/ui/SchedulePageLayout.h"
 
 #include "prefs/ui/FontConversion.h"
+#include "printing/ui/FontFitting.h"
 #include "printing/ui/PageWriter.h"
 
 #include <QLocale>
@@ -31,24 +32,29 @@ int schedulePrefsIndex(ScheduleColumns columns) {
     return 0;
 }
 
-void SchedulePageLayout::ApplySchedulePrefs(const SchedulePrintPrefs& prefs) {
+void SchedulePageLayout::ApplySchedulePrefs(const SchedulePrintPrefs& prefs,
+                                            ScheduleColumns columns) {
     // Reports and schedules cut what does not fit; nothing wraps or frames the page.
     writer_.setWordWrap(false);
     writer_.setTableGrid(false);
     writer_.setPageBorders(0);
-    writer_.setFont(toQFont(prefs.font));
     writer_.setFontColor(toQColor(prefs.font.colour));
     writer_.setOrientation(prefs.landscape);
     TMeasureUnit unit = prefs.inches ? TMeasureUnit::muInches : TMeasureUnit::muMillimeters;
     auto margin = [&](double value) { return convertUnit(value, unit, writer_.MeasureUnit()); };
     writer_.setMargins({margin(prefs.topMargin), margin(prefs.bottomMargin),
                         margin(prefs.leftMargin), margin(prefs.rightMargin)});
+    if (columns == kPlainScheduleLines)
+        writer_.setFont(toQFont(prefs.font));
+    else
+        fitFontToPrintableWidth(writer_, toQFont(prefs.font),
+                                [this, columns] { return tableWidth(columns); });
     QFont header(QStringLiteral("Arial"), 10);
     header.setBold(true);
     writer_.setHeaderFont(header);
 }
 
-QString SchedulePageLayout::ScheduleTableFormat(ScheduleColumns columns) const {
+QStringList SchedulePageLayout::columnSamples(ScheduleColumns columns) const {
     QLocale locale;
     QStringList days;
     for (int day = 1; day <= 7; ++day)
@@ -56,22 +62,33 @@ QString SchedulePageLayout::ScheduleTableFormat(ScheduleColumns columns) const {
     QStringList months;
     for (int month = 1; month <= 12; ++month)
         months << QStringLiteral("  99") + locale.monthName(month, QLocale::ShortFormat);
-    auto width = [&](const QString& text) {
-        return QStringLiteral("<") +
-               QString::number(writer_.pixelsToWidth(writer_.textWidth(text)), 'g', 17);
-    };
-    QString day = width(widest(writer_, days));
+    QString day = widest(writer_, days);
     QStringList game = {day,
-                        width(widest(writer_, months)),
-                        width(QStringLiteral(" 88:88 PM")),
-                        width(QStringLiteral(" San Francisco ")),
-                        width(QStringLiteral(" at ")),
-                        width(QStringLiteral(" San Francisco "))};
-    QStringList format = game;
+                        widest(writer_, months),
+                        QStringLiteral(" 88:88 PM"),
+                        QStringLiteral(" San Francisco "),
+                        QStringLiteral(" at "),
+                        QStringLiteral(" San Francisco ")};
+    QStringList samples = game;
     int blocks = columns == kTwoColumns ? 2 : columns == kThreeColumns ? 3 : 1;
     for (int block = 1; block < blocks; ++block)
-        format << day << game;
+        samples << day << game;
+    return samples;
+}
+
+QString SchedulePageLayout::ScheduleTableFormat(ScheduleColumns columns) const {
+    QStringList format;
+    for (const QString& sample : columnSamples(columns))
+        format << QStringLiteral("<") +
+                      QString::number(writer_.pixelsToWidth(writer_.textWidth(sample)), 'g', 17);
     return format.join(QLatin1Char('|'));
+}
+
+int SchedulePageLayout::tableWidth(ScheduleColumns columns) const {
+    int width = 0;
+    for (const QString& sample : columnSamples(columns))
+        width += writer_.textWidth(sample);
+    return width;
 }
 
 Status SchedulePageLayout::PrintTheSchedule(const QStringList& lines, ScheduleColumns columns,
@@ -81,7 +98,7 @@ Status SchedulePageLayout::PrintTheSchedule(const QStringList& lines, ScheduleCo
         writer_.setAutoPageBreak(true);
         writer_.setTitle(title);
         writer_.setHeader(QStringLiteral(" GRD Oddsmith: ") + title);
-        ApplySchedulePrefs(prefs);
+        ApplySchedulePrefs(prefs, columns);
         // Centred over the printed width of the schedule's own page and margins.
         writer_.setHeaderFormat(
             QStringLiteral("^") +

@@ -28,7 +28,11 @@ public:
     QString ScheduleTableFormat(ScheduleColumns columns) const;
 
 private:
-    void ApplySchedulePrefs(const SchedulePrintPrefs& prefs);
+    void ApplySchedulePrefs(const SchedulePrintPrefs& prefs, ScheduleColumns columns);
+    // The text whose printed width each column of the table format takes.
+    QStringList columnSamples(ScheduleColumns columns) const;
+    // The printed width of a whole table row.
+    int tableWidth(ScheduleColumns columns) const;
 
     PageWriter& writer_;
 };

@@ -1,7 +1,9 @@
+#include "prefs/Preferences.h"
 #include "printing/ReportKind.h"
 #include "printing/ui/PageWriter.h"
 #include "printing/ui/RecordingDevice.h"
 #include "printing/ui/ReportPageLayout.h"
+#include "printing/ui/SchedulePageLayout.h"
 
 #include <QtTest>
 
@@ -224,6 +226,22 @@ private slots:
                 QVERIFY(initials->font.pixelSize() < storedPixels);
             QCOMPARE(prefs.font.size, 14);
         }
+    }
+
+    void threeColumnSchedule_keepsEveryColumnOnAnA4Page() {
+        PageWriter writer(TMeasureUnit::muMillimeters); // A4 when there is no printer
+        // The shipped three-column settings: 7 points, narrow margins.
+        const SchedulePrintPrefs prefs =
+            LoadPreferences("no-such-dir/GRDOdds.cfg", false).prefs.view.schedules[2];
+        SchedulePageLayout layout(writer);
+        QString game = QStringLiteral(" Thu| Sep 18| 8:15 PM|San Francisco| at |Jacksonville");
+        QStringList lines(60, game + QStringLiteral("||") + game + QStringLiteral("||") + game);
+        QVERIFY(layout.PrintTheSchedule(lines, kThreeColumns, prefs, QStringLiteral("2025")));
+        QCOMPARE(writer.pages().count(), 1);
+        int wide = 0;
+        for (const QString& column : layout.ScheduleTableFormat(kThreeColumns).split('|'))
+            wide += writer.widthToPixels(column.mid(1).toDouble());
+        QVERIFY(wide <= writer.printable().width);
     }
 
     void pickSheet_fullPage_leavesOutSummaryLinesThatDoNotFit() {

@@ -72,7 +72,7 @@ QList<QImage> pageImages(const QString& file, const QString& prefix) {
 // Enough three-column schedule lines for several pages, every line told apart.
 QStringList scheduleLines() {
     QStringList lines;
-    for (int line = 1; line <= 240; ++line) {
+    for (int line = 1; line <= 600; ++line) {
         QStringList cells;
         for (int column = 0; column < 3; ++column) {
             const QString tag = QStringLiteral("L%1c%2").arg(line).arg(column);
@@ -271,6 +271,10 @@ private slots:
         tPrefsRec prefs;
         TPrintReportsDlg dialog(prefs, &printer, true);
         inModal([](QWidget& print) {
+            if (!child<QRadioButton>(print, "PagesRB")->isEnabled()) { // fewer than 2 pages
+                QTest::keyClick(&print, Qt::Key_Escape);
+                return;
+            }
             QTest::mouseClick(child<QRadioButton>(print, "PagesRB"), Qt::LeftButton);
             for (auto [name, text] : {std::pair{"FromME", "2"}, std::pair{"ToME", "3"}}) {
                 QLineEdit* edit = child<QLineEdit>(print, name);

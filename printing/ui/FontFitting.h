@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+
+#include <functional>
+
+namespace grd {
+
+class PageWriter;
+
+// The page sizes were chosen for Letter paper: on narrower paper (A4 portrait) or with
+// wider margins the right-hand columns would be cut off. Sets the writer's font to font,
+// lowered in half points (to 6 at the least) until wanted, the printed width of what
+// must fit across the page in the writer's font, fits its printable width. The stored
+// font size stays as the user set it.
+void fitFontToPrintableWidth(PageWriter& writer, QFont font, const std::function<int()>& wanted);
+
+} // namespace grd
