@@ -26,7 +26,6 @@ TCategoryRankForm::TCategoryRankForm(DisplayHost& host, QWidget* parent)
     : TDisplayForm(host, kCategoryRankWindow, parent) {
     createToolbar();
     createForecastMenu();
-    toolbar()->setVisible(host.appState().prefs.view.catToolbar);
 
     QMenu* popup = popupMenu();
     popup->addSeparator();
@@ -142,12 +141,6 @@ void TCategoryRankForm::DrawTheGrid(bool recalcPosition, bool) {
         categoryRankingsGrid(*app.rankings, app.league,
                              {prefs.cityNames, prefs.rowHighlight, views.nameLength, views.picks}));
     updatePicksLabel();
-}
-
-void TCategoryRankForm::ShowHideToolbar() {
-    bool& visible = host().appState().prefs.view.catToolbar;
-    visible = !visible;
-    toolbar()->setVisible(visible);
 }
 
 void TCategoryRankForm::updatePicksLabel() {

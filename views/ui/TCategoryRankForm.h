@@ -19,7 +19,6 @@ public:
     explicit TCategoryRankForm(DisplayHost& host, QWidget* parent = nullptr);
 
     void DrawTheGrid(bool recalcPosition, bool recalcWidths) override;
-    void ShowHideToolbar() override;
 
     // Picks the team shown in the current row of a logical column.
     void SelectTeam(int column);

@@ -130,6 +130,22 @@ void TDisplayForm::setToolbar(QWidget* toolbar) {
     toolbar_ = toolbar;
     toolbar_->setObjectName(QStringLiteral("TheToolbar"));
     layout_->insertWidget(0, toolbar_);
+    if (const bool* shown = toolbarPreference())
+        toolbar_->setVisible(*shown);
+}
+
+bool* TDisplayForm::toolbarPreference() const {
+    tPrefsRec& view = host_.appState().prefs.view;
+    switch (code_) {
+    case kTeamRankWindow:
+        return &view.teamToolbar;
+    case kCategoryRankWindow:
+        return &view.catToolbar;
+    case kScheduleWindow:
+        return &view.schedToolbar;
+    default:
+        return nullptr;
+    }
 }
 
 void TDisplayForm::showToolbar(bool shown) {
@@ -254,7 +270,13 @@ void TDisplayForm::PrintOrPreviewRequest(bool preview, bool spreadsGrid) {
     PrintSelf(preview);
 }
 
-void TDisplayForm::ShowHideToolbar() {}
+void TDisplayForm::ShowHideToolbar() {
+    bool* shown = toolbarPreference();
+    if (shown == nullptr || toolbar_ == nullptr)
+        return;
+    *shown = !*shown;
+    toolbar_->setVisible(*shown);
+}
 
 // ---- Pop-up menu --------------------------------------------------------------
 

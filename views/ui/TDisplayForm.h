@@ -42,7 +42,8 @@ public:
     void fitHeight();
 
     virtual void PrintSelf(bool preview);
-    virtual void ShowHideToolbar();
+    // Shows the tool bar when hidden and hides it when shown, and keeps the choice.
+    void ShowHideToolbar();
     // Shows or hides the tool bar, for a window that has one, as the preferences say.
     void showToolbar(bool shown);
 
@@ -64,7 +65,7 @@ protected:
     DisplayHost& host() const { return host_; }
     void setCaption(const QString& caption);
     void setContent(GridContent content);
-    // Puts a tool bar above the grid.
+    // Puts a tool bar above the grid, shown as the preferences say.
     void setToolbar(QWidget* toolbar);
     QWidget* toolbar() const { return toolbar_; }
     int toolbarHeight() const;
@@ -99,6 +100,8 @@ private:
     int widest_ = 0;
     QVBoxLayout* layout_ = nullptr;
     QWidget* toolbar_ = nullptr;
+    // The preference that keeps this window's tool bar shown; none without a tool bar.
+    bool* toolbarPreference() const;
     QTableView* grid_ = nullptr;
     DisplayGridModel* model_ = nullptr;
     DisplayCellDelegate* delegate_ = nullptr;

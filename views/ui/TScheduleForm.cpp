@@ -41,7 +41,6 @@ TScheduleForm::TScheduleForm(DisplayHost& host, QWidget* parent)
     row->addWidget(preview);
     row->addStretch();
     setToolbar(bar);
-    bar->setVisible(host.appState().prefs.view.schedToolbar);
 
     connect(types_, &QComboBox::activated, this, &TScheduleForm::ScheduleTypeCBChange);
     connect(print, &QToolButton::clicked, this, [this] { PrintSelf(false); });
@@ -100,12 +99,6 @@ void TScheduleForm::PrintSelf(bool preview) {
     const bool known = type >= 0 && type < static_cast<int>(entries_.size());
     host().printSchedule(content(), type, known ? entries_[static_cast<size_t>(type)].text : "",
                          preview, this);
-}
-
-void TScheduleForm::ShowHideToolbar() {
-    bool& visible = host().appState().prefs.view.schedToolbar;
-    visible = !visible;
-    toolbar()->setVisible(visible);
 }
 
 } // namespace grd

@@ -18,7 +18,6 @@ public:
 
     void DrawTheGrid(bool recalcPosition, bool recalcWidths) override;
     void PrintSelf(bool preview) override;
-    void ShowHideToolbar() override;
     // The user chose another view: redraws and fits the window's height to it.
     void ScheduleTypeCBChange(int index);
 

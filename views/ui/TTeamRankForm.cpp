@@ -70,7 +70,6 @@ TTeamRankForm::TTeamRankForm(DisplayHost& host, QWidget* parent)
         this->host().resort(key);
     });
     setToolbar(bar);
-    bar->setVisible(host.appState().prefs.view.teamToolbar);
 }
 
 bool TTeamRankForm::pressSortButton(int sortKey) {
@@ -92,12 +91,6 @@ void TTeamRankForm::DrawTheGrid(bool recalcPosition, bool recalcWidths) {
     const tPrefsRec& prefs = app.prefs.view;
     setContent(teamRankingsGrid(*app.rankings, app.league,
                                 {app.program.sortKey, prefs.cityNames, prefs.rowHighlight}));
-}
-
-void TTeamRankForm::ShowHideToolbar() {
-    bool& visible = host().appState().prefs.view.teamToolbar;
-    visible = !visible;
-    toolbar()->setVisible(visible);
 }
 
 } // namespace grd

@@ -14,7 +14,6 @@ public:
     explicit TTeamRankForm(DisplayHost& host, QWidget* parent = nullptr);
 
     void DrawTheGrid(bool recalcPosition, bool recalcWidths) override;
-    void ShowHideToolbar() override;
     // Presses the sort button of a key; false when there is none.
     bool pressSortButton(int sortKey);
 

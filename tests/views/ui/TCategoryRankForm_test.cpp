@@ -2,6 +2,7 @@
 #include "views/ui/DisplayTestHost.h"
 #include "views/ui/TCategoryRankForm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -56,6 +57,23 @@ private slots:
         QVERIFY(form != nullptr);
         form->CopyToClipboard();
         QCOMPARE(test::clipboardLines(), test::expectedLines("category-rankings.txt"));
+    }
+
+    void toolbarItem_hidesTheBarAndTheNextWindowOpensWithout() {
+        test::DisplayTestHost host;
+        host.load("MAIN-DTA.GRD", kMainDataKind);
+        auto* form = host.open<TCategoryRankForm>(kCategoryRankWindow);
+        auto* bar = form->findChild<QWidget*>(QStringLiteral("TheToolbar"));
+        QVERIFY(bar->isVisible());
+        form->findChild<QAction*>(QStringLiteral("DisplayPopupToolbar"))->trigger();
+        QVERIFY(!bar->isVisible());
+        QVERIFY(!host.app.prefs.view.catToolbar);
+        QVERIFY(host.app.prefs.view.teamToolbar);
+        host.area.closeAllSubWindows();
+        QTRY_VERIFY(host.area.subWindowList().isEmpty());
+        auto* again = host.open<TCategoryRankForm>(kCategoryRankWindow);
+        QVERIFY(again != nullptr);
+        QVERIFY(!again->findChild<QWidget*>(QStringLiteral("TheToolbar"))->isVisible());
     }
 
     void clickingCells_picksTeamsInTurn() {
