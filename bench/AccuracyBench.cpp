@@ -49,14 +49,19 @@ const fs::path& replayedSeason() {
     return dir.path;
 }
 
+// The league of the replayed season in dir; false when there is none.
+bool loadSeason(const std::string& dir, grd::LeagueStructure& league) {
+    grd::tSchedule70 schedule;
+    return !replayedSeason().empty() && grd::LoadLeagueStructure(dir, league).empty() &&
+           grd::LoadSchedule(dir, schedule, league).ok();
+}
+
 // What the accuracy window does on opening: every archive of the season read and
 // each week's forecasts paired with the next week's scores.
 void BM_SeasonAccuracy(benchmark::State& state) {
     grd::LeagueStructure league;
-    grd::tSchedule70 schedule;
     const auto dir = replayedSeason().string() + "/";
-    if (replayedSeason().empty() || !grd::LoadLeagueStructure(dir, league).empty() ||
-        !grd::LoadSchedule(dir, schedule, league).ok()) {
+    if (!loadSeason(dir, league)) {
         state.SkipWithError("cannot make the replayed 2024 season with grdtool");
         return;
     }
@@ -76,10 +81,8 @@ BENCHMARK(BM_SeasonAccuracy)->Unit(benchmark::kMillisecond);
 // chosen and their series made.
 void BM_RatingsChartData(benchmark::State& state) {
     grd::LeagueStructure league;
-    grd::tSchedule70 schedule;
     const auto dir = replayedSeason().string() + "/";
-    if (replayedSeason().empty() || !grd::LoadLeagueStructure(dir, league).empty() ||
-        !grd::LoadSchedule(dir, schedule, league).ok()) {
+    if (!loadSeason(dir, league)) {
         state.SkipWithError("cannot make the replayed 2024 season with grdtool");
         return;
     }

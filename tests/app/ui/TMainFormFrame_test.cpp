@@ -1,6 +1,7 @@
 #include "app/ui/ApplicationSetup.h"
 #include "app/ui/TMainForm.h"
 #include "league/ui/MessageDialogs.h"
+#include "support/TempDir.h"
 #include "views/ui/DisplayWindows.h"
 #include "views/ui/TDisplayForm.h"
 
@@ -16,12 +17,9 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QToolTip>
 #include <QtTest>
-
-#include <fstream>
 
 namespace grd {
 
@@ -30,13 +28,10 @@ namespace grd {
 class TMainFormFrameTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<test::TempDir> dir_;
     std::vector<Failure> errors_;
 
-    std::string dir() const { return dir_->path().toStdString() + "/"; }
-    void write(const std::string& name, const std::string& text) const {
-        std::ofstream(dir() + name, std::ios::binary) << text;
-    }
+    std::string dir() const { return dir_->dir(); }
     std::unique_ptr<TMainForm> readyWithData() {
         auto form = std::make_unique<TMainForm>(dir());
         form->resize(1200, 800);
@@ -68,7 +63,7 @@ class TMainFormFrameTest : public QObject {
 
 private slots:
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
+        dir_ = std::make_unique<test::TempDir>();
         test::copyProgramFiles(dir());
         errors_.clear();
         MessageDialogs::recordErrors(&errors_);
@@ -136,7 +131,7 @@ private slots:
     }
 
     void flybyOff_silencesTheHintsOfEveryWindow() {
-        write("GRDOdds.cfg", "[General]\nFlyBy=0\n");
+        dir_->write("GRDOdds.cfg", "[General]\nFlyBy=0\n");
         auto form = readyWithData();
         auto* sortButton = child(*form, kTeamRankWindow)->findChild<QToolButton*>("SortOffSBtn");
         auto* nameLength = child(*form, kCategoryRankWindow)->findChild<QWidget*>("NameLengthSpin");
@@ -182,7 +177,7 @@ private slots:
         ProgramState& program = form->state().program;
         program.rankingsUpdated = true;
         program.spreadsForecast = true;
-        write("MAIN-DTA.GRD", "5.1\r\nMD\r\ncut short\r\n");
+        dir_->write("MAIN-DTA.GRD", "5.1\r\nMD\r\ncut short\r\n");
         MessageDialogs::setNextAnswer(Answer::No);
         form->ViewLoadDataClick(101);
         QCOMPARE(errors_.size(), size_t{1});

@@ -1,5 +1,6 @@
 #include "app/ui/TMainForm.h"
 #include "league/ui/MessageDialogs.h"
+#include "support/TempDir.h"
 
 #include "MainFormTesting.h"
 #include "TestConfig.h"
@@ -13,14 +14,12 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 #include <QtTest>
 
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -29,13 +28,10 @@ namespace grd {
 class TMainFormTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<test::TempDir> dir_;
     std::vector<Failure> errors_;
 
-    std::string dir() const { return dir_->path().toStdString() + "/"; }
-    void write(const std::string& name, const std::string& text) const {
-        std::ofstream(dir() + name, std::ios::binary) << text;
-    }
+    std::string dir() const { return dir_->dir(); }
 
     static bool menuEnabled(TMainForm& form, const char* name) {
         return form.findChild<QMenu*>(name)->menuAction()->isEnabled();
@@ -55,7 +51,7 @@ class TMainFormTest : public QObject {
 
 private slots:
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
+        dir_ = std::make_unique<test::TempDir>();
         test::copyProgramFiles(dir());
         errors_.clear();
         MessageDialogs::recordErrors(&errors_);
@@ -133,7 +129,7 @@ private slots:
         if (content.isEmpty())
             fs::remove(dir() + file.toStdString());
         else
-            write(file.toStdString(), content.toStdString());
+            dir_->write(file.toStdString(), content.toStdString());
         TMainForm form(dir());
         QCOMPARE(test::numbers(errors_), expected);
         QVERIFY(form.findChild<QTimer*>("MainTimer")->isActive()); // the splash is up
@@ -145,7 +141,7 @@ private slots:
     }
 
     void preferences_hideHintsAndToolBar() {
-        write("GRDOdds.cfg", "[General]\nflyby=0\nToolbar=0\n");
+        dir_->write("GRDOdds.cfg", "[General]\nflyby=0\nToolbar=0\n");
         TMainForm form(dir());
         form.show();
         const QPoint at(2, 2);
@@ -260,7 +256,7 @@ private slots:
     }
 
     void viewCurrent_damagedMainData_reportsAndLoadsNothing() {
-        write("MAIN-DTA.GRD", "5.00\nMD\ncut short\n");
+        dir_->write("MAIN-DTA.GRD", "5.00\nMD\ncut short\n");
         TMainForm form(dir());
         form.show();
         test::tickTwice(form);
