@@ -1,18 +1,13 @@
 #include "tasks/ui/TSlowForecastsForm.h"
 
-#include "league/ui/DialogSize.h"
 #include "league/ui/MessageDialogs.h"
 #include "tasks/ui/TaskWidgets.h"
 #include "tasks/ui/TeamsGrid.h"
 
 #include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
@@ -48,62 +43,28 @@ QTableWidget* spreadsGrid(int rows, int nameWidth, QWidget* parent) {
 } // namespace
 
 TSlowForecastsForm::TSlowForecastsForm(WeekData data, bool cityNames, QWidget* parent)
-    : QDialog(parent), selection_(data), league_(data.league), cityNames_(cityNames) {
-    setObjectName(QStringLiteral("TSlowForecastsForm"));
+    : EntryWindow("TSlowForecastsForm", data.league, cityNames, parent), selection_(data) {
     setWindowTitle(QString::fromStdString(selection_.caption()));
-    teams_ = new TeamsGrid(league_, cityNames, this);
-    int nameWidth = taskui::teamTextWidth(fontMetrics(), league_, cityNames_);
-    SpreadsGrid = spreadsGrid(data.maxGamesPerWeek() + 2, nameWidth, this);
-    TeamLabel1 = new QLabel(this);
-    TeamLabel1->setObjectName(QStringLiteral("TeamLabel1"));
-    TeamLabel1->setMinimumWidth(nameWidth);
-    TeamLabel2 = new QLabel(this);
-    TeamLabel2->setObjectName(QStringLiteral("TeamLabel2"));
-    TeamLabel2->setMinimumWidth(nameWidth);
+    addTeamsGrid();
+    SpreadsGrid = spreadsGrid(data.maxGamesPerWeek() + 2, nameWidth(), this);
     FullPanel = taskui::instructionPanel(
         "FullPanel",
         {QStringLiteral("The maximum number of spreads have been forecast."),
          QStringLiteral("Press the \"Done\" or \"Cancel\" button.")},
         this);
-    ForecastBtn = taskui::button("ForecastBtn", QStringLiteral("Forecast &Game"), this);
-    ForecastBtn->setDefault(true);
+    addAction("ForecastBtn", QStringLiteral("Forecast &Game"));
     DoneBtn = taskui::button("DoneBtn", QStringLiteral("&Done"), this);
-    auto* cancel = taskui::button("CancelBtn", QStringLiteral("Cancel"), this);
-
-    auto* pickRow = new QGridLayout;
-    pickRow->addWidget(new QLabel(QStringLiteral("First Team"), this), 0, 0);
-    pickRow->addWidget(TeamLabel1, 0, 1);
-    pickRow->addWidget(new QLabel(QStringLiteral("Second Team"), this), 1, 0);
-    pickRow->addWidget(TeamLabel2, 1, 1);
-    pickRow->addWidget(ForecastBtn, 0, 2, 2, 1);
-    // The picking stands beside the forecast list, so that the list shows whole.
-    auto* side = new QVBoxLayout;
-    side->addLayout(pickRow);
-    side->addWidget(FullPanel);
-    side->addStretch();
-    auto* body = new QHBoxLayout;
-    body->addLayout(side);
-    body->addWidget(SpreadsGrid, 0, Qt::AlignTop);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(DoneBtn);
-    buttons->addWidget(cancel);
-    buttons->addWidget(taskui::helpButton(selection_.helpContext(), this));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(teams_);
-    layout->addLayout(body);
-    layout->addLayout(buttons);
 
     for (int k = 1; k <= selection_.forecastCount(); ++k) {
         showForecast(k);
     }
     DoneBtn->setEnabled(selection_.doneEnabled() && selection_.full());
-    ForecastBtn->setEnabled(!selection_.full());
+    action_->setEnabled(!selection_.full());
     connect(teams_, &TeamsGrid::teamPicked, this, &TSlowForecastsForm::TeamPicked);
-    connect(ForecastBtn, &QPushButton::clicked, this, &TSlowForecastsForm::ForecastBtnClick);
+    connect(action_, &QPushButton::clicked, this, &TSlowForecastsForm::ForecastBtnClick);
     connect(DoneBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &TSlowForecastsForm::reject);
-    fixSize(this);
+    // The picking stands beside the forecast list, so that the list shows whole.
+    layOut(entryRows(true), true, SpreadsGrid, {FullPanel}, {DoneBtn}, selection_.helpContext());
     teams_->setFocus();
 }
 
@@ -113,11 +74,10 @@ void TSlowForecastsForm::showForecast(int k) {
         return;
     }
     auto texts = spreadTexts(selection_.spread(k));
-    QStringList cells{
-        QStringLiteral(" ") + taskui::teamName(league_, selection_.favourite(k), cityNames_),
-        QString::fromStdString(texts.relation),
-        QStringLiteral(" ") + taskui::teamName(league_, selection_.other(k), cityNames_),
-        QString::fromStdString(texts.by), QString::fromStdString(texts.spread)};
+    QStringList cells{QStringLiteral(" ") + teamName(selection_.favourite(k)),
+                      QString::fromStdString(texts.relation),
+                      QStringLiteral(" ") + teamName(selection_.other(k)),
+                      QString::fromStdString(texts.by), QString::fromStdString(texts.spread)};
     for (int column = 0; column < cells.size(); ++column) {
         SpreadsGrid->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
@@ -127,19 +87,9 @@ void TSlowForecastsForm::showForecast(int k) {
     }
 }
 
-void TSlowForecastsForm::showPair() {
-    const auto& pair = selection_.pair();
-    auto name = [this](int team) {
-        return team == kEmptyMark ? QString() : taskui::teamName(league_, team, cityNames_);
-    };
-    TeamLabel1->setText(name(pair.first()));
-    TeamLabel2->setText(name(pair.second()));
-    teams_->setPicked(pair.first(), pair.second());
-}
-
 void TSlowForecastsForm::TeamPicked(int team) {
     if (selection_.pick(team)) {
-        showPair();
+        showPair(selection_.pair());
     }
 }
 
@@ -150,14 +100,14 @@ void TSlowForecastsForm::ForecastBtnClick() {
         return;
     }
     showForecast(selection_.forecastCount());
-    showPair();
+    showPair(selection_.pair());
     DoneBtn->setEnabled(selection_.doneEnabled());
     if (!selection_.full()) {
         teams_->setFocus();
         return;
     }
     teams_->setEnabled(false);
-    ForecastBtn->setEnabled(false);
+    action_->setEnabled(false);
     FullPanel->show();
     DoneBtn->setDefault(true);
     DoneBtn->setFocus();
@@ -165,13 +115,11 @@ void TSlowForecastsForm::ForecastBtnClick() {
 }
 
 void TSlowForecastsForm::reject() {
-    if (int question = selection_.cancelQuestion(); question != 0) {
-        if (!ConfirmYesNo(question, this)) {
-            return;
-        }
-        if (selection_.gameAccepted()) {
-            selection_.discard();
-        }
+    if (!confirmed(selection_.cancelQuestion())) {
+        return;
+    }
+    if (selection_.gameAccepted()) {
+        selection_.discard();
     }
     QDialog::reject();
 }

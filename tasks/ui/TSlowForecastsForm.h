@@ -1,22 +1,18 @@
 #pragma once
 
 #include "tasks/ForecastSelection.h"
-
-#include <QDialog>
+#include "tasks/ui/EntryWindow.h"
 
 class QFrame;
-class QLabel;
 class QPushButton;
 class QTableWidget;
 
 namespace grd {
 
-class TeamsGrid;
-
 // The forecast team selection: games put together from two picked teams, each
 // forecast at once and listed; either extra games after the scheduled forecasts or
 // every game of a playoff week.
-class TSlowForecastsForm : public QDialog {
+class TSlowForecastsForm : public EntryWindow {
     Q_OBJECT
 
 public:
@@ -28,18 +24,11 @@ public slots:
 
 private:
     void TeamPicked(int team);
-    void showPair();
     void showForecast(int k);
 
     ForecastSelection selection_;
-    const LeagueStructure& league_;
-    bool cityNames_;
-    TeamsGrid* teams_ = nullptr;
     QTableWidget* SpreadsGrid = nullptr;
-    QLabel* TeamLabel1 = nullptr;
-    QLabel* TeamLabel2 = nullptr;
     QFrame* FullPanel = nullptr;
-    QPushButton* ForecastBtn = nullptr;
     QPushButton* DoneBtn = nullptr;
 };
 

@@ -1,6 +1,5 @@
 #include "tasks/ui/TSlowScoresForm.h"
 
-#include "league/ui/DialogSize.h"
 #include "league/ui/MessageDialogs.h"
 #include "tasks/ui/ScoreBox.h"
 #include "tasks/ui/ScoresGrid.h"
@@ -8,11 +7,7 @@
 #include "tasks/ui/TeamsGrid.h"
 
 #include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace grd {
 
@@ -21,22 +16,11 @@ constexpr int kHelpContext = 900;
 }
 
 TSlowScoresForm::TSlowScoresForm(WeekData data, bool cityNames, QWidget* parent)
-    : QDialog(parent), entry_(data), league_(data.league), cityNames_(cityNames) {
-    setObjectName(QStringLiteral("TSlowScoresForm"));
+    : EntryWindow("TSlowScoresForm", data.league, cityNames, parent), entry_(data) {
     setWindowTitle(QString::fromStdString(entry_.caption()));
-    teams_ = new TeamsGrid(league_, cityNames, this);
-    int nameWidth = taskui::teamTextWidth(fontMetrics(), league_, cityNames_);
-    grid_ = new ScoresGrid(
-        entry_.sheet(), [this](int team) { return taskui::teamName(league_, team, cityNames_); },
-        nameWidth, this);
-    ScoresCombo1 = new ScoreBox("ScoresCombo1", this);
-    ScoresCombo2 = new ScoreBox("ScoresCombo2", this);
-    TeamLabel1 = new QLabel(this);
-    TeamLabel1->setObjectName(QStringLiteral("TeamLabel1"));
-    TeamLabel1->setMinimumWidth(nameWidth);
-    TeamLabel2 = new QLabel(this);
-    TeamLabel2->setObjectName(QStringLiteral("TeamLabel2"));
-    TeamLabel2->setMinimumWidth(nameWidth);
+    addTeamsGrid();
+    addScoresGrid(entry_.sheet());
+    addScoreBoxes();
     AllOKPanel = taskui::instructionPanel("AllOKPanel",
                                           {QStringLiteral("All the scores for this week"),
                                            QStringLiteral("have been entered."),
@@ -50,87 +34,25 @@ TSlowScoresForm::TSlowScoresForm(WeekData data, bool cityNames, QWidget* parent)
                                             {QStringLiteral("3c. Or press the \"Not Done\" button"),
                                              QStringLiteral("(to resume entering scores).")},
                                             this);
-    EnterBtn = taskui::button("EnterBtn", QStringLiteral("&Enter Game Score"), this);
-    EnterBtn->setDefault(true);
+    addAction("EnterBtn", QStringLiteral("&Enter Game Score"));
     AllGamesBtn = taskui::button("AllGamesBtn", QStringLiteral("&All Games Entered"), this);
     AllGamesBtn->setEnabled(false);
     NotDoneBtn = taskui::button("NotDoneBtn", QStringLiteral("&Not Done"), this);
     NotDoneBtn->hide();
     taskui::keepRoom(NotDoneBtn);
-    auto* cancel = taskui::button("CancelBtn", QStringLiteral("Cancel"), this);
-
-    auto* entryRow = new QGridLayout;
-    entryRow->addWidget(new QLabel(QStringLiteral("First Team"), this), 0, 0);
-    entryRow->addWidget(TeamLabel1, 0, 1);
-    entryRow->addWidget(ScoresCombo1, 0, 2);
-    entryRow->addWidget(new QLabel(QStringLiteral("Second Team"), this), 1, 0);
-    entryRow->addWidget(TeamLabel2, 1, 1);
-    entryRow->addWidget(ScoresCombo2, 1, 2);
-    entryRow->addWidget(EnterBtn, 0, 3, 2, 1);
-    // The entry and the review's instructions stand beside the score list, so that
-    // the teams, a whole week's games and the buttons fit a screen together.
-    auto* side = new QVBoxLayout;
-    side->addLayout(entryRow);
-    side->addWidget(AllOKPanel);
-    side->addWidget(NotDonePanel);
-    side->addStretch();
-    auto* body = new QHBoxLayout;
-    body->addLayout(side);
-    body->addWidget(grid_, 0, Qt::AlignTop);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(AllGamesBtn);
-    buttons->addWidget(NotDoneBtn);
-    buttons->addWidget(cancel);
-    buttons->addWidget(taskui::helpButton(kHelpContext, this));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(teams_);
-    layout->addLayout(body);
-    layout->addLayout(buttons);
 
     connect(teams_, &TeamsGrid::teamPicked, this, &TSlowScoresForm::TeamPicked);
-    connect(EnterBtn, &QPushButton::clicked, this, &TSlowScoresForm::EnterBtnClick);
-    connect(ScoresCombo1, &ScoreBox::entered, this, &TSlowScoresForm::EnterBtnClick);
-    connect(ScoresCombo2, &ScoreBox::entered, this, &TSlowScoresForm::EnterBtnClick);
+    connect(action_, &QPushButton::clicked, this, &TSlowScoresForm::EnterBtnClick);
     connect(AllGamesBtn, &QPushButton::clicked, this, &TSlowScoresForm::AllGamesBtnClick);
     connect(NotDoneBtn, &QPushButton::clicked, this, &TSlowScoresForm::NotDoneBtnClick);
-    connect(cancel, &QPushButton::clicked, this, &TSlowScoresForm::reject);
-    fixSize(this);
+    layOut(entryRows(true), true, grid_, {AllOKPanel, NotDonePanel}, {AllGamesBtn, NotDoneBtn},
+           kHelpContext);
     teams_->setFocus();
-}
-
-void TSlowScoresForm::showPair() {
-    const auto& pair = entry_.pair();
-    auto name = [this](int team) {
-        return team == kEmptyMark ? QString() : taskui::teamName(league_, team, cityNames_);
-    };
-    TeamLabel1->setText(name(pair.first()));
-    TeamLabel2->setText(name(pair.second()));
-    teams_->setPicked(pair.first(), pair.second());
 }
 
 void TSlowScoresForm::TeamPicked(int team) {
     if (entry_.pick(team)) {
-        showPair();
-    }
-}
-
-void TSlowScoresForm::focusRejected(const Rejection& rejection) {
-    ShowError(rejection.failure, this);
-    switch (rejection.focus) {
-    case Rejection::Focus::ScoreBox1:
-        ScoresCombo1->setFocus();
-        break;
-    case Rejection::Focus::ScoreBox2:
-        ScoresCombo2->setFocus();
-        break;
-    case Rejection::Focus::TeamsGrid:
-        teams_->setFocus();
-        break;
-    case Rejection::Focus::ScoresGrid:
-        grid_->selectCell(rejection.cell);
-        grid_->setFocus();
-        break;
+        showPair(entry_.pair());
     }
 }
 
@@ -149,9 +71,8 @@ void TSlowScoresForm::EnterBtnClick() {
     teams_->setPicked(kEmptyMark, kEmptyMark);
     teams_->markUsed(first);
     teams_->markUsed(second);
-    ScoresCombo1->reset();
-    ScoresCombo2->reset();
-    showPair();
+    clearBoxes();
+    showPair(entry_.pair());
     AllGamesBtn->setEnabled(entry_.allGamesEnabled());
     if (entry_.entering()) {
         teams_->setFocus();
@@ -161,31 +82,22 @@ void TSlowScoresForm::EnterBtnClick() {
 }
 
 void TSlowScoresForm::showReview() {
-    ScoresCombo1->setEnabled(false);
-    ScoresCombo2->setEnabled(false);
-    EnterBtn->setEnabled(false);
-    teams_->setEnabled(false);
     AllGamesBtn->setText(QStringLiteral("&Done"));
-    AllGamesBtn->setEnabled(true);
-    AllGamesBtn->setDefault(true);
-    AllOKPanel->show();
     NotDoneBtn->setVisible(entry_.notDoneShown());
     NotDonePanel->setVisible(entry_.notDoneShown());
-    grid_->startReview(entry_.reviewRows());
-    taskui::informationBeep();
+    startReview(AllGamesBtn, AllOKPanel, entry_.reviewRows());
 }
 
 void TSlowScoresForm::showEntering() {
     AllGamesBtn->setText(QStringLiteral("&All Games Entered"));
-    EnterBtn->setEnabled(true);
-    EnterBtn->setDefault(true);
-    ScoresCombo1->setEnabled(true);
-    ScoresCombo2->setEnabled(true);
-    teams_->setEnabled(true);
-    grid_->setEnabled(false);
-    AllOKPanel->hide();
-    showPair();
+    resumeEntering(AllOKPanel);
+    showPair(entry_.pair());
     teams_->setFocus();
+}
+
+void TSlowScoresForm::hideNotDone() {
+    NotDoneBtn->hide();
+    NotDonePanel->hide();
 }
 
 void TSlowScoresForm::AllGamesBtnClick() {
@@ -206,8 +118,7 @@ void TSlowScoresForm::AllGamesBtnClick() {
 void TSlowScoresForm::NotDoneBtnClick() {
     bool reviewing = !entry_.entering();
     entry_.notDone();
-    NotDoneBtn->hide();
-    NotDonePanel->hide();
+    hideNotDone();
     if (reviewing && entry_.entering()) {
         showEntering();
     }
@@ -221,8 +132,7 @@ void TSlowScoresForm::reject() {
         return;
     }
     if (accepted) {
-        NotDoneBtn->hide();
-        NotDonePanel->hide();
+        hideNotDone();
         if (reviewing && entry_.entering()) {
             showEntering();
         }
