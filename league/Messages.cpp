@@ -205,7 +205,9 @@ Question yesNoQuestion(int code) {
     std::string caption = code > 400   ? " GRD Oddsmith: Revert"
                           : code > 200 ? " GRD Oddsmith: File Save As"
                                        : " GRD Oddsmith: Weekly Tasks";
-    return {composeQuestion(kYesNoCodes, code), std::move(caption)};
+    // The questions before every entered score is discarded.
+    bool discardsScores = code == 8 || code == 9 || code == 13;
+    return {composeQuestion(kYesNoCodes, code), std::move(caption), discardsScores};
 }
 
 Question yesNoCancelQuestion(int code) {

@@ -37,6 +37,8 @@ std::string questionFragment(int entry);
 struct Question {
     std::string text;
     std::string caption;
+    // Enter answers No: the question throws away what the user typed.
+    bool defaultNo = false;
     bool operator==(const Question&) const = default;
 };
 

@@ -19,6 +19,8 @@ QMessageBox::StandardButton ask(const Question& question, QMessageBox::StandardB
     QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
                     QString::fromStdString(question.text), buttons, parent);
     box.setObjectName("ConfirmBox");
+    if (question.defaultNo)
+        box.setDefaultButton(QMessageBox::No);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -141,10 +141,10 @@ void EntryWindow::focusRejected(const Rejection& rejection) {
     ShowError(rejection.failure, this);
     switch (rejection.focus) {
     case Rejection::Focus::ScoreBox1:
-        ScoresCombo1->setFocus();
+        ScoresCombo1->takeFocus();
         break;
     case Rejection::Focus::ScoreBox2:
-        ScoresCombo2->setFocus();
+        ScoresCombo2->takeFocus();
         break;
     case Rejection::Focus::TeamsGrid:
         teams_->setFocus();

@@ -2,6 +2,7 @@
 
 #include "league/ScoreText.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -18,6 +19,7 @@ ScoreBox::ScoreBox(const char* objectName, QWidget* parent) : QComboBox(parent) 
         addItem(QString::number(score));
     }
     lineEdit()->setMaxLength(2);
+    lineEdit()->installEventFilter(this);
     reset();
 }
 
@@ -34,6 +36,40 @@ void ScoreBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QComboBox::keyPressEvent(event);
+}
+
+} // namespace grd
+
+namespace grd {
+
+void ScoreBox::takeFocus() {
+    setFocus();
+    lineEdit()->selectAll();
+}
+
+// A box holds a whole score: whatever brings the focus to it selects the score, so
+// that typing replaces it instead of being refused at two characters.
+void ScoreBox::focusInEvent(QFocusEvent* event) {
+    QComboBox::focusInEvent(event);
+    if (event->reason() == Qt::MouseFocusReason) {
+        // The press places the cursor after the focus arrives.
+        selectOnRelease_ = true;
+    } else {
+        lineEdit()->selectAll();
+    }
+}
+
+bool ScoreBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lineEdit()) {
+        if (event->type() == QEvent::FocusIn &&
+            static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+            selectOnRelease_ = true;
+        } else if (event->type() == QEvent::MouseButtonRelease && selectOnRelease_) {
+            selectOnRelease_ = false;
+            lineEdit()->selectAll();
+        }
+    }
+    return QComboBox::eventFilter(watched, event);
 }
 
 } // namespace grd

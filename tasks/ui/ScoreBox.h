@@ -13,6 +13,8 @@ public:
     ScoreBox(const char* objectName, QWidget* parent);
     void reset();
     QString score() const { return currentText(); }
+    // Takes the focus with the whole text selected, so typing replaces a refused score.
+    void takeFocus();
 
 signals:
     // Enter in the box does what the window's default button does.
@@ -20,6 +22,11 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool selectOnRelease_ = false; // focused by a press: the release selects
 };
 
 } // namespace grd

@@ -6,6 +6,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -52,6 +54,26 @@ QString divisionName(const LeagueStructure& league, const LeagueAlignment& align
     return {};
 }
 
+// Draws the cursor cell framed in the highlight colour, so that it stands apart from
+// the picked teams, which are filled with it.
+class CursorFrame : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (option.state.testFlag(QStyle::State_HasFocus)) {
+            painter->save();
+            painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2));
+            painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+            painter->restore();
+        }
+    }
+};
+
 } // namespace
 
 TeamsGrid::TeamsGrid(const LeagueStructure& league, bool cityNames, QWidget* parent)
@@ -63,7 +85,11 @@ TeamsGrid::TeamsGrid(const LeagueStructure& league, bool cityNames, QWidget* par
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Only the picked teams are filled; the cursor gets a frame.
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setItemDelegate(new CursorFrame(this));
+    // Tab goes on to the score boxes and the buttons, as everywhere else.
+    setTabKeyNavigation(false);
     int width = taskui::teamTextWidth(fontMetrics(), league, cityNames);
     const auto* alignment = league.active();
     for (int column = 0; column < columnCount(); ++column) {

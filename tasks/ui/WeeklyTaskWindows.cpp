@@ -17,6 +17,28 @@ std::optional<QString>& nextArchivePath() {
     static std::optional<QString> path;
     return path;
 }
+
+// A dialog of the task can close leaving no window active, and the menus would not
+// answer their keys until a click: the main window takes the keyboard back, which
+// gives the focus to its active child.
+class FocusBack {
+public:
+    explicit FocusBack(QWidget* main) : main_(main) {}
+    FocusBack(const FocusBack&) = delete;
+    FocusBack& operator=(const FocusBack&) = delete;
+    ~FocusBack() {
+        if (main_ == nullptr || !main_->isVisible()) {
+            return;
+        }
+        main_->activateWindow();
+        if (main_->focusWidget() == nullptr) {
+            main_->setFocus();
+        }
+    }
+
+private:
+    QWidget* main_;
+};
 } // namespace
 
 WeeklyTaskWindows::WeeklyTaskWindows(AppState& app, CompanionLibrary& companion, MainWindow main)
@@ -27,14 +49,17 @@ void WeeklyTaskWindows::setNextArchivePath(const QString& path) {
 }
 
 void WeeklyTaskWindows::showError(const Failure& failure) {
+    FocusBack back(main_.widget);
     ShowError(failure, main_.widget);
 }
 
 bool WeeklyTaskWindows::confirmYesNo(int code) {
+    FocusBack back(main_.widget);
     return ConfirmYesNo(code, main_.widget);
 }
 
 WeeklyTaskHost::Reply WeeklyTaskWindows::confirmYesNoCancel(int code) {
+    FocusBack back(main_.widget);
     switch (ConfirmYesNoCancel(code, main_.widget)) {
     case Answer::Yes:
         return Reply::Yes;
@@ -46,6 +71,7 @@ WeeklyTaskHost::Reply WeeklyTaskWindows::confirmYesNoCancel(int code) {
 }
 
 std::optional<int> WeeklyTaskWindows::chooseWeek() {
+    FocusBack back(main_.widget);
     if (companion_.ShowGetWeekDlg == nullptr || companion_.WeekMap == nullptr) {
         return std::nullopt;
     }
@@ -119,6 +145,7 @@ WeekData WeeklyTaskWindows::weekData() {
 }
 
 bool WeeklyTaskWindows::enterScores(ScoreEntry kind) {
+    FocusBack back(main_.widget);
     if (!app_.rankings || !app_.schedule) {
         return false;
     }
@@ -132,6 +159,7 @@ bool WeeklyTaskWindows::enterScores(ScoreEntry kind) {
 }
 
 bool WeeklyTaskWindows::chooseForecasts() {
+    FocusBack back(main_.widget);
     if (!app_.rankings || !app_.schedule) {
         return false;
     }
@@ -152,6 +180,7 @@ void WeeklyTaskWindows::printReports() {
 }
 
 std::optional<std::string> WeeklyTaskWindows::archivePath(const std::string& offeredName) {
+    FocusBack back(main_.widget);
     QString path;
     if (auto& preset = nextArchivePath()) {
         path = *preset;

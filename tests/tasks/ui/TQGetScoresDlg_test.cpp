@@ -1,10 +1,12 @@
 #include "league/ui/MessageDialogs.h"
 #include "tasks/TaskFixture.h"
+#include "tasks/ui/ScoreBox.h"
 #include "tasks/ui/TQGetScoresDlg.h"
 #include "tasks/ui/TaskWindowTesting.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -112,6 +114,43 @@ private slots:
         press(Qt::Key_Up);
         QCOMPARE(grid->currentRow(), 1);
         QVERIFY(highlightOnCurrent(grid));
+    }
+
+    void scoreBox_typingReplacesTheScoreAfterARefusalOrAFocus() {
+        TaskFixture fx;
+        TQGetScoresDlg dialog(firstWeek(fx), true, nullptr);
+        open(dialog);
+        auto* first = child<ScoreBox>(&dialog, "ScoresCombo1");
+        auto* second = child<ScoreBox>(&dialog, "ScoresCombo2");
+        type("99");
+        press(Qt::Key_Return); // refused: -23, the box keeps the focus
+        QCOMPARE(int(errors.size()), 1);
+        type("14");
+        QCOMPARE(first->score(), QStringLiteral("14"));
+        QTest::mouseClick(second->lineEdit(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), second);
+        type("7");
+        QCOMPARE(second->score(), QStringLiteral("7"));
+        press(Qt::Key_Backtab);
+        type("3");
+        QCOMPARE(first->score(), QStringLiteral("3"));
+    }
+
+    void discardQuestion_enterKeepsTheScores() {
+        MessageDialogs::recordErrors(nullptr); // the real question box
+        TaskFixture fx;
+        TQGetScoresDlg dialog(firstWeek(fx), true, nullptr);
+        open(dialog);
+        press(Qt::Key_Return);
+        bool asked = false;
+        onModal(QStringLiteral("ConfirmBox"), [&asked](QWidget*) {
+            asked = true;
+            press(Qt::Key_Return);
+        });
+        press(Qt::Key_Escape);
+        QVERIFY(asked);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(cell(&dialog, 0, 1), QStringLiteral("21"));
     }
 
     void weekOneOfTheShippedSeason_showsWholeAndStaysFixed() {

@@ -3,6 +3,7 @@
 #include "tasks/ui/ScoreBox.h"
 #include "tasks/ui/TSlowScoresForm.h"
 #include "tasks/ui/TaskWindowTesting.h"
+#include "tasks/ui/TeamsGrid.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +39,48 @@ private slots:
         MessageDialogs::recordErrors(&errors);
     }
     void cleanup() { MessageDialogs::recordErrors(nullptr); }
+
+    // A game entered by keys alone: arrows and space pick, Tab leaves the teams grid
+    // for the boxes, Enter enters and the teams grid takes the focus back.
+    void keyboardAlone_entersAGameWithTheCursorUnlikeAPick() {
+        TaskFixture fx;
+        TSlowScoresForm dialog(fx.weekData(104), true, nullptr);
+        open(dialog);
+        auto* teams = child<TeamsGrid>(&dialog, "TeamsGrid");
+        QCOMPARE(QApplication::focusWidget(), teams);
+        teams->setCurrentCell(1, 0);
+        press(Qt::Key_Space);
+        press(Qt::Key_Down);
+        press(Qt::Key_Space);
+        press(Qt::Key_Right);
+        QCOMPARE(label(&dialog, "TeamLabel1"), QStringLiteral("Alpha"));
+        QCOMPARE(label(&dialog, "TeamLabel2"), QStringLiteral("Bravo"));
+
+        // The picked teams are filled with the highlight, the cursor only framed in it.
+        QImage image = teams->viewport()->grab().toImage();
+        auto cellRect = [teams](int row, int column) {
+            return teams->visualItemRect(teams->item(row, column));
+        };
+        QColor highlight = teams->palette().color(QPalette::Highlight);
+        QRect cursor = cellRect(2, 1);
+        QCOMPARE(image.pixelColor(cellRect(2, 0).right() - 2, cellRect(2, 0).center().y()),
+                 highlight);
+        QVERIFY(image.pixelColor(cursor.right() - 4, cursor.center().y()) != highlight);
+        QCOMPARE(image.pixelColor(cursor.left() + 1, cursor.center().y()), highlight);
+
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), child<ScoreBox>(&dialog, "ScoresCombo1"));
+        type("10");
+        press(Qt::Key_Tab);
+        type("13");
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(&dialog, "EnterBtn"));
+        press(Qt::Key_Space);
+        QCOMPARE(cell(&dialog, 0, 1), QStringLiteral("10"));
+        QCOMPARE(cell(&dialog, 0, 3), QStringLiteral("13"));
+        QCOMPARE(QApplication::focusWidget(), teams);
+        QVERIFY(errors.empty());
+    }
 
     void enterInAScoreBox_entersTheGameEveryTime() {
         TaskFixture fx;

@@ -203,6 +203,18 @@ private slots:
         QVERIFY(fx->app.program.hasUnsavedData());
     }
 
+    void cancelledEntry_givesTheKeyboardBackToTheMainWindow() {
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowActive(&mainWindow));
+        onModal(QStringLiteral("TSlowScoresForm"), [](QWidget*) { test::press(Qt::Key_Escape); });
+        answer({Answer::Yes});
+        runWeek(7);
+        QCOMPARE(questions(), (std::vector<int>{11}));
+        QTRY_COMPARE(QApplication::activeWindow(), &mainWindow);
+        QVERIFY(QApplication::focusWidget() != nullptr);
+        mainWindow.hide();
+    }
+
     void cancelPaths_askTheirQuestions() {
         // Quick entry: no question before a game, code 9 after one (No stays).
         onModal(QStringLiteral("TQGetScoresDlg"), [](QWidget* dialog) {
