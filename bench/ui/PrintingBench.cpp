@@ -5,6 +5,7 @@
 #include "printing/ui/ReportRun.h"
 #include "printing/ui/SchedulePageLayout.h"
 #include "printing/ui/TPagePrinter.h"
+#include "printing/ui/TPrintReportsDlg.h"
 #include "state/AppState.h"
 #include "state/ProgramData.h"
 #include "views/ScheduleView.h"
@@ -17,6 +18,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -145,6 +148,45 @@ void BM_PreviewRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PreviewRepaint)->Arg(0)->Arg(175)->Unit(benchmark::kMillisecond);
+
+double residentMiB() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024;
+    return 0;
+}
+
+// What a preview of the 2-column schedule keeps once every page has been shown at
+// Whole Page and at 175%: the growth of the resident set, in MiB.
+void BM_PreviewMemory(benchmark::State& state) {
+    application();
+    WeekData& data = weekData();
+    QStringList schedule = twoColumnSchedule(data.app);
+    for (auto _ : state) {
+        const double before = residentMiB();
+        grd::TPrintReportsDlg preview(data.app.prefs.view, nullptr, false);
+        preview.setSchedule(schedule, grd::kTwoColumns, QStringLiteral("2025 Schedule"));
+        preview.show();
+        while (preview.pagePrinter().PageCount() == 0)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        grd::TPagePrinter& pages = preview.pagePrinter();
+        for (int zoom : {0, 175}) {
+            if (zoom == 0)
+                pages.FitWholePage();
+            else
+                pages.setZoomPercent(zoom);
+            for (int n = 1; n <= pages.PageCount(); ++n) {
+                pages.ShowPage(n);
+                pages.viewport()->repaint();
+            }
+        }
+        state.counters["growth_MiB"] = residentMiB() - before;
+        state.counters["pages"] = pages.PageCount();
+    }
+}
+BENCHMARK(BM_PreviewMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Oddsmith --pdf as a process: the PDF of the week's reports.
 void BM_PdfProcess(benchmark::State& state) {
