@@ -15,6 +15,7 @@ namespace {
 
 // Lock files hold one short line; anything longer is not ours to trust.
 constexpr size_t kMaxLockText = 256;
+constexpr int kHolderReadTries = 50;
 
 std::mutex heldMutex;
 std::multiset<std::string>& heldDirs() {
@@ -94,7 +95,12 @@ DirectoryLock::DirectoryLock(const std::filesystem::path& dir, std::string_view 
         return;
     }
     if (!tryLock(fd_, LOCK_EX)) {
+        // A holder that has only just locked writes its name a moment later.
         holder_ = readHolder(fd_);
+        for (int tries = 0; holder_.pid == 0 && tries < kHolderReadTries; ++tries) {
+            ::usleep(1000);
+            holder_ = readHolder(fd_);
+        }
         ::close(fd_);
         fd_ = -1;
         state_ = State::Taken;
