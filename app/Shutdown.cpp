@@ -14,9 +14,14 @@ Status runShutdown(AppState& state, StartupHost& host) {
     // Without a program directory start-up never found where the files live.
     if (state.programDir.empty())
         return Ok{};
-    Status saved =
-        SavePreferences(findFileIgnoringCase(state.programDir, kConfigFileName), state.prefs);
-    DeleteRevertCopy(state.programDir);
+    // The revert copy and the preferences of a read-only run are the writer's.
+    Status saved = Ok{};
+    if (!state.readOnly) {
+        saved =
+            SavePreferences(findFileIgnoringCase(state.programDir, kConfigFileName), state.prefs);
+        DeleteRevertCopy(state.programDir);
+    }
+    state.writerLock.reset();
     state.programDir.clear();
     return saved;
 }

@@ -87,13 +87,29 @@ void findHelp(AppState& state, StartupOutcome& outcome) {
         outcome.failures.push_back(map.failure());
 }
 
+// False when the user would rather quit than read what another process writes.
+bool takeWriterLock(AppState& state, StartupHost& host) {
+    auto lock = std::make_unique<DirectoryLock>(state.programDir, "Oddsmith");
+    state.readOnly = lock->state() == DirectoryLock::State::Taken;
+    if (state.readOnly)
+        return host.openReadOnly(state.programDir, lock->holder());
+    state.writerLock = std::move(lock);
+    return true;
+}
+
 } // namespace
 
 StartupOutcome runStartup(AppState& state, StartupHost& host, bool usMeasurement) {
     StartupOutcome outcome;
     state.startupFailed = false;
+    if (!takeWriterLock(state, host)) {
+        state.startupFailed = true;
+        outcome.quit = true;
+        return outcome;
+    }
     // Saves stopped by a crash or a kill leave their temporary files behind.
-    removeStaleTemporaryFiles(state.programDir);
+    if (!state.readOnly)
+        removeStaleTemporaryFiles(state.programDir);
     loadPreferences(state, usMeasurement, outcome);
 
     if (auto bound = host.bindCompanion(); !bound) {
@@ -113,7 +129,8 @@ StartupOutcome runStartup(AppState& state, StartupHost& host, bool usMeasurement
     host.handOverLeague(state.league);
 
     resetProgramState(state.program);
-    state.revertAvailable = MakeRevertCopy(state.programDir);
+    // A read-only run keeps its hands off the writer's revert copy too.
+    state.revertAvailable = !state.readOnly && MakeRevertCopy(state.programDir);
     findHelp(state, outcome);
     return outcome;
 }

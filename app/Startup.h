@@ -12,9 +12,12 @@ namespace grd {
 struct StartupOutcome {
     std::vector<Failure> failures; // in the order the user is told of them
     bool splashShown = false;      // the splash timer must close it
+    bool quit = false;             // the user chose to quit rather than read only
 };
 
-// Runs the start-up steps on state.programDir, which must end in "/": preferences,
+// Runs the start-up steps on state.programDir, which must end in "/": the writers'
+// lock of the data directory (held until shutdown; when another process holds it the
+// host chooses read-only, which writes nothing, or quit), preferences,
 // companion library, splash screen, league structure, schedule, names, the library's
 // share of the league, the reset of the program state, the revert copy and the help
 // bundle. A failure that leaves the program unusable sets state.startupFailed and

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/DirectoryLock.h"
 #include "files/Failure.h"
 #include "league/LeagueStructure.h"
 
@@ -17,6 +18,13 @@ public:
     // Gives the library the week game counts and the playoff week names.
     virtual void handOverLeague(const LeagueStructure& league) = 0;
     virtual void unloadCompanion() = 0;
+    // Another process writes the data directory: true opens its data read-only,
+    // false quits. Hosts without a user quit.
+    virtual bool openReadOnly(const std::string& dataDir, const LockHolder& holder) {
+        (void)dataDir;
+        (void)holder;
+        return false;
+    }
 };
 
 } // namespace grd

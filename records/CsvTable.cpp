@@ -6,6 +6,23 @@ namespace grd {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// A field quoted in a message is cut here, so a huge field cannot flood it.
+constexpr size_t kQuotedFieldLength = 40;
+
+bool isControl(char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+}
+
+std::string printable(char c) {
+    constexpr const char* kHex = "0123456789ABCDEF";
+    auto byte = static_cast<unsigned char>(c);
+    if (!isControl(c) && byte < 0x80) {
+        return std::string(1, c);
+    }
+    return std::string("\\x") + kHex[byte >> 4] + kHex[byte & 0xf];
+}
+
 std::vector<std::string> splitFields(std::string_view line) {
     std::vector<std::string> fields;
     size_t start = 0;
@@ -21,6 +38,14 @@ std::vector<std::string> splitFields(std::string_view line) {
 
 } // namespace
 
+std::string printableField(std::string_view field) {
+    std::string text;
+    for (char c : field.substr(0, kQuotedFieldLength)) {
+        text += printable(c);
+    }
+    return field.size() > kQuotedFieldLength ? text + "..." : text;
+}
+
 Failure lineFailure(int line, const std::string& what) {
     return {0, "line " + std::to_string(line) + ": " + what};
 }
@@ -29,16 +54,26 @@ Result<CsvTable> CsvTable::parse(std::string_view text,
                                  const std::vector<std::string_view>& required) {
     CsvTable table;
     int lineNumber = 0;
+    // Spreadsheets save UTF-8 with a byte order mark before the first column's name.
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
     while (!text.empty()) {
-        size_t end = text.find('\n');
+        // CR, LF and CR LF all end a line, as the systems that write records do.
+        size_t end = text.find_first_of("\r\n");
         std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        size_t next = end == std::string_view::npos       ? text.size()
+                      : text.compare(end, 2, "\r\n") == 0 ? end + 2
+                                                          : end + 1;
+        text.remove_prefix(next);
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
         if (line.empty()) {
             continue;
+        }
+        if (auto control = std::find_if(line.begin(), line.end(), isControl);
+            control != line.end()) {
+            return lineFailure(lineNumber,
+                               "a control character (" + printable(*control) + ") in the text");
         }
         if (table.header_.empty()) {
             table.header_ = splitFields(line);

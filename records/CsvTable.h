@@ -30,6 +30,10 @@ private:
     std::vector<Row> rows_;
 };
 
+// A field as a message quotes it: bytes other than printable ASCII as \xNN, a long
+// field cut short, so that no input can garble or flood the message.
+std::string printableField(std::string_view field);
+
 // "line 12: " and what is wrong, as the data tool reports bad records.
 Failure lineFailure(int line, const std::string& what);
 

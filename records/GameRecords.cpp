@@ -4,10 +4,14 @@
 #include "league/ScoreText.h"
 #include "records/CsvTable.h"
 
+#include <map>
+#include <utility>
+
 namespace grd {
 
 std::string GameRecord::describe() const {
-    return "week " + std::to_string(week) + ": " + awayTeam + " at " + homeTeam;
+    return "week " + std::to_string(week) + ": " + printableField(awayTeam) + " at " +
+           printableField(homeTeam);
 }
 
 Result<std::vector<GameRecord>> parseGameRecords(std::string_view text) {
@@ -46,6 +50,25 @@ Result<std::vector<GameRecord>> parseGameRecords(std::string_view text) {
         records.push_back(std::move(record));
     }
     return records;
+}
+
+Status checkPairings(const std::vector<GameRecord>& records) {
+    std::map<std::pair<int, std::string>, const GameRecord*> gameOfTeam;
+    for (const auto& record : records) {
+        if (record.awayTeam == record.homeTeam) {
+            return lineFailure(record.line, record.describe() + ": a team cannot play itself");
+        }
+        for (const auto& team : {record.awayTeam, record.homeTeam}) {
+            auto [earlier, fresh] = gameOfTeam.try_emplace({record.week, team}, &record);
+            if (!fresh) {
+                return lineFailure(record.line, record.describe() + ": " + printableField(team) +
+                                                    " already plays in week " +
+                                                    std::to_string(record.week) + " on line " +
+                                                    std::to_string(earlier->second->line));
+            }
+        }
+    }
+    return Ok{};
 }
 
 std::vector<const GameRecord*> recordsOfWeek(const std::vector<GameRecord>& records, int week) {

@@ -33,6 +33,10 @@ struct GameRecord {
 // the line.
 Result<std::vector<GameRecord>> parseGameRecords(std::string_view text);
 
+// Refuses what no season holds, naming the line: a team playing itself, or a team
+// with two games in one week (which a duplicated game is).
+Status checkPairings(const std::vector<GameRecord>& records);
+
 // The records of one week, in record order.
 std::vector<const GameRecord*> recordsOfWeek(const std::vector<GameRecord>& records, int week);
 

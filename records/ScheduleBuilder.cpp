@@ -6,6 +6,7 @@
 #include "records/CsvTable.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace grd {
@@ -119,9 +120,6 @@ Status addRegularGames(const std::vector<GameRecord>& games, const std::vector<T
             return lineFailure(record->line, "a team of " + record->describe() +
                                                  " did not play in " + std::to_string(season));
         }
-        if (record->week < 1) {
-            return lineFailure(record->line, "regular weeks count from 1");
-        }
         auto game = gameAt(record->line, record->gameday, record->gametime, visitor->second + 2,
                            home->second + 2);
         if (!game) {
@@ -131,6 +129,38 @@ Status addRegularGames(const std::vector<GameRecord>& games, const std::vector<T
         weekCounts.resize(std::max(weekCounts.size(), static_cast<size_t>(record->week)));
         if (++weekCounts[static_cast<size_t>(record->week) - 1] > kMaxGamesPerWeek) {
             return lineFailure(record->line, "more than 99 games in one week");
+        }
+    }
+    return Ok{};
+}
+
+// Regular weeks run from 1 with no week missing, so a stray week number cannot make a
+// schedule of empty weeks; the playoff rounds take the weeks after them.
+Status checkWeeks(const std::vector<GameRecord>& games) {
+    std::vector<const GameRecord*> regular;
+    for (const auto& game : games) {
+        if (game.gameType == "REG") {
+            regular.push_back(&game);
+        }
+    }
+    std::stable_sort(regular.begin(), regular.end(),
+                     [](const GameRecord* a, const GameRecord* b) { return a->week < b->week; });
+    int last = 0;
+    for (const GameRecord* record : regular) {
+        if (record->week != last && record->week != last + 1) {
+            return lineFailure(record->line, last == 0 ? "regular weeks count from 1"
+                                                       : cformat("week %d follows week %d with "
+                                                                 "no games between",
+                                                                 record->week, last));
+        }
+        last = record->week;
+    }
+    constexpr int kRoundCount = static_cast<int>(std::size(kRounds));
+    for (const auto& game : games) {
+        if (roundOf(game.gameType) >= 0 && (game.week <= last || game.week > last + kRoundCount)) {
+            return lineFailure(game.line,
+                               cformat("%s: playoff weeks run from %d to %d",
+                                       game.describe().c_str(), last + 1, last + kRoundCount));
         }
     }
     return Ok{};
@@ -201,6 +231,11 @@ Result<tSchedule70> buildSchedule(const std::vector<GameRecord>& games,
         return Failure{0, "the teams of " + std::to_string(season.value()) +
                               " are not today's, whose names the schedule's codes give"};
     }
+    for (Status checked : {checkPairings(games), checkWeeks(games)}) {
+        if (!checked) {
+            return checked.failure();
+        }
+    }
     tSchedule70 schedule;
     schedule.title = title.empty() ? std::to_string(season.value()) + " Schedule" : title;
     schedule.namesFileName = kNamesFileName;
@@ -214,6 +249,12 @@ Result<tSchedule70> buildSchedule(const std::vector<GameRecord>& games,
     auto recorded = slotsOfRecords(games, eras, season.value());
     if (!recorded) {
         return recorded.failure();
+    }
+    // A schedule without its playoff rounds has no conference placeholders, which
+    // every reader counts on; the slots file gives the rounds before they are played.
+    if (recorded.value().empty() && slots.empty()) {
+        return Failure{0, "the records hold no playoff games: give the playoff slots of " +
+                              std::to_string(season.value()) + " with --slots"};
     }
     if (Status added =
             addPlayoffGames(recorded.value().empty() ? slots : recorded.value(), schedule);

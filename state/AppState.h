@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/DirectoryLock.h"
+#include "files/FileFingerprint.h"
 #include "league/LeagueStructure.h"
 #include "league/ProgramState.h"
 #include "league/tRankings.h"
@@ -9,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace grd {
@@ -29,6 +32,14 @@ struct AppState {
 
     // One flag per window code; entry 0 is unused.
     std::array<bool, kLastWindowCode + 1> windowOpen{};
+
+    // The main data file as the weekly task read it: a save over any other version
+    // would lose what another program wrote.
+    std::optional<FileFingerprint> loadedMainData;
+    // Held from start-up to shutdown, so no other process writes the data directory.
+    std::unique_ptr<DirectoryLock> writerLock;
+    // Another process writes the data directory: this run must write nothing there.
+    bool readOnly = false;
 
     bool startupFailed = false;
     bool revertAvailable = false;

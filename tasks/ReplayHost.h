@@ -43,6 +43,7 @@ public:
     void restoreLayout() override {}
     void printReports() override {}
     std::optional<std::string> archivePath(const std::string& offeredName) override;
+    std::optional<std::string> mainDataPath() override { return std::nullopt; }
 
 private:
     int teamOf(const std::string& abbreviation) const;

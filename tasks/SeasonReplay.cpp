@@ -4,6 +4,7 @@
 #include "league/Format.h"
 #include "league/LeagueLookups.h"
 #include "league/RankingsFile.h"
+#include "tasks/RecordsCheck.h"
 #include "tasks/ReplayHost.h"
 #include "tasks/WeeklyTask.h"
 
@@ -53,10 +54,6 @@ Result<std::pair<int, int>> mainDataWeek(AppState& app) {
     return std::pair{static_cast<int>(state.currentWeek), static_cast<int>(state.forecastCount)};
 }
 
-bool anyScored(const std::vector<const GameRecord*>& week) {
-    return std::any_of(week.begin(), week.end(), [](const auto* game) { return game->scored(); });
-}
-
 bool allScored(const std::vector<const GameRecord*>& week) {
     return !week.empty() &&
            std::all_of(week.begin(), week.end(), [](const auto* game) { return game->scored(); });
@@ -84,7 +81,11 @@ Result<int> replaySeason(AppState& app, const std::vector<GameRecord>& records,
     if (auto standing = mainDataWeek(app); !standing) {
         return standing.failure();
     }
-    ReplayHost host(app, records, teamsByAbbreviation(app.league, abbreviations));
+    auto teams = teamsByAbbreviation(app.league, abbreviations);
+    if (Status checked = checkRecordsForReplay(app, records, teams); !checked) {
+        return checked.failure();
+    }
+    ReplayHost host(app, records, std::move(teams));
     WeeklyTask task(app, host);
     int weeksDone = 0;
     while (true) {
@@ -99,7 +100,7 @@ Result<int> replaySeason(AppState& app, const std::vector<GameRecord>& records,
         if (entry > weeks + playoffs || (through && entry > *through)) {
             return weeksDone;
         }
-        if (entry >= 1 && !anyScored(recordsOfWeek(records, entry))) {
+        if (entry >= 1 && !allScored(recordsOfWeek(records, entry))) {
             return weeksDone;
         }
         host.setEntry(entry);
@@ -146,6 +147,23 @@ Result<std::vector<int>> entriesToReplay(AppState& app, const std::vector<GameRe
         entries.push_back(entry);
     }
     return entries;
+}
+
+std::string partlyScoredWeekAhead(AppState& app, const std::vector<GameRecord>& records) {
+    auto standing = mainDataWeek(app);
+    if (!standing) {
+        return {};
+    }
+    int entry =
+        nextEntry(standing.value().first, standing.value().second, app.league.regularWeekCount());
+    auto week = recordsOfWeek(records, entry);
+    auto scored =
+        std::count_if(week.begin(), week.end(), [](const auto* game) { return game->scored(); });
+    if (scored == 0 || scored == static_cast<long>(week.size())) {
+        return {};
+    }
+    return cformat("week %d: %d of %d games have scores; stopped before it", entry,
+                   static_cast<int>(scored), static_cast<int>(week.size()));
 }
 
 std::string replayEntryName(int entry, const LeagueStructure& league) {

@@ -32,11 +32,12 @@ int nextEntry(int currentWeek, int forecastCount, int regularWeeks);
 
 // Catches a season up from its game records: runs the weekly task week after week,
 // from where the main data file of app's program directory stands, until the
-// final's scores are in, the records hold no scores for the next week, or after the
+// final's scores are in, the records lack a score of the next week, or after the
 // entry through. The records name teams by abbreviation: the names file's third name
 // form, given by name index. Each week done is passed to report, which returns false
-// to stop before the next. A failure names the game or the file that stopped it; the
-// weeks before it stay saved, nothing of its own week is written.
+// to stop before the next. Records that do not fit the season are refused before
+// anything is written, naming the line; a file that fails stops the week it is
+// written in, the weeks before it staying saved.
 Result<int> replaySeason(AppState& app, const std::vector<GameRecord>& records,
                          const std::vector<std::string>& abbreviations, std::optional<int> through,
                          const std::function<bool(const ReplayedWeek&)>& report);
@@ -45,6 +46,11 @@ Result<int> replaySeason(AppState& app, const std::vector<GameRecord>& records,
 // stands, each week in a row whose every game has its score in the records. A week
 // still being played ends the list, so replaySeason through its last entry runs them.
 Result<std::vector<int>> entriesToReplay(AppState& app, const std::vector<GameRecord>& records);
+
+// Why a catch-up stopped where the main data file stands, when the week ahead is
+// partly played: "week 14: 13 of 14 games have scores; stopped before it"; empty when
+// that week is played in full or not at all.
+std::string partlyScoredWeekAhead(AppState& app, const std::vector<GameRecord>& records);
 
 // "Week 1 forecasts", "Week 5 scores", "Wild Card scores": what an entry enters.
 std::string replayEntryName(int entry, const LeagueStructure& league);

@@ -8,7 +8,9 @@
 #include "league/RankingsFile.h"
 #include "league/SeasonFileText.h"
 
+#include <optional>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace grd {
@@ -105,6 +107,44 @@ std::string zeroedBody(DataLines& lines, bool archive, bool keep) {
     return out.take();
 }
 
+// Where a main data file stands: its week and season label; nothing when it cannot be
+// read as one.
+std::optional<std::pair<long long, std::string>> standingOf(const std::filesystem::path& main) {
+    std::string bytes;
+    if (!readSeasonFile(main, bytes).ok()) {
+        return std::nullopt;
+    }
+    try {
+        DataLines lines(bytes);
+        lines.line(); // the version
+        if (lines.text() != "MD") {
+            return std::nullopt;
+        }
+        for (long long n = lines.values().integer(1, kMaxSeasonTeams); n > 0; --n) {
+            lines.line();
+        }
+        lines.line(); // the sort key
+        lines.line(); // the week's average points
+        skipSection(lines);
+        lines.line(); // the forecast count
+        long long week = lines.values().integer(0, 32767);
+        return std::pair{week, std::string(lines.text())};
+    } catch (const DataFormatError&) {
+        return std::nullopt;
+    }
+}
+
+// A second run would back up the fresh season over the old season's safety copy, or
+// start a season from one never played.
+Status refuseFreshSeason(const std::filesystem::path& main) {
+    auto standing = standingOf(main);
+    if (!standing || standing->first != 1) {
+        return Ok{};
+    }
+    return Failure{kOtherError, main.string() + " already stands before week 1 of " +
+                                    standing->second + "; the new season was started before"};
+}
+
 Result<std::string> zeroedMainData(const std::filesystem::path& input, bool keep) {
     std::string bytes;
     if (Status read = readSeasonFile(input, bytes); !read) {
@@ -157,6 +197,9 @@ Status UpdateMainData(const std::filesystem::path& input, bool keep) {
     }
     std::filesystem::path dir = file.parent_path();
     std::filesystem::path main = findFileIgnoringCase(dir, kMainDataFileName);
+    if (Status fresh = refuseFreshSeason(main); !fresh) {
+        return fresh;
+    }
     // Without a backup the last season would be lost, so a failed one stops here.
     if (std::filesystem::exists(main, error)) {
         if (Status saved = backUp(main, dir); !saved) {

@@ -19,6 +19,7 @@ constexpr int kMoreForecastsQuestion = 2;
 constexpr int kSaveForecastsQuestion = 3;
 constexpr int kSaveAllQuestion = 4;
 constexpr int kSaveRankingsQuestion = 5;
+constexpr int kMainDataWriteError = -21;
 } // namespace
 
 int32_t countGames(const std::vector<int32_t>& list, int32_t teamCount) {
@@ -78,10 +79,36 @@ std::string WeeklyTask::offeredArchiveName() const {
     return app_.league.playoffWeekNames[static_cast<size_t>(entry)] + app_.league.seasonSuffix;
 }
 
+// The week may be saved only over the main data file it was read from, and not at all
+// in a data directory another process writes; otherwise the data may go elsewhere.
+bool WeeklyTask::mayWriteMainData() {
+    auto main = findFileIgnoringCase(std::filesystem::path(app_.programDir) / kMainDataFileName);
+    std::string why;
+    if (app_.readOnly) {
+        why = app_.programDir + " is open read-only, as another program writes it";
+    } else if (fingerprintOf(main) != app_.loadedMainData) {
+        why = main.string() + " was changed by another program since it was read";
+    } else {
+        return true;
+    }
+    host_.showError({kMainDataWriteError, why + "; nothing was saved there"});
+    if (auto elsewhere = host_.mainDataPath(); elsewhere) {
+        if (auto status = WriteRankings(kMainDataKind, *elsewhere, *app_.rankings, app_.program,
+                                        app_.league, app_.schedule->teamCount);
+            !status) {
+            host_.showError(status.failure());
+        }
+    }
+    return false;
+}
+
 // The archive goes first and the main data file last: the main data file is the
 // commit point, so a week whose main data file stands always has its archive.
 void WeeklyTask::writeWeek(const std::string& archivePath) {
     if (!app_.rankings || !app_.schedule) {
+        return;
+    }
+    if (!mayWriteMainData()) {
         return;
     }
     auto teams = app_.schedule->teamCount;
@@ -99,7 +126,9 @@ void WeeklyTask::writeWeek(const std::string& archivePath) {
         // The week is not saved until the main data file is: the close query offers it again.
         state.archiveSaved = false;
         host_.showError(status.failure());
+        return;
     }
+    app_.loadedMainData = fingerprintOf(findFileIgnoringCase(main));
 }
 
 void WeeklyTask::SaveWeek() {
@@ -161,6 +190,7 @@ bool WeeklyTask::loadWeek(int entry) {
         return false;
     }
     app_.rankings = std::move(rankings);
+    app_.loadedMainData = fingerprintOf(main);
     if (!app_.schedule || app_.schedule->teamCount != app_.rankings->teamCount) {
         host_.showError({-19, {}});
         return false;

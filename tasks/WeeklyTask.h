@@ -40,6 +40,7 @@ private:
     void finishWeek();
     bool saveQuestion(int code, bool saveAs);
     void writeWeek(const std::string& archivePath);
+    bool mayWriteMainData();
     int regularWeeks() const { return app_.league.regularWeekCount(); }
     int playoffWeeks() const;
 

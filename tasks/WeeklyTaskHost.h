@@ -45,6 +45,9 @@ public:
 
     // The save dialog for the archive: the full path chosen, or nothing on Cancel.
     virtual std::optional<std::string> archivePath(const std::string& offeredName) = 0;
+    // Save As for a main data file that cannot be saved in place: the full path
+    // chosen, or nothing on Cancel.
+    virtual std::optional<std::string> mainDataPath() = 0;
 };
 
 } // namespace grd

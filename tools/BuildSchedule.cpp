@@ -7,6 +7,7 @@
 #include "records/ScheduleBuilder.h"
 #include "tools/Commands.h"
 #include "tools/ToolArgs.h"
+#include "tools/WriterLock.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -137,6 +138,10 @@ int buildSchedule(const Args& args) {
         return fail(gamesPath, schedule.failure());
     }
     std::filesystem::path out = options.outDir;
+    auto lock = lockForWriting("build-schedule", out);
+    if (!lock) {
+        return 1;
+    }
     removeStaleTemporaryFiles(out);
     bool written =
         write(out / kStructureFileName, leagueStructureText(history.value().structure)) &&

@@ -8,6 +8,7 @@
 #include "league/tSchedule70.h"
 #include "tools/Commands.h"
 #include "tools/ProgramDirectory.h"
+#include "tools/WriterLock.h"
 
 #include <cstdio>
 
@@ -56,6 +57,10 @@ int init(const Args& args) {
     } else if (auto chosen = defaultDataDirectory("init")) {
         dir = *chosen;
     } else {
+        return 1;
+    }
+    auto lock = lockForWriting("init", dir);
+    if (!lock) {
         return 1;
     }
     removeStaleTemporaryFiles(dir);

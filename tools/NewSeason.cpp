@@ -2,6 +2,7 @@
 #include "league/Messages.h"
 #include "tasks/UpdateMainData.h"
 #include "tools/Commands.h"
+#include "tools/WriterLock.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -14,7 +15,8 @@ constexpr const char* kHelp =
     "usage: grdtool new-season --keep|--average FILE\n\n"
     "Makes a new season's MAIN-DTA.GRD beside FILE, the last main data or archive file\n"
     "of the old season: statistics zero, no scores or forecasts, week 1, the next\n"
-    "season's label. The previous MAIN-DTA.GRD is kept as MAIN-DTA.OLD.\n"
+    "season's label. The previous MAIN-DTA.GRD is kept as MAIN-DTA.OLD. Refused when\n"
+    "MAIN-DTA.GRD already stands before week 1, so a second run keeps the old season.\n"
     "  --keep     carry the Total, Off and Def ratings over\n"
     "  --average  give every team total 100, offense 101, defense 99\n";
 
@@ -42,7 +44,12 @@ int newSeason(const Args& args) {
                      kHelp);
         return 2;
     }
-    removeStaleTemporaryFiles(std::filesystem::path(*file).parent_path());
+    std::filesystem::path dir = std::filesystem::path(*file).parent_path();
+    auto lock = lockForWriting("new-season", dir);
+    if (!lock) {
+        return 1;
+    }
+    removeStaleTemporaryFiles(dir);
     Status done = UpdateMainData(*file, keep == 1);
     if (!done) {
         std::fprintf(stderr, "grdtool new-season: %s: error %d: %s\n", file->c_str(),

@@ -6,6 +6,7 @@
 #include "state/AppState.h"
 #include "tasks/SeasonReplay.h"
 #include "tools/ProgramDirectory.h"
+#include "tools/WriterLock.h"
 
 #include <cstdio>
 #include <cstring>
@@ -22,8 +23,10 @@ void usage(std::FILE* out) {
                  "own data directory, as Oddsmith chooses it): scores are entered from\n"
                  "the records, the coming week is forecast, and every week is saved as the\n"
                  "program saves it. Stops after the final's scores, at the first week the\n"
-                 "records hold no scores for, or after week WEEK (the records' numbering,\n"
-                 "playoff rounds continuing the count). One line per week on standard output.\n");
+                 "records lack a score of, or after week WEEK (the records' numbering,\n"
+                 "playoff rounds continuing the count). A week partly played stops it before\n"
+                 "that week, saying so. Nothing is written unless the whole of GAMES.csv fits\n"
+                 "the season. One line per week on standard output.\n");
 }
 
 // The words of a call: [DIR] GAMES.csv [--through WEEK].
@@ -76,6 +79,10 @@ int replay(const Args& args) {
     } else {
         return 1;
     }
+    auto lock = lockForWriting("replay", app.programDir);
+    if (!lock) {
+        return 1;
+    }
     removeStaleTemporaryFiles(app.programDir);
     const std::string& games = call->positional.back();
     const std::optional<int> through = call->through;
@@ -104,6 +111,9 @@ int replay(const Args& args) {
         const Failure& failure = replayed.failure();
         printFailure("replay", failure.number != 0 ? std::string() : games, failure);
         return 1;
+    }
+    if (std::string waiting = partlyScoredWeekAhead(app, records.value()); !waiting.empty()) {
+        std::printf("%s\n", waiting.c_str());
     }
     return 0;
 }

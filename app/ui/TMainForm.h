@@ -144,6 +144,7 @@ private:
     void showSplash() override;
     void handOverLeague(const LeagueStructure& league) override;
     void unloadCompanion() override;
+    bool openReadOnly(const std::string& dataDir, const LockHolder& holder) override;
 
     void createMenus();
     void createFileMenu();
@@ -171,6 +172,7 @@ private:
     void FormCreate();
     void applyStartupFailure();
     void enableReadyMenus();
+    void disableWritingCommands();
     void setTopMenusEnabled(bool enabled);
     // Shortcuts act even while their menu is closed, so the items themselves follow.
     void setMenuItemsEnabled(bool enabled);

@@ -41,8 +41,19 @@ void TMainForm::enableReadyMenus() {
     setLayoutCommandsEnabled(state_.rankings != nullptr);
     menusReady_ = true;
     runMenuRules();
-    QuickSBtn->setEnabled(true);
+    QuickSBtn->setEnabled(!state_.readOnly);
+    if (state_.readOnly)
+        disableWritingCommands();
     XversusYSBtn->setEnabled(!state_.isOpen(kScheduleWindow));
+}
+
+// Another process writes the data directory: every command that would write there.
+void TMainForm::disableWritingCommands() {
+    setItemsEnabled(mmTasks, false);
+    for (QAction* action : {smFileRevert, smFileReplaceMain, smWindowSaveLayout,
+                            findChild<QAction*>(QStringLiteral("smFileImportMarketLines"))})
+        if (action != nullptr)
+            action->setEnabled(false);
 }
 
 void TMainForm::runMenuRules() {
@@ -72,7 +83,7 @@ void TMainForm::mmFileClick() {
     const FileMenuEnabling rules = fileMenuEnabling(facts);
     smFilePrint->setEnabled(rules.print);
     smFilePrintPreview->setEnabled(rules.print);
-    smFileReplaceMain->setEnabled(rules.replaceMain);
+    smFileReplaceMain->setEnabled(rules.replaceMain && !state_.readOnly);
 }
 
 void TMainForm::mmEditClick() {
@@ -104,7 +115,7 @@ void TMainForm::applyWindowMenuRules() {
     smWindowRestoreDefaultWithDefaultFont->setEnabled(rules.restoreLayouts);
     smWindowRestoreDefaultWithCurrentFont->setEnabled(rules.restoreLayouts);
     if (rules.saveLayout)
-        smWindowSaveLayout->setEnabled(*rules.saveLayout);
+        smWindowSaveLayout->setEnabled(*rules.saveLayout && !state_.readOnly);
     smWindowCascade->setEnabled(rules.arrange);
     smWindowTile->setEnabled(rules.arrange);
     smWindowNext->setEnabled(rules.navigate);

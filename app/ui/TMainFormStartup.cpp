@@ -55,6 +55,17 @@ void TMainForm::FormCreate() {
             &TMainForm::AppIdle);
     for (const Failure& failure : outcome.failures)
         ShowError(failure, this);
+    if (outcome.quit)
+        QTimer::singleShot(0, this, &QWidget::close);
+}
+
+bool TMainForm::openReadOnly(const std::string& dataDir, const LockHolder& holder) {
+    const QString text =
+        QStringLiteral("The data in %1 is in use by %2, which may change it.\n\n"
+                       "Open the data read-only (nothing is saved), or quit?")
+            .arg(QString::fromStdString(dataDir), QString::fromStdString(holder.describe()));
+    return AskChoice(text, QStringLiteral(" GRD Oddsmith: Data in Use"),
+                     QStringLiteral("Open &Read-Only"), QStringLiteral("&Quit"), this);
 }
 
 void TMainForm::applyPreferences() {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <deque>
 
 namespace grd {
@@ -83,6 +84,19 @@ Answer ConfirmYesNoCancel(int code, QWidget* parent) {
     default:
         return Answer::Cancel;
     }
+}
+
+bool AskChoice(const QString& text, const QString& caption, const QString& yesText,
+               const QString& noText, QWidget* parent) {
+    questions.push_back(0);
+    if (auto answer = takeNextAnswer())
+        return *answer == Answer::Yes;
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setObjectName("ConfirmBox");
+    box.button(QMessageBox::Yes)->setText(yesText);
+    box.button(QMessageBox::No)->setText(noText);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void ShowPlainMessage(const QString& text, const QString& caption, QWidget* parent) {

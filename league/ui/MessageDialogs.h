@@ -21,6 +21,11 @@ void ShowError(const Failure& failure, QWidget* parent = nullptr);
 bool ConfirmYesNo(int code, QWidget* parent = nullptr);
 Answer ConfirmYesNoCancel(int code, QWidget* parent = nullptr);
 
+// A question outside the table, with its own texts for Yes and No; code 0 among
+// the questions asked.
+bool AskChoice(const QString& text, const QString& caption, const QString& yesText,
+               const QString& noText, QWidget* parent = nullptr);
+
 // A plain message box with an OK button, for the few messages outside the table.
 void ShowPlainMessage(const QString& text, const QString& caption, QWidget* parent = nullptr);
 // The same with the information icon: a success worth telling.

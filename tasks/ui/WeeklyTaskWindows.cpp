@@ -179,16 +179,15 @@ void WeeklyTaskWindows::printReports() {
     }
 }
 
-std::optional<std::string> WeeklyTaskWindows::archivePath(const std::string& offeredName) {
+std::optional<std::string> WeeklyTaskWindows::savePath(const QString& caption,
+                                                       const std::string& offeredName) {
     FocusBack back(main_.widget);
     QString path;
     if (auto& preset = nextArchivePath()) {
         path = *preset;
         preset.reset();
     } else {
-        QFileDialog dialog(main_.widget,
-                           QStringLiteral(" GRD Oddsmith: Enter Name for Archive File"),
-                           QString::fromStdString(app_.programDir));
+        QFileDialog dialog(main_.widget, caption, QString::fromStdString(app_.programDir));
         dialog.setObjectName(QStringLiteral("SaveAsDlg"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilters({QStringLiteral("All files (*)"),
@@ -203,6 +202,14 @@ std::optional<std::string> WeeklyTaskWindows::archivePath(const std::string& off
         return std::nullopt;
     }
     return path.toStdString();
+}
+
+std::optional<std::string> WeeklyTaskWindows::archivePath(const std::string& offeredName) {
+    return savePath(QStringLiteral(" GRD Oddsmith: Enter Name for Archive File"), offeredName);
+}
+
+std::optional<std::string> WeeklyTaskWindows::mainDataPath() {
+    return savePath(QStringLiteral(" GRD Oddsmith: Save the Main Data As"), {});
 }
 
 } // namespace grd

@@ -31,7 +31,7 @@ public:
     WeeklyTaskWindows(AppState& app, CompanionLibrary& companion, MainWindow main);
 
     /**
-     * Sets the path the next archive save dialog returns (an empty string cancels).
+     * Sets the path the next save dialog returns (an empty string cancels).
      * Use only for testing.
      */
     static void setNextArchivePath(const QString& path);
@@ -51,9 +51,11 @@ public:
     void restoreLayout() override;
     void printReports() override;
     std::optional<std::string> archivePath(const std::string& offeredName) override;
+    std::optional<std::string> mainDataPath() override;
 
 private:
     WeekData weekData();
+    std::optional<std::string> savePath(const QString& caption, const std::string& offeredName);
 
     AppState& app_;
     CompanionLibrary& companion_;

@@ -44,6 +44,11 @@ public:
         weekGameCounts = league.weekGameCounts;
     }
     void unloadCompanion() override { calls.push_back("unload"); }
+    bool readOnlyAnswer = false;
+    bool openReadOnly(const std::string&, const LockHolder& holder) override {
+        calls.push_back("readOnly? " + holder.describe());
+        return readOnlyAnswer;
+    }
 };
 
 } // namespace grd::test

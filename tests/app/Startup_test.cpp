@@ -166,6 +166,7 @@ TEST_F(StartupTest, missingHelpBundle_isReportedButLeavesProgramUsable) {
 TEST_F(StartupTest, helpBundle_isTheDataDirectorysElseTheShippedOne) {
     start();
     EXPECT_EQ(state.helpBundle, dir.dir() + "GRDOdds.help");
+    state.writerLock.reset();
 
     StartupTestDir shipped;
     dir.remove("GRDOdds.help");
@@ -177,6 +178,7 @@ TEST_F(StartupTest, helpBundle_isTheDataDirectorysElseTheShippedOne) {
     EXPECT_EQ(installed.helpBundle, shipped.dir() + "GRDOdds.help");
 
     shipped.remove("GRDOdds.help");
+    installed.writerLock.reset();
     AppState helpless;
     helpless.programDir = dir.dir();
     helpless.shippedDir = shipped.dir();
@@ -192,12 +194,39 @@ TEST_F(StartupTest, revertCopy_madeOnlyFromAMainDataFile) {
 
     AppState other;
     RecordingHost otherHost;
+    state.writerLock.reset();
     dir.remove("main-dta.rvt");
     dir.write("MAIN-DTA.GRD", "6.0\nMD\n");
     other.programDir = dir.dir();
     runStartup(other, otherHost, false);
     EXPECT_FALSE(other.revertAvailable);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "main-dta.rvt"));
+}
+
+// A second program on a data directory another process writes: read-only writes
+// nothing, not even its own revert copy, and leaves the writer's where it is.
+TEST_F(StartupTest, dataInUse_readOnlyWritesNothingAndQuitStops) {
+    const std::string writers = "5.00\nMD\nthe writer's revert copy\n";
+    dir.write("main-dta.rvt", writers);
+    DirectoryLock writer(dir.path(), "grdtool replay");
+    ASSERT_TRUE(writer.held());
+    host.readOnlyAnswer = true;
+    EXPECT_TRUE(start().failures.empty());
+    EXPECT_TRUE(state.readOnly);
+    EXPECT_FALSE(state.revertAvailable);
+    EXPECT_EQ(host.calls.front(),
+              "readOnly? grdtool replay (process " + std::to_string(getpid()) + ")");
+    state.prefs.general.flyby = !state.prefs.general.flyby;
+    EXPECT_TRUE(runShutdown(state, host).ok());
+    EXPECT_EQ(dir.read("main-dta.rvt"), writers);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "GRDOdds.cfg"));
+
+    AppState quitting;
+    RecordingHost quitHost;
+    quitting.programDir = dir.dir();
+    EXPECT_TRUE(runStartup(quitting, quitHost, false).quit);
+    EXPECT_TRUE(quitting.startupFailed);
+    EXPECT_THAT(quitHost.calls, ElementsAre(HasSubstr("readOnly?")));
 }
 
 TEST_F(StartupTest, shutdown_savesPreferencesDeletesRevertCopyAndFreesLeague) {

@@ -47,6 +47,34 @@ TEST(DataTool, buildScheduleWritesTheThreeFilesStartUpReads) {
     EXPECT_TRUE(std::filesystem::exists(dir.path() / schedule.namesFileName));
 }
 
+// The shipped 2025 records hold no playoff games yet: without their slots there is
+// no schedule to write, with them one that start-up, init and replay all use.
+TEST(DataTool, buildScheduleOfARegularSeasonNeedsItsPlayoffSlots) {
+    test::TempDir dir;
+    const std::string build =
+        "build-schedule --teams " + data("teams.csv") + " --games " + data("games-2025.csv");
+    auto refused = grdtool(dir, build + " " + dir.dir());
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("the records hold no playoff games: give the playoff slots of "
+                               "2025 with --slots"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "GRDSchedule.ccs"));
+
+    auto built = grdtool(dir, build + " --slots " + data("postseason-2025.csv") + " " + dir.dir());
+    ASSERT_EQ(built.exitCode, 0) << built.err;
+    LeagueStructure league;
+    EXPECT_TRUE(LoadLeagueStructure(dir.dir(), league).empty());
+    tSchedule70 schedule;
+    ASSERT_TRUE(LoadSchedule(dir.dir(), schedule, league));
+    EXPECT_EQ(schedule.teamCount, 32);
+    ASSERT_EQ(grdtool(dir, "init " + dir.dir() + " --average").exitCode, 0);
+    auto replayed =
+        grdtool(dir, "replay " + dir.dir() + " " + data("games-2025.csv") + " --through 1");
+    EXPECT_EQ(replayed.exitCode, 0) << replayed.err;
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "WEEK-01.25"));
+}
+
 TEST(DataTool, dumpPrintsEachKindOfFileReadably) {
     test::TempDir dir;
     std::string shipped = std::string(ODDSMITH_DATA_DIR) + "program/";

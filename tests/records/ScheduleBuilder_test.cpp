@@ -137,5 +137,30 @@ TEST(ScheduleBuilder, badRecordsAreNamedByLine) {
     EXPECT_FALSE(parsePlayoffSlots("game_type,week,gameday,gametime,conference\nWC,3,x,,XFC\n"));
 }
 
+TEST(ScheduleBuilder, impossibleSeasonsAreRefusedNamingTheRow) {
+    const std::string week1 = "2025,REG,1,2025-09-07,Sunday,20:20,AAA,,BBB,,Home\n"
+                              "2025,REG,1,2025-09-07,Sunday,20:20,CCC,,DDD,,Home\n";
+    const std::string final = "2025,SB,2,2026-02-08,Sunday,18:30,CCC,,AAA,,Neutral\n";
+    const struct {
+        std::string rows;
+        std::string detail;
+    } cases[] = {
+        {week1 + "2025,REG,1,2025-09-07,Sunday,20:20,AAA,,BBB,,Home\n" + final,
+         "line 4: week 1: AAA at BBB: AAA already plays in week 1 on line 2"},
+        {week1 + "2025,REG,2,2025-09-14,Sunday,13:00,CCC,,CCC,,Home\n" + final,
+         "line 4: week 2: CCC at CCC: a team cannot play itself"},
+        {week1 + "2025,REG,99,2025-09-14,Sunday,13:00,AAA,,CCC,,Home\n" + final,
+         "line 4: week 99 follows week 1 with no games between"},
+        {week1 + "2025,SB,99,2026-02-08,Sunday,18:30,CCC,,AAA,,Neutral\n",
+         "line 4: week 99: CCC at AAA: playoff weeks run from 2 to 5"},
+        {week1, "the records hold no playoff games: give the playoff slots of 2025 with --slots"},
+    };
+    for (const auto& c : cases) {
+        auto built = buildSchedule(games(c.rows), {}, eras(), "");
+        ASSERT_FALSE(built) << c.detail;
+        EXPECT_EQ(built.failure().detail, c.detail);
+    }
+}
+
 } // namespace
 } // namespace grd

@@ -65,7 +65,7 @@ TEST(SeasonReplay, realSeasonWritesEveryWeekAndEachPlayoffRound) {
     EXPECT_EQ(again.output, ""); // the season is complete
 }
 
-TEST(SeasonReplay, aGameWithoutScoreStopsBeforeItsWeekIsWritten) {
+TEST(SeasonReplay, aPartlyPlayedWeekStopsTheReplayCleanlyBeforeIt) {
     TempDir dir;
     std::string games = std::string(ODDSMITH_DATA_DIR) + "games-2024.csv";
     makeSeason(dir, games);
@@ -79,11 +79,77 @@ TEST(SeasonReplay, aGameWithoutScoreStopsBeforeItsWeekIsWritten) {
     auto partial = dir.write("partial.csv", records);
 
     auto run = runTool("replay " + dir.path().string() + " " + partial.string());
-    EXPECT_NE(run.status, 0);
-    EXPECT_NE(run.output.find("has no score"), std::string::npos) << run.output;
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.output.find("week 2: 15 of 16 games have scores; stopped before it"),
+              std::string::npos)
+        << run.output;
     EXPECT_TRUE(fs::exists(dir.path() / "WEEK-01.24"));
     EXPECT_FALSE(fs::exists(dir.path() / "WEEK-02.24"));
     EXPECT_EQ(mainDataWeek(dir), 2);
+}
+
+// The 2024 records with the week-10 game on line 140 replaced by row.
+std::string recordsWithWeek10Game(const std::string& row) {
+    std::string records = test::readFile(std::string(ODDSMITH_DATA_DIR) + "games-2024.csv");
+    const std::string game = "2024,REG,10,2024-11-07,Thursday,20:15,CIN,34,BAL,35,Home";
+    return records.replace(records.find(game), game.size(), row);
+}
+
+TEST(SeasonReplay, recordsThatDoNotFitTheSeasonAreRefusedBeforeAnythingIsWritten) {
+    const std::string day = "2024,REG,10,2024-11-07,Thursday,20:15,";
+    const struct {
+        std::string row;
+        std::string message;
+    } cases[] = {
+        {day + "CIN,34,XXX,35,Home", "line 140: week 10: CIN at XXX: XXX is not a team of the"},
+        {day + "CIN,34,B" + std::string(1, '\0') + "L,35,Home",
+         "line 140: a control character (\\x00) in the text"},
+        {day + "CIN,34,B\xC4L,35,Home", "week 10: CIN at B\\xC4L: B\\xC4L is not a team"},
+        {day + "CIN,34," + std::string(100000, 'A') + ",35,Home", "AAAAAAAA...: AAAA"},
+        {day + "CIN,34,CIN,35,Home", "line 140: week 10: CIN at CIN: a team cannot play itself"},
+        {"2024,REG,10,2024-11-10,Sunday,09:30,NYG,17,CAR,20,Neutral",
+         "line 141: week 10: NYG at CAR: NYG already plays in week 10 on line 140"},
+        {day + "BAL,35,CIN,34,Home", "line 140: week 10: BAL at CIN is not on the schedule"},
+    };
+    TempDir dir;
+    std::string games = std::string(ODDSMITH_DATA_DIR) + "games-2024.csv";
+    makeSeason(dir, games);
+    const std::string before = dir.read("MAIN-DTA.GRD");
+    for (const auto& c : cases) {
+        auto bad = dir.write("bad.csv", recordsWithWeek10Game(c.row));
+        auto run = runTool("replay " + dir.path().string() + " " + bad.string());
+        EXPECT_NE(run.status, 0);
+        EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
+        EXPECT_LT(run.output.size(), 400u); // no field floods the message
+        EXPECT_EQ(dir.read("MAIN-DTA.GRD"), before);
+        EXPECT_FALSE(fs::exists(dir.path() / "WEEK-00.24")) << c.message;
+    }
+}
+
+TEST(SeasonReplay, recordsReadAlikeWhateverEndsTheirLines) {
+    std::string games = std::string(ODDSMITH_DATA_DIR) + "games-2024.csv";
+    std::string lf = test::readFile(games);
+    auto replaced = [&](const std::string& end) {
+        std::string text;
+        for (char c : lf) {
+            text += c == '\n' ? end : std::string(1, c);
+        }
+        return text;
+    };
+    std::string expected;
+    for (const std::string& text :
+         {lf, replaced("\r"), replaced("\r\n"), "\xEF\xBB\xBF" + replaced("\r\n")}) {
+        TempDir dir;
+        makeSeason(dir, games);
+        auto run = runTool("replay " + dir.path().string() + " " +
+                           dir.write("games.csv", text).string() + " --through 1");
+        ASSERT_EQ(run.status, 0) << run.output;
+        if (expected.empty()) {
+            expected = dir.read("MAIN-DTA.GRD");
+        }
+        EXPECT_EQ(mainDataWeek(dir), 2);
+        EXPECT_EQ(dir.read("MAIN-DTA.GRD"), expected);
+    }
 }
 
 TEST(SeasonReplay, entriesFollowTheMainDataFile) {

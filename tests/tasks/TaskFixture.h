@@ -65,6 +65,11 @@ public:
     void restoreLayout() override { log.push_back("layout"); }
     void printReports() override { log.push_back("print"); }
     std::optional<std::string> archivePath(const std::string& offeredName) override;
+    std::optional<std::string> mainDataPath() override {
+        log.push_back("save main data as");
+        return mainDataName ? std::optional(app->programDir + *mainDataName) : std::nullopt;
+    }
+    std::optional<std::string> mainDataName; // Save As of a main data file; none = Cancel
 };
 
 inline TaskFixture::TaskFixture() {

@@ -75,10 +75,26 @@ TEST(UpdateMainData, averageRatesEveryTeamAlikeFromMainDataToo) {
                                         "100 101 99  0 0 0 0 0 0  1\r\n"
                                         "4\r\n  0\r\n 0\r\n0\r\n 1\r\n2000-01\r\n");
     EXPECT_EQ(dir.read("MAIN-DTA.OLD"), smallFile("5.1", "MD", "1999-00"));
-    // A second run keeps only the newest backup.
-    ASSERT_TRUE(UpdateMainData(dir.path() / "MAIN-DTA.GRD", false).ok());
-    EXPECT_NE(dir.read("MAIN-DTA.OLD").find("2000-01"), std::string::npos);
-    EXPECT_NE(dir.read("MAIN-DTA.GRD").find("2001-02"), std::string::npos);
+}
+
+// A second run, or a rerun after a kill that came after the last write, would put the
+// fresh season over the old season's safety copy and skip a season.
+TEST(UpdateMainData, aSecondRunIsRefusedAndKeepsTheOldSeasonsSafetyCopy) {
+    TempDir dir;
+    std::filesystem::copy_file(kFixture, dir.path() / "WEEK-17.08");
+    const std::string oldSeason = smallFile("5.1", "MD", "2008-09");
+    dir.write("MAIN-DTA.GRD", oldSeason);
+    ASSERT_TRUE(UpdateMainData(dir.path() / "WEEK-17.08", true).ok());
+    const std::string fresh = dir.read("MAIN-DTA.GRD");
+    for (const char* input : {"WEEK-17.08", "MAIN-DTA.GRD"}) {
+        Status again = UpdateMainData(dir.path() / input, false);
+        ASSERT_FALSE(again.ok()) << input;
+        EXPECT_EQ(again.failure().detail, (dir.path() / "MAIN-DTA.GRD").string() +
+                                              " already stands before week 1 of 2009-10; the "
+                                              "new season was started before");
+        EXPECT_EQ(dir.read("MAIN-DTA.OLD"), oldSeason);
+        EXPECT_EQ(dir.read("MAIN-DTA.GRD"), fresh);
+    }
 }
 
 TEST(UpdateMainData, refusesBadInputAndLeavesTheMainDataFile) {

@@ -44,7 +44,7 @@ private slots:
         QVERIFY(errors_.empty());
     }
 
-    void mismatchedGameStopsAtItsWeekNamingIt() {
+    void mismatchedGameIsRefusedBeforeAnyWeekIsWritten() {
         test::TempDir dir;
         AppState app;
         QVERIFY(test::makeSeasonStart(dir, app));
@@ -54,14 +54,13 @@ private slots:
         const std::string mainBefore = dir.read("MAIN-DTA.GRD");
         dialog.show();
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("RunBtn")), Qt::LeftButton);
-        QCOMPARE(dialog.weeksWritten(), 2);
-        QVERIFY(fs::exists(dir.path() / "WEEK-01.24"));
-        QVERIFY(!fs::exists(dir.path() / "WEEK-02.24"));
+        QCOMPARE(dialog.weeksWritten(), 0);
+        QVERIFY(!fs::exists(dir.path() / "WEEK-00.24"));
         QCOMPARE(errors_.size(), size_t(1));
         const QString message = QString::fromStdString(errors_.front().detail);
-        QVERIFY2(message.contains(QLatin1String("Week 2 scores")), qPrintable(message));
-        QVERIFY2(message.contains(QLatin1String("scheduled game BUF at MIA")), qPrintable(message));
-        QVERIFY(dir.read("MAIN-DTA.GRD") != mainBefore); // weeks 0 and 1 are in it
+        QVERIFY2(message.contains(QLatin1String("week 2: MIA at BUF is not on the schedule")),
+                 qPrintable(message));
+        QCOMPARE(dir.read("MAIN-DTA.GRD"), mainBefore);
     }
 
     void unreadableRecordsAreRefusedNamingTheLine() {
