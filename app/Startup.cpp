@@ -93,7 +93,7 @@ StartupOutcome runStartup(AppState& state, StartupHost& host, bool usMeasurement
     StartupOutcome outcome;
     state.startupFailed = false;
     // Saves stopped by a crash or a kill leave their temporary files behind.
-    removeStaleTemporaryFiles(state.programDir);
+    removeStaleTemporaryFiles(state.programDir, isProgramFileName);
     loadPreferences(state, usMeasurement, outcome);
 
     if (auto bound = host.bindCompanion(); !bound) {

@@ -1,4 +1,5 @@
 #include "files/AtomicFile.h"
+#include "league/FileNames.h"
 #include "league/Messages.h"
 #include "tasks/UpdateMainData.h"
 #include "tools/Commands.h"
@@ -42,7 +43,7 @@ int newSeason(const Args& args) {
                      kHelp);
         return 2;
     }
-    removeStaleTemporaryFiles(std::filesystem::path(*file).parent_path());
+    removeStaleTemporaryFiles(std::filesystem::path(*file).parent_path(), isProgramFileName);
     Status done = UpdateMainData(*file, keep == 1);
     if (!done) {
         std::fprintf(stderr, "grdtool new-season: %s: error %d: %s\n", file->c_str(),
