@@ -6,6 +6,8 @@ namespace grd {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 std::vector<std::string> splitFields(std::string_view line) {
     std::vector<std::string> fields;
     size_t start = 0;
@@ -19,6 +21,19 @@ std::vector<std::string> splitFields(std::string_view line) {
     }
 }
 
+// The next line of text without its line end; CR LF, LF and CR all end a line.
+std::string_view nextLine(std::string_view& text) {
+    size_t end = text.find_first_of("\r\n");
+    std::string_view line = text.substr(0, end);
+    if (end == std::string_view::npos) {
+        text = {};
+    } else {
+        bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crLf ? 2 : 1));
+    }
+    return line;
+}
+
 } // namespace
 
 Failure lineFailure(int line, const std::string& what) {
@@ -27,15 +42,17 @@ Failure lineFailure(int line, const std::string& what) {
 
 Result<CsvTable> CsvTable::parse(std::string_view text,
                                  const std::vector<std::string_view>& required) {
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
     CsvTable table;
     int lineNumber = 0;
     while (!text.empty()) {
-        size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        std::string_view line = nextLine(text);
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
+        if (line.size() > kMaxRecordsLineBytes) {
+            return lineFailure(lineNumber, "longer than " +
+                                               std::to_string(kMaxRecordsLineBytes >> 10) + " KiB");
         }
         if (line.empty()) {
             continue;
@@ -45,16 +62,23 @@ Result<CsvTable> CsvTable::parse(std::string_view text,
             for (auto column : required) {
                 if (std::find(table.header_.begin(), table.header_.end(), column) ==
                     table.header_.end()) {
-                    return lineFailure(lineNumber, "no column " + std::string(column));
+                    return lineFailure(lineNumber,
+                                       "the header has no column " + std::string(column));
                 }
             }
             continue;
         }
-        auto fields = splitFields(line);
-        if (fields.size() < table.header_.size()) {
-            return lineFailure(lineNumber, "too few fields");
+        auto fields = static_cast<size_t>(std::count(line.begin(), line.end(), ',')) + 1;
+        if (fields < table.header_.size()) {
+            return lineFailure(lineNumber, std::to_string(fields) +
+                                               " fields where the header has " +
+                                               std::to_string(table.header_.size()));
         }
-        table.rows_.push_back({lineNumber, std::move(fields)});
+        if (table.rows_.size() == kMaxRecordsRows) {
+            return lineFailure(lineNumber,
+                               "more than " + std::to_string(kMaxRecordsRows) + " records");
+        }
+        table.rows_.push_back({lineNumber, std::string(line)});
     }
     if (table.header_.empty()) {
         return lineFailure(lineNumber, "no header line");
@@ -64,9 +88,23 @@ Result<CsvTable> CsvTable::parse(std::string_view text,
 
 std::string_view CsvTable::field(const Row& row, std::string_view column) const {
     auto found = std::find(header_.begin(), header_.end(), column);
-    auto index = static_cast<size_t>(found - header_.begin());
-    return found == header_.end() || index >= row.fields.size() ? std::string_view()
-                                                                : row.fields[index];
+    if (found == header_.end()) {
+        return {};
+    }
+    std::string_view rest = row.text;
+    for (auto index = found - header_.begin(); index > 0; --index) {
+        size_t comma = rest.find(',');
+        if (comma == std::string_view::npos) {
+            return {};
+        }
+        rest.remove_prefix(comma + 1);
+    }
+    return rest.substr(0, rest.find(','));
+}
+
+Result<std::string> readRecordsFile(const std::filesystem::path& path,
+                                    const ReadProgress& progress) {
+    return readBoundedFile(path, kMaxRecordsFileBytes, progress);
 }
 
 } // namespace grd
