@@ -1,8 +1,11 @@
 #include "accuracy/MarketLine.h"
 
+#include "files/Printable.h"
 #include "league/Format.h"
 #include "league/LeagueStructure.h"
 #include "records/CsvTable.h"
+
+#include <cmath>
 
 namespace grd {
 
@@ -16,6 +19,10 @@ int32_t programWeek(long long recordsWeek, int regularWeeks) {
 
 } // namespace
 
+bool isPlausibleLine(double line) {
+    return std::isfinite(line) && std::fabs(line) <= kMaxLinePoints;
+}
+
 Result<std::vector<MarketLine>>
 parseMarketLines(std::string_view text, const std::map<std::string, int>& teams, int regularWeeks) {
     auto table = CsvTable::parse(text, {"week", "away_team", "home_team", "spread_line"});
@@ -28,16 +35,25 @@ parseMarketLines(std::string_view text, const std::map<std::string, int>& teams,
         if (lineText.find_first_not_of(' ') == std::string_view::npos) {
             continue;
         }
-        auto week = parseInteger(table.value().field(row, "week"));
+        auto weekText = table.value().field(row, "week");
+        auto week = parseInteger(weekText);
+        if (!week || *week < 1 || *week > 99) {
+            return lineFailure(row.line, "week \"" + printable(weekText) + "\" is not 1..99");
+        }
         auto line = parseReal(lineText);
-        if (!week || *week < 1 || !line) {
-            return lineFailure(row.line, "week or spread_line is not a number");
+        if (!line || !isPlausibleLine(*line)) {
+            return lineFailure(row.line, "spread_line \"" + printable(lineText) +
+                                             "\" is not a number of points from -100 to 100");
+        }
+        for (auto column : {"away_team", "home_team"}) {
+            if (!teams.contains(std::string(table.value().field(row, column)))) {
+                return lineFailure(row.line, std::string(column) + " \"" +
+                                                 printable(table.value().field(row, column)) +
+                                                 "\" is not a team of the league");
+            }
         }
         auto away = teams.find(std::string(table.value().field(row, "away_team")));
         auto home = teams.find(std::string(table.value().field(row, "home_team")));
-        if (away == teams.end() || home == teams.end()) {
-            return lineFailure(row.line, "a team is not in the league");
-        }
         lines.push_back({programWeek(*week, regularWeeks), away->second, home->second, *line});
     }
     return lines;

@@ -21,10 +21,16 @@ struct MarketLine {
     double line = 0.0;
 };
 
+// No market sets a game's line beyond this many points; a larger value is damage.
+inline constexpr double kMaxLinePoints = 100.0;
+
+// Whether line is a finite number of points within kMaxLinePoints either way.
+bool isPlausibleLine(double line);
+
 // The lines of game records in the public layout: columns week, away_team, home_team
 // and spread_line; the records' weeks after the last regular one are playoff weeks.
-// A game without a line is left out; an unknown team or a line that is not a number
-// fails naming the line.
+// A game without a line is left out; an unknown team, a week that is not 1..99 or a
+// line that is not a plausible number of points fails naming the row and the value.
 Result<std::vector<MarketLine>>
 parseMarketLines(std::string_view text, const std::map<std::string, int>& teams, int regularWeeks);
 

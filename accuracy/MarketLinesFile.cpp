@@ -47,7 +47,7 @@ Result<std::vector<MarketLine>> parseMarketLinesFile(std::string_view text) {
         auto home = parseInteger(table.value().field(row, "home"));
         auto line = parseReal(table.value().field(row, "line"));
         if (!week || !away || !home || !line || *week < 1 || *week > 999 || *away < 1 ||
-            *away > 99 || *home < 1 || *home > 99) {
+            *away > 99 || *home < 1 || *home > 99 || !isPlausibleLine(*line)) {
             return lineFailure(row.line, "not a week, two teams and a line");
         }
         lines.push_back({static_cast<int32_t>(*week), static_cast<int32_t>(*away),
@@ -59,7 +59,7 @@ Result<std::vector<MarketLine>> parseMarketLinesFile(std::string_view text) {
 Status writeMarketLines(const std::filesystem::path& file, const std::vector<MarketLine>& lines) {
     std::string reason;
     if (!writeFileAtomically(file, formatMarketLines(lines), &reason)) {
-        return Failure{0, file.string() + ": " + reason};
+        return Failure{0, reason}; // reason names the file
     }
     return Ok{};
 }

@@ -108,8 +108,9 @@ StartupOutcome runStartup(AppState& state, StartupHost& host, bool usMeasurement
         return outcome;
     }
     // Saves stopped by a crash or a kill leave their temporary files behind.
-    if (!state.readOnly)
-        removeStaleTemporaryFiles(state.programDir);
+    if (!state.readOnly) {
+        removeStaleTemporaryFiles(state.programDir, isProgramFileName, true);
+    }
     loadPreferences(state, usMeasurement, outcome);
 
     if (auto bound = host.bindCompanion(); !bound) {

@@ -89,12 +89,30 @@ void syncDirectory(const std::filesystem::path& dir) {
     }
 }
 
-// The file a write to target lands in: the final target of a chain of links.
-bool resolveLinks(std::filesystem::path& target) {
+// Why a link is not written through, for the message that names it.
+constexpr const char* kForeignLink =
+    "a symbolic link that is not yours or leads to a file that is not yours; not written through";
+constexpr const char* kDanglingLink =
+    "a symbolic link to a file that does not exist; a new file is not made through a link";
+
+// The file a write to target lands in: the final target of a chain of links. Only a
+// chain of the user's own links to the user's own existing file is followed, so a
+// link planted in a shared folder cannot turn a write against another file.
+bool resolveLinks(std::filesystem::path& target, const char*& refusal) {
     for (int depth = 0; depth < kMaxLinks; ++depth) {
         struct stat status {};
         if (::lstat(target.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
-            return true;
+            if (depth == 0) {
+                return true;
+            }
+            refusal = ::stat(target.c_str(), &status) != 0 ? kDanglingLink
+                      : status.st_uid != ::geteuid()       ? kForeignLink
+                                                           : nullptr;
+            return refusal == nullptr;
+        }
+        if (status.st_uid != ::geteuid()) {
+            refusal = kForeignLink;
+            return false;
         }
         std::error_code error;
         std::filesystem::path link = std::filesystem::read_symlink(target, error);
@@ -115,7 +133,7 @@ int createTemporary(const std::filesystem::path& target, std::string& name) {
         target.string() + std::string(kTemporaryMark) + std::to_string(::getpid()) + "-";
     for (int tries = 0; tries < kMaxNameTries; ++tries) {
         name = prefix + std::to_string(counter++);
-        int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -160,17 +178,29 @@ void setReplaceStepHook(ReplaceStepHook hook) {
 }
 
 bool writeFileAtomically(const std::filesystem::path& requested, std::string_view bytes,
-                         std::string* reason, WriteStage* stage) {
+                         std::string* reason, WriteStage* stage, Links links) {
     std::filesystem::path target = requested;
-    if (!resolveLinks(target)) {
+    const char* refusal = nullptr;
+    if (links == Links::FollowOwn && !resolveLinks(target, refusal)) {
+        if (refusal != nullptr) {
+            if (reason != nullptr) {
+                *reason = requested.string() + ": " + refusal;
+            }
+            return fail(nullptr, stage, WriteStage::Create, requested, EPERM);
+        }
         return fail(reason, stage, WriteStage::Create, requested, errno);
     }
     struct stat old {};
-    bool replacing = ::stat(target.c_str(), &old) == 0;
+    // A link that is itself replaced lends the new file nothing of what it leads to.
+    bool replacing = ::lstat(target.c_str(), &old) == 0 && !S_ISLNK(old.st_mode);
     // Root may write anything; a file with no write bit at all was made read-only on purpose.
     if (replacing && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
         return fail(reason, stage, WriteStage::Create, requested, EACCES);
     }
+    // A write stopped by a kill left these; a rerun must not leave them for good.
+    removeStaleTemporaryFiles(target.parent_path(), [&](std::string_view name) {
+        return name == target.filename().string();
+    });
     std::string temporary;
     int fd = createTemporary(target, temporary);
     if (fd < 0) {
@@ -199,13 +229,18 @@ bool writeFileAtomically(const std::filesystem::path& requested, std::string_vie
     return true;
 }
 
-int removeStaleTemporaryFiles(const std::filesystem::path& dir) {
+int removeStaleTemporaryFiles(const std::filesystem::path& dir,
+                              const std::function<bool(std::string_view)>& ownName,
+                              bool holdingLock) {
     std::error_code error;
     std::filesystem::directory_iterator entries(dir.empty() ? "." : dir, error);
     int removed = 0;
     for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
-        pid_t pid = processOfTemporary(entries->path().filename().string());
-        bool stale = pid != 0 && (pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH));
+        std::string name = entries->path().filename().string();
+        pid_t pid = processOfTemporary(name);
+        bool stale = pid != 0 &&
+                     ownName(std::string_view(name).substr(0, name.rfind(kTemporaryMark))) &&
+                     (holdingLock || pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH));
         std::error_code ignored;
         if (stale && entries->is_regular_file(ignored) &&
             std::filesystem::remove(entries->path(), ignored)) {

@@ -1,6 +1,7 @@
 #include "league/FileNames.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace grd {
 
@@ -11,6 +12,34 @@ char lowerAscii(char c) {
 }
 
 } // namespace
+
+bool isPlainFileName(std::string_view name) {
+    auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; };
+    return !name.empty() && name.find_first_of("/\\") == std::string_view::npos &&
+           name.find("..") == std::string_view::npos && name != "." &&
+           std::none_of(name.begin(), name.end(), control);
+}
+
+bool isProgramFileName(std::string_view name) {
+    static constexpr std::string_view kFixed[] = {
+        "MAIN-DTA.GRD",     "main-dta.rvt",    "MAIN-DTA.OLD", "tempfile.grd",
+        "GRDStructure.txt", "GRDSchedule.ccs", "GRDNames.ccn", "GRDOdds.cfg"};
+    for (std::string_view fixed : kFixed) {
+        if (equalsIgnoringCase(name, fixed)) {
+            return true;
+        }
+    }
+    auto seasonExtension = [](std::string_view text) {
+        return text.size() > 3 && text[text.size() - 3] == '.' &&
+               std::isdigit(static_cast<unsigned char>(text[text.size() - 2])) &&
+               std::isdigit(static_cast<unsigned char>(text[text.size() - 1]));
+    };
+    std::string lower = toLowerAscii(name);
+    if (lower.starts_with("grdlines.") && lower.ends_with(".csv")) {
+        return seasonExtension(name.substr(0, name.size() - 4));
+    }
+    return isPlainFileName(name) && seasonExtension(name);
+}
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {

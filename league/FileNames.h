@@ -14,6 +14,16 @@ std::filesystem::path findFileIgnoringCase(const std::filesystem::path& dir, std
 // The same for a full path: the directory part is taken as it is.
 std::filesystem::path findFileIgnoringCase(const std::filesystem::path& path);
 
+// Whether a name read from a data file may name a file in the data directory: not
+// empty, no path separator, no "..", no control character, so it cannot lead out.
+bool isPlainFileName(std::string_view name);
+
+// Whether name is one the program gives its own files in a data directory, ignoring
+// case: the main data, revert, old-season, structure, schedule, names and
+// configuration files, the market lines, and archives (any plain name with a two-digit
+// season extension, as playoff archives are named after their week).
+bool isProgramFileName(std::string_view name);
+
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 std::string toLowerAscii(std::string_view text);
 

@@ -10,6 +10,7 @@ constexpr std::string_view kLowMemorySuffix = ". Memory or resources may be low.
 
 // Indexed by number - kLowestErrorNumber.
 constexpr std::array<std::string_view, kHighestErrorNumber - kLowestErrorNumber + 1> kErrors = {
+    "Error importing the game records.",
     "HTML Help is not installed on this computer.",
     "The help file cannot be found",
     "contains data for more/fewer teams than are currently in the GRD. Oddsmith will no longer "

@@ -86,8 +86,7 @@ Status LoadNames(const std::string& programDir, const std::string& namesFileName
                  LeagueStructure& league, std::vector<std::string>* shortNames) {
     std::string path = findFileIgnoringCase(programDir + namesFileName).string();
     // The names file lies in the program directory; a name that leads out of it is damage.
-    if (namesFileName.find_first_of("/\\") != std::string::npos || namesFileName == "." ||
-        namesFileName == "..") {
+    if (!namesFileName.empty() && !isPlainFileName(namesFileName)) {
         return Failure{-27, quotedPath(path)};
     }
     std::error_code error;

@@ -32,7 +32,9 @@ bool MakeRevertCopy(const std::string& programDir) {
         !HasMainDataHeadText(bytes)) {
         return false;
     }
-    return writeFileAtomically(findFileIgnoringCase(programDir, kRevertFileName), bytes);
+    // Written at every start: a link planted in its place must not redirect the write.
+    return writeFileAtomically(findFileIgnoringCase(programDir, kRevertFileName), bytes, nullptr,
+                               nullptr, Links::Replace);
 }
 
 void DeleteRevertCopy(const std::string& programDir) {

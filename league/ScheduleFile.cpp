@@ -2,6 +2,7 @@
 
 #include "codec/MyException.h"
 #include "codec/RecordReaders.h"
+#include "files/Printable.h"
 #include "league/DayCount.h"
 #include "league/DecompressedFile.h"
 #include "league/FileNames.h"
@@ -153,6 +154,11 @@ Status parseBody(tMemStream& in, const std::string& path, tSchedule70& schedule,
     }
     if (!consistent(schedule, weekCounts)) {
         return corrupt(path);
+    }
+    // The names file is opened by this name, so it must stay inside the program directory.
+    if (!isPlainFileName(schedule.namesFileName)) {
+        return Failure{-20, "the names file name \"" + printable(schedule.namesFileName) +
+                                "\" cannot name a file" + quotedPath(path)};
     }
     try {
         checkGames(schedule, weekCounts);

@@ -1,6 +1,7 @@
 #include "league/StructureLoader.h"
 
 #include "files/AtomicFile.h"
+#include "files/Printable.h"
 #include "league/FileNames.h"
 #include "league/Format.h"
 
@@ -200,7 +201,11 @@ LeagueStructure readStructure(LineReader& in) {
     for (int i = 0; i < weekNames; ++i) {
         std::string name = in.line();
         if (name.size() > kMaxPlayoffWeekNameLength) {
-            in.fail("playoff week name \"" + name + "\" is longer than 20 characters");
+            in.fail("playoff week name \"" + printable(name) + "\" is longer than 20 characters");
+        }
+        // A playoff week's archive is named after it.
+        if (!isPlainFileName(name)) {
+            in.fail("playoff week name \"" + printable(name) + "\" cannot name a file");
         }
         league.playoffWeekNames[static_cast<size_t>(i)] = name;
     }

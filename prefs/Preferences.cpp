@@ -1,6 +1,7 @@
 #include "prefs/Preferences.h"
 
 #include "league/Format.h"
+#include "prefs/ConfigText.h"
 #include "prefs/IniFile.h"
 
 #include <array>
@@ -147,10 +148,16 @@ std::string truncateChars(std::string text, std::size_t maxChars) {
     return text;
 }
 
+// A string of the print section; its default when the value is too long to be one.
+std::string boundedText(const IniFile& ini, const std::string& key, std::string_view fallback) {
+    return limitedText(ini, kPrint, key, fallback, kMaxConfigTextChars)
+        .value_or(std::string(fallback));
+}
+
 FontPrefs readFont(const IniFile& ini, std::string_view section, std::string_view nameKey,
                    std::string_view prefix, int32_t defaultSize) {
     FontPrefs font;
-    std::string name = ini.text(section, nameKey, "Arial");
+    std::string name = limitedText(ini, section, nameKey, "Arial", kMaxFontNameChars).value_or("");
     font.name = name.empty() ? "Arial" : name;
     long long size = ini.integer(section, key(prefix, "FontSize"), defaultSize);
     font.size =
@@ -178,7 +185,10 @@ void readPageSetup(const IniFile& ini, const PrintDefaults& d, bool inches, Reco
     r.landscape = ini.boolean(kPrint, key(d.prefix, "Orientation"), d.landscape);
     std::array<double*, 4> margins = {&r.topMargin, &r.bottomMargin, &r.leftMargin, &r.rightMargin};
     for (std::size_t m = 0; m < margins.size(); ++m) {
-        std::string text = ini.text(kPrint, key(d.prefix, kMarginKeys[m]), d.margins[m]);
+        // A value too long to be a number is not one: the fallback.
+        std::string text = limitedText(ini, kPrint, key(d.prefix, kMarginKeys[m]), d.margins[m],
+                                       kMaxConfigTextChars)
+                               .value_or("");
         *margins[m] = ParseMargin(text, d.fallbacks[m], inches);
     }
     r.inches = inches;
@@ -193,10 +203,10 @@ ReportPrintPrefs readReport(const IniFile& ini, const PrintDefaults& d, bool inc
                       ini.boolean(kPrint, key(d.prefix, "RowHighlight"), d.rowHighlight != 0);
     r.frameReport = ini.boolean(kPrint, key(d.prefix, "Frame"), d.frame != 0);
     r.dateTitle = ini.boolean(kPrint, key(d.prefix, "DateTitle"), true);
-    r.title = truncateChars(ini.text(kPrint, key(d.prefix, "Title"), "Your Name"), kMaxTitleChars);
+    r.title = truncateChars(boundedText(ini, key(d.prefix, "Title"), "Your Name"), kMaxTitleChars);
     if (d.hasInitials)
         r.initials =
-            truncateChars(ini.text(kPrint, key(d.prefix, "Initials"), "YOU"), kMaxInitialsChars);
+            truncateChars(boundedText(ini, key(d.prefix, "Initials"), "YOU"), kMaxInitialsChars);
     return r;
 }
 
@@ -331,11 +341,15 @@ double ParseMargin(std::string_view text, double fallbackMm, bool inches) {
     return inches ? mm / kMmPerInch : mm;
 }
 
+Preferences ReadPreferences(const IniFile& ini, bool usMeasurement) {
+    return readAll(ini, usMeasurement);
+}
+
 LoadedPreferences LoadPreferences(const std::filesystem::path& configFile, bool usMeasurement) {
     Result<IniFile> ini = IniFile::load(configFile, kReadFailure);
     if (!ini)
         return {fallbackPreferences(usMeasurement), ini.failure()};
-    return {readAll(ini.value(), usMeasurement), std::nullopt};
+    return {ReadPreferences(ini.value(), usMeasurement), std::nullopt};
 }
 
 Status SavePreferences(const std::filesystem::path& configFile, const Preferences& prefs) {

@@ -2,6 +2,7 @@
 
 #include "files/Failure.h"
 #include "prefs/GeneralPrefs.h"
+#include "prefs/IniFile.h"
 #include "prefs/tPrefsRec.h"
 
 #include <filesystem>
@@ -30,6 +31,9 @@ constexpr std::string_view kConfigFileName = "GRDOdds.cfg";
 // Reads the preferences of the configuration file; a missing file gives the defaults.
 // usMeasurement: the locale measures in U.S. units, so margins are held in inches.
 LoadedPreferences LoadPreferences(const std::filesystem::path& configFile, bool usMeasurement);
+
+// The preferences an already read configuration file gives.
+Preferences ReadPreferences(const IniFile& ini, bool usMeasurement);
 
 // Writes every preference key, leaving the file's other sections and keys as they
 // were; on failure (-12) the file is unchanged.

@@ -1,5 +1,7 @@
 #include "records/CsvTable.h"
 
+#include "files/Printable.h"
+
 #include <algorithm>
 
 namespace grd {
@@ -12,15 +14,6 @@ constexpr size_t kQuotedFieldLength = 40;
 
 bool isControl(char c) {
     return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
-}
-
-std::string printable(char c) {
-    constexpr const char* kHex = "0123456789ABCDEF";
-    auto byte = static_cast<unsigned char>(c);
-    if (!isControl(c) && byte < 0x80) {
-        return std::string(1, c);
-    }
-    return std::string("\\x") + kHex[byte >> 4] + kHex[byte & 0xf];
 }
 
 std::vector<std::string> splitFields(std::string_view line) {
@@ -36,13 +29,23 @@ std::vector<std::string> splitFields(std::string_view line) {
     }
 }
 
+// The next line of text without its line end; CR LF, LF and CR all end a line.
+std::string_view nextLine(std::string_view& text) {
+    size_t end = text.find_first_of("\r\n");
+    std::string_view line = text.substr(0, end);
+    if (end == std::string_view::npos) {
+        text = {};
+    } else {
+        bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crLf ? 2 : 1));
+    }
+    return line;
+}
+
 } // namespace
 
 std::string printableField(std::string_view field) {
-    std::string text;
-    for (char c : field.substr(0, kQuotedFieldLength)) {
-        text += printable(c);
-    }
+    std::string text = printable(field.substr(0, kQuotedFieldLength));
     return field.size() > kQuotedFieldLength ? text + "..." : text;
 }
 
@@ -52,44 +55,48 @@ Failure lineFailure(int line, const std::string& what) {
 
 Result<CsvTable> CsvTable::parse(std::string_view text,
                                  const std::vector<std::string_view>& required) {
-    CsvTable table;
-    int lineNumber = 0;
-    // Spreadsheets save UTF-8 with a byte order mark before the first column's name.
     if (text.starts_with(kByteOrderMark)) {
         text.remove_prefix(kByteOrderMark.size());
     }
+    CsvTable table;
+    int lineNumber = 0;
     while (!text.empty()) {
-        // CR, LF and CR LF all end a line, as the systems that write records do.
-        size_t end = text.find_first_of("\r\n");
-        std::string_view line = text.substr(0, end);
-        size_t next = end == std::string_view::npos       ? text.size()
-                      : text.compare(end, 2, "\r\n") == 0 ? end + 2
-                                                          : end + 1;
-        text.remove_prefix(next);
+        std::string_view line = nextLine(text);
         ++lineNumber;
+        if (line.size() > kMaxRecordsLineBytes) {
+            return lineFailure(lineNumber, "longer than " +
+                                               std::to_string(kMaxRecordsLineBytes >> 10) + " KiB");
+        }
         if (line.empty()) {
             continue;
         }
         if (auto control = std::find_if(line.begin(), line.end(), isControl);
             control != line.end()) {
             return lineFailure(lineNumber,
-                               "a control character (" + printable(*control) + ") in the text");
+                               "a control character (" + printable(std::string_view(&*control, 1)) + ") in the text");
         }
         if (table.header_.empty()) {
             table.header_ = splitFields(line);
             for (auto column : required) {
                 if (std::find(table.header_.begin(), table.header_.end(), column) ==
                     table.header_.end()) {
-                    return lineFailure(lineNumber, "no column " + std::string(column));
+                    return lineFailure(lineNumber,
+                                       "the header has no column " + std::string(column));
                 }
             }
             continue;
         }
-        auto fields = splitFields(line);
-        if (fields.size() < table.header_.size()) {
-            return lineFailure(lineNumber, "too few fields");
+        auto fields = static_cast<size_t>(std::count(line.begin(), line.end(), ',')) + 1;
+        if (fields < table.header_.size()) {
+            return lineFailure(lineNumber, std::to_string(fields) +
+                                               " fields where the header has " +
+                                               std::to_string(table.header_.size()));
         }
-        table.rows_.push_back({lineNumber, std::move(fields)});
+        if (table.rows_.size() == kMaxRecordsRows) {
+            return lineFailure(lineNumber,
+                               "more than " + std::to_string(kMaxRecordsRows) + " records");
+        }
+        table.rows_.push_back({lineNumber, std::string(line)});
     }
     if (table.header_.empty()) {
         return lineFailure(lineNumber, "no header line");
@@ -99,9 +106,23 @@ Result<CsvTable> CsvTable::parse(std::string_view text,
 
 std::string_view CsvTable::field(const Row& row, std::string_view column) const {
     auto found = std::find(header_.begin(), header_.end(), column);
-    auto index = static_cast<size_t>(found - header_.begin());
-    return found == header_.end() || index >= row.fields.size() ? std::string_view()
-                                                                : row.fields[index];
+    if (found == header_.end()) {
+        return {};
+    }
+    std::string_view rest = row.text;
+    for (auto index = found - header_.begin(); index > 0; --index) {
+        size_t comma = rest.find(',');
+        if (comma == std::string_view::npos) {
+            return {};
+        }
+        rest.remove_prefix(comma + 1);
+    }
+    return rest.substr(0, rest.find(','));
+}
+
+Result<std::string> readRecordsFile(const std::filesystem::path& path,
+                                    const ReadProgress& progress) {
+    return readBoundedFile(path, kMaxRecordsFileBytes, progress);
 }
 
 } // namespace grd

@@ -1,5 +1,6 @@
 #include "records/GameRecords.h"
 
+#include "files/Printable.h"
 #include "league/Format.h"
 #include "league/ScoreText.h"
 #include "records/CsvTable.h"
@@ -27,7 +28,7 @@ Result<std::vector<GameRecord>> parseGameRecords(std::string_view text) {
         record.line = row.line;
         auto week = parseInteger(field("week"));
         if (!week || *week < 0 || *week > 99) {
-            return lineFailure(row.line, "the week is not a number");
+            return lineFailure(row.line, "week \"" + printable(field("week")) + "\" is not 0..99");
         }
         record.week = static_cast<int>(*week);
         record.gameType = field("game_type");
@@ -43,7 +44,8 @@ Result<std::vector<GameRecord>> parseGameRecords(std::string_view text) {
             }
             auto value = parseScore(field(column));
             if (!value) {
-                return lineFailure(row.line, "a score is not 0..98");
+                return lineFailure(row.line, std::string(column) + " \"" +
+                                                 printable(field(column)) + "\" is not 0..98");
             }
             *score = value.value();
         }

@@ -1,5 +1,6 @@
 #include "tasks/ReplayHost.h"
 
+#include "league/FileNames.h"
 #include "tasks/ForecastSelection.h"
 #include "tasks/QuickScoreEntry.h"
 #include "tasks/SlowScoreEntry.h"
@@ -40,7 +41,8 @@ std::optional<GameRange> ReplayHost::scoreGames(int week) {
 }
 
 std::optional<std::string> ReplayHost::archivePath(const std::string& offeredName) {
-    if (offeredName.empty()) {
+    // The offered name comes from the league file; it must not lead out of the directory.
+    if (!isPlainFileName(offeredName)) {
         return std::nullopt;
     }
     chosenArchive_ = offeredName;

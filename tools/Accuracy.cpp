@@ -5,6 +5,7 @@
 #include "accuracy/SeasonAccuracy.h"
 #include "files/AtomicFile.h"
 #include "league/LeagueLookups.h"
+#include "records/CsvTable.h"
 #include "state/AppState.h"
 #include "tasks/SeasonReplay.h"
 #include "tools/ProgramDirectory.h"
@@ -110,12 +111,13 @@ int accuracy(const Args& args) {
     }
     std::optional<std::vector<MarketLine>> lines;
     if (linesFile) {
-        std::string text;
-        if (!readWholeFile(*linesFile, text)) {
-            std::fprintf(stderr, "grdtool accuracy: %s: cannot be read\n", linesFile->c_str());
+        auto text = readRecordsFile(*linesFile);
+        if (!text) {
+            std::fprintf(stderr, "grdtool accuracy: %s\n", text.failure().detail.c_str());
             return 1;
         }
-        auto parsed = parseMarketLines(text, teamsByAbbreviation(app.league, abbreviations), weeks);
+        auto parsed =
+            parseMarketLines(text.value(), teamsByAbbreviation(app.league, abbreviations), weeks);
         if (!parsed) {
             printFailure("accuracy", *linesFile, parsed.failure());
             return 1;

@@ -1,8 +1,10 @@
 #include "files/AtomicFile.h"
 #include "league/DecompressedFile.h"
+#include "league/FileNames.h"
 #include "league/Format.h"
 #include "league/ScheduleFile.h"
 #include "league/StructureLoader.h"
+#include "records/CsvTable.h"
 #include "records/LeagueHistory.h"
 #include "records/ScheduleBuilder.h"
 #include "tools/Commands.h"
@@ -34,12 +36,13 @@ struct Options {
 };
 
 std::string readOrEmpty(const std::string& path, bool& ok) {
-    std::string text;
-    ok = readWholeFile(path, text);
+    auto text = readRecordsFile(path);
+    ok = text.ok();
     if (!ok) {
-        std::fprintf(stderr, "grdtool build-schedule: %s: cannot read the file\n", path.c_str());
+        std::fprintf(stderr, "grdtool build-schedule: %s\n", text.failure().detail.c_str());
+        return {};
     }
-    return text;
+    return std::move(text.value());
 }
 
 int fail(const std::string& path, const Failure& failure) {
@@ -142,7 +145,7 @@ int buildSchedule(const Args& args) {
     if (!lock) {
         return 1;
     }
-    removeStaleTemporaryFiles(out);
+    removeStaleTemporaryFiles(out, isProgramFileName, true);
     bool written =
         write(out / kStructureFileName, leagueStructureText(history.value().structure)) &&
         write(out / kNamesFileName, compressed(namesRecords(history.value().names))) &&

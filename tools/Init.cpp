@@ -1,4 +1,5 @@
 #include "files/AtomicFile.h"
+#include "league/FileNames.h"
 #include "league/Format.h"
 #include "league/Messages.h"
 #include "league/RankingsFile.h"
@@ -63,7 +64,7 @@ int init(const Args& args) {
     if (!lock) {
         return 1;
     }
-    removeStaleTemporaryFiles(dir);
+    removeStaleTemporaryFiles(dir, isProgramFileName, true);
     LeagueStructure league;
     if (auto failures = LoadLeagueStructure(dir, league); !failures.empty()) {
         return fail(dir, failures.front());

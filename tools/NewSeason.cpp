@@ -1,4 +1,5 @@
 #include "files/AtomicFile.h"
+#include "league/FileNames.h"
 #include "league/Messages.h"
 #include "tasks/UpdateMainData.h"
 #include "tools/Commands.h"
@@ -49,7 +50,7 @@ int newSeason(const Args& args) {
     if (!lock) {
         return 1;
     }
-    removeStaleTemporaryFiles(dir);
+    removeStaleTemporaryFiles(dir, isProgramFileName, true);
     Status done = UpdateMainData(*file, keep == 1);
     if (!done) {
         std::fprintf(stderr, "grdtool new-season: %s: error %d: %s\n", file->c_str(),

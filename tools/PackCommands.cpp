@@ -1,5 +1,4 @@
 #include "codec/Tlzrw1.h"
-#include "files/AtomicFile.h"
 #include "tools/Commands.h"
 #include "tools/ToolArgs.h"
 
@@ -24,7 +23,6 @@ constexpr const char* kUnpackHelp = "usage: grdtool unpack IN OUT\n\n"
 // Runs one operation of the component on two files; its message names what went wrong.
 template <class Operation>
 int runComponent(const char* command, Tlzrw1& component, Operation operation) {
-    removeStaleTemporaryFiles(std::filesystem::path(component.OutputFile).parent_path());
     try {
         operation(component);
     } catch (const std::exception& failure) {

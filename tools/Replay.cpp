@@ -2,7 +2,9 @@
 #include "tools/ToolArgs.h"
 
 #include "files/AtomicFile.h"
+#include "league/FileNames.h"
 #include "league/Format.h"
+#include "records/CsvTable.h"
 #include "state/AppState.h"
 #include "tasks/SeasonReplay.h"
 #include "tools/ProgramDirectory.h"
@@ -83,19 +85,19 @@ int replay(const Args& args) {
     if (!lock) {
         return 1;
     }
-    removeStaleTemporaryFiles(app.programDir);
+    removeStaleTemporaryFiles(app.programDir, isProgramFileName, true);
     const std::string& games = call->positional.back();
     const std::optional<int> through = call->through;
     std::vector<std::string> abbreviations;
     if (!loadProgramDirectory("replay", app, &abbreviations)) {
         return 1;
     }
-    std::string text;
-    if (!readWholeFile(games, text)) {
-        std::fprintf(stderr, "grdtool replay: %s: cannot be read\n", games.c_str());
+    auto text = readRecordsFile(games);
+    if (!text) {
+        std::fprintf(stderr, "grdtool replay: %s\n", text.failure().detail.c_str());
         return 1;
     }
-    auto records = parseGameRecords(text);
+    auto records = parseGameRecords(text.value());
     if (!records) {
         printFailure("replay", games, records.failure());
         return 1;

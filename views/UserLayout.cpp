@@ -1,6 +1,8 @@
 #include "views/UserLayout.h"
 
+#include "files/Printable.h"
 #include "league/Format.h"
+#include "prefs/ConfigText.h"
 #include "prefs/IniFile.h"
 
 #include <algorithm>
@@ -17,6 +19,8 @@ constexpr int kMaxListValues = 13;
 constexpr int kMinWindowSize = 80;
 // The height of a window's caption, by which the user moves it.
 constexpr int kCaptionHeight = 30;
+// A damaged value is shown this far in a message.
+constexpr std::size_t kMaxShownChars = 60;
 
 constexpr std::string_view kFontSection = "Font";
 constexpr std::string_view kGeneralSection = "General";
@@ -24,7 +28,9 @@ constexpr std::string_view kCategorySection = "Category";
 
 Failure loadFailure(std::string_view section, std::string_view key, std::string_view text) {
     return Failure{kLoadError, "[" + std::string(section) + "] " + std::string(key) + "=" +
-                                   std::string(text) + ": not a list of numbers"};
+                                   printable(text.substr(0, kMaxShownChars)) +
+                                   (text.size() > kMaxShownChars ? "..." : "") +
+                                   ": not a list of numbers"};
 }
 
 int32_t readInt32(const IniFile& file, std::string_view section, std::string_view key,
@@ -185,7 +191,12 @@ void writeLayout(IniFile& file, const UserLayout& layout) {
 LoadedLayout readLayout(const IniFile& file) {
     LoadedLayout loaded;
     UserLayout& layout = loaded.layout;
-    layout.font.name = file.text(kFontSection, "Name", "Arial");
+    auto fontName = limitedText(file, kFontSection, "Name", "Arial", kMaxFontNameChars);
+    layout.font.name = fontName.value_or("Arial");
+    if (!fontName && !loaded.failure)
+        loaded.failure =
+            Failure{kLoadError, "[" + std::string(kFontSection) + "] Name: longer than " +
+                                    std::to_string(kMaxFontNameChars) + " characters"};
     layout.font.size = readInt32(file, kFontSection, "Size", 10);
     layout.font.colour = readInt32(file, kFontSection, "Color", 0);
     layout.font.style = readInt32(file, kFontSection, "Style", 0);

@@ -5,8 +5,11 @@
 #include "accuracy/ui/TForecastAccuracyForm.h"
 #include "accuracy/ui/TRatingsChartForm.h"
 #include "files/AtomicFile.h"
+#include "league/Messages.h"
 #include "league/NamesFile.h"
 #include "league/ui/MessageDialogs.h"
+#include "league/ui/ProgressWork.h"
+#include "records/CsvTable.h"
 #include "tasks/SeasonReplay.h"
 #include "tasks/ui/TCatchUpDlg.h"
 #include "views/ui/DisplayHost.h"
@@ -40,29 +43,52 @@ void showFailure(const Failure& failure, QWidget* parent) {
     }
 }
 
-// The lines of records file, numbered as the season's archives number the teams.
-Result<std::vector<MarketLine>> linesOfRecords(const AppState& app, const std::string& records) {
-    std::string text;
-    if (!readWholeFile(records, text)) {
-        return Failure{0, records + ": cannot be read"};
+// What an import needs of the program's state, copied so that it can be read off the
+// window thread.
+struct ImportSource {
+    std::string programDir;
+    LeagueStructure league;
+    std::string namesFile;
+    std::string records;
+};
+
+// The lines of the records file, numbered as the season's archives number the teams.
+Result<std::vector<MarketLine>> linesOfRecords(ImportSource source, const ReadProgress& progress) {
+    auto text = readRecordsFile(source.records, progress);
+    if (!text) {
+        return Failure{kImportError, text.failure().detail};
     }
-    LeagueStructure league = app.league;
+    LeagueStructure& league = source.league;
     std::vector<std::string> abbreviations;
-    if (!app.schedule) {
-        return Failure{0, "no schedule is loaded"};
-    }
-    if (auto names = LoadNames(app.programDir, app.schedule->namesFileName, league, &abbreviations);
+    if (auto names = LoadNames(source.programDir, source.namesFile, league, &abbreviations);
         !names) {
         return names.failure();
     }
-    if (auto archives = readSeasonArchives(app.programDir, league.seasonSuffix, league);
+    if (auto archives = readSeasonArchives(source.programDir, league.seasonSuffix, league);
         !archives) {
         return archives.failure();
     }
-    auto lines = parseMarketLines(text, teamsByAbbreviation(league, abbreviations),
+    auto lines = parseMarketLines(text.value(), teamsByAbbreviation(league, abbreviations),
                                   league.regularWeekCount());
     if (!lines) {
-        return Failure{0, records + ": " + lines.failure().detail};
+        return Failure{kImportError, source.records + ": " + lines.failure().detail};
+    }
+    return lines;
+}
+
+// Reads the lines off the window thread; nullopt when the user cancelled.
+std::optional<Result<std::vector<MarketLine>>> readLinesWithProgress(ImportSource source,
+                                                                     QWidget* parent) {
+    std::optional<Result<std::vector<MarketLine>>> lines;
+    const QString label =
+        QObject::tr("Reading %1...")
+            .arg(QString::fromStdString(std::filesystem::path(source.records).filename().string()));
+    bool finished =
+        runWithProgress(parent, kImportCaption, label, [&](const ReadProgress& progress) {
+            lines.emplace(linesOfRecords(std::move(source), progress));
+        });
+    if (!finished) {
+        return std::nullopt;
     }
     return lines;
 }
@@ -140,18 +166,26 @@ bool importMarketLines(DisplayHost& host) {
         return false;
     }
     const AppState& app = host.appState();
-    auto lines = linesOfRecords(app, chosen.toStdString());
+    if (!app.schedule) {
+        ShowError(Failure{kImportError, "no schedule is loaded"}, parent);
+        return false;
+    }
+    auto lines = readLinesWithProgress(
+        {app.programDir, app.league, app.schedule->namesFileName, chosen.toStdString()}, parent);
     if (!lines) {
-        showFailure(lines.failure(), parent);
+        return false;
+    }
+    if (!*lines) {
+        ShowError(lines->failure(), parent);
         return false;
     }
     const auto file = std::filesystem::path(app.programDir) / marketLinesFileName(app.league);
-    if (auto written = writeMarketLines(file, lines.value()); !written) {
-        showFailure(written.failure(), parent);
+    if (auto written = writeMarketLines(file, lines->value()); !written) {
+        ShowError(Failure{kImportError, written.failure().detail}, parent);
         return false;
     }
     reloadSeasonWindows(host);
-    ShowPlainMessage(QObject::tr("Market lines of %1 games imported.").arg(lines.value().size()),
+    ShowPlainMessage(QObject::tr("Market lines of %1 games imported.").arg(lines->value().size()),
                      kImportCaption, parent);
     return true;
 }

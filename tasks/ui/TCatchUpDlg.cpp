@@ -1,9 +1,12 @@
 #include "tasks/ui/TCatchUpDlg.h"
 
 #include "files/AtomicFile.h"
+#include "league/Messages.h"
 #include "league/NamesFile.h"
 #include "league/ui/HelpContext.h"
 #include "league/ui/MessageDialogs.h"
+#include "league/ui/ProgressWork.h"
+#include "records/CsvTable.h"
 #include "tasks/SeasonReplay.h"
 
 #include <QApplication>
@@ -72,19 +75,42 @@ TCatchUpDlg::TCatchUpDlg(const AppState& app, QWidget* parent) : QDialog(parent)
 
 TCatchUpDlg::~TCatchUpDlg() = default;
 
+// Reads and checks the records off the window thread; nullopt when the user cancelled.
+std::optional<Result<std::vector<GameRecord>>> TCatchUpDlg::readRecords(const std::string& file) {
+    std::optional<Result<std::vector<GameRecord>>> records;
+    const QString label =
+        tr("Reading %1...")
+            .arg(QString::fromStdString(std::filesystem::path(file).filename().string()));
+    bool finished =
+        runWithProgress(parentWidget(), kCaption, label, [&](const ReadProgress& progress) {
+            auto text = readRecordsFile(file, progress);
+            if (!text) {
+                records.emplace(Failure{kImportError, text.failure().detail});
+                return;
+            }
+            auto parsed = parseGameRecords(text.value());
+            records.emplace(parsed ? std::move(parsed)
+                                   : Failure{kImportError, file + ": " + parsed.failure().detail});
+        });
+    if (!finished) {
+        return std::nullopt;
+    }
+    return records;
+}
+
 Status TCatchUpDlg::prepare(const std::string& recordsFile) {
-    std::string text;
-    if (!readWholeFile(recordsFile, text)) {
-        return Failure{0, recordsFile + ": cannot be read"};
-    }
-    auto records = parseGameRecords(text);
-    if (!records) {
-        return Failure{0, recordsFile + ": " + records.failure().detail};
-    }
-    records_ = std::move(records.value());
     if (!replay_.schedule) {
-        return Failure{0, "no schedule is loaded"};
+        return Failure{kImportError, "no schedule is loaded"};
     }
+    auto records = readRecords(recordsFile);
+    readCancelled_ = !records;
+    if (readCancelled_) {
+        return Failure{kImportError, recordsFile + ": cancelled"};
+    }
+    if (!*records) {
+        return records->failure();
+    }
+    records_ = std::move(records->value());
     LeagueStructure names = replay_.league;
     if (auto loaded =
             LoadNames(replay_.programDir, replay_.schedule->namesFileName, names, &abbreviations_);
@@ -192,6 +218,9 @@ bool TCatchUpDlg::Run(const AppState& app, QWidget* parent) {
     }
     TCatchUpDlg dialog(app, parent);
     if (auto prepared = dialog.prepare(chosen.toStdString()); !prepared) {
+        if (dialog.readCancelled()) {
+            return false;
+        }
         if (prepared.failure().number != 0) {
             ShowError(prepared.failure(), parent);
         } else {

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,9 +31,11 @@ public:
     TCatchUpDlg(const AppState& app, QWidget* parent = nullptr);
     ~TCatchUpDlg() override;
 
-    // Reads the records and the names file's abbreviations and lists the weeks; a
-    // failure names the file or the line.
+    // Reads the records (off the window thread, with Cancel) and the names file's
+    // abbreviations and lists the weeks; a failure names the file or the line.
     Status prepare(const std::string& recordsFile);
+    // Whether prepare failed because the user cancelled reading the records.
+    bool readCancelled() const { return readCancelled_; }
     int weeksWritten() const { return weeksWritten_; }
 
     // Asks for the records and runs the dialog; true when any week was written.
@@ -53,9 +56,11 @@ private:
     void RunBtnClick();
     void CancelBtnClick();
     bool weekDone();
+    std::optional<Result<std::vector<GameRecord>>> readRecords(const std::string& file);
 
     AppState replay_; // its own league, schedule and season state
     std::vector<GameRecord> records_;
+    bool readCancelled_ = false;
     std::vector<std::string> abbreviations_;
     std::vector<int> entries_;
     int weeksWritten_ = 0;

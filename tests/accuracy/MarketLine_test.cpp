@@ -32,17 +32,29 @@ TEST(MarketLine, recordsGiveHomeMarginsAndPlayoffWeeksFollowTheRegularOnes) {
     EXPECT_EQ(findMarketLine(lines, 3, 1, 2), nullptr);
 }
 
-TEST(MarketLine, badRecordsFailNamingTheLine) {
+TEST(MarketLine, badRecordsFailNamingTheRowAndTheValue) {
     auto teams = test::fixtureAbbreviations();
-    auto noLine = parseMarketLines("week,away_team,home_team\n1,MIA,BUF\n", teams, 3);
-    EXPECT_FALSE(noLine.ok());
-    auto unknown =
-        parseMarketLines("week,away_team,home_team,spread_line\n1,XYZ,BUF,3\n", teams, 3);
-    ASSERT_FALSE(unknown.ok());
-    EXPECT_NE(unknown.failure().detail.find("line 2"), std::string::npos);
-    auto notANumber =
-        parseMarketLines("week,away_team,home_team,spread_line\n1,MIA,BUF,pk\n", teams, 3);
-    EXPECT_FALSE(notANumber.ok());
+    EXPECT_FALSE(parseMarketLines("week,away_team,home_team\n1,MIA,BUF\n", teams, 3).ok());
+    struct Case {
+        std::string row, named;
+    };
+    const Case cases[] = {
+        {"1,XYZ,BUF,3", "away_team \"XYZ\""}, {"1,MIA,BUF,pk", "\"pk\""},
+        {"1,MIA,BUF,nan", "\"nan\""},         {"1,MIA,BUF,inf", "\"inf\""},
+        {"1,MIA,BUF,-inf", "\"-inf\""},       {"1,MIA,BUF,1e308", "\"1e308\""},
+        {"1,MIA,BUF,100.5", "\"100.5\""},     {"1,MIA,BUF,-101", "\"-101\""},
+        {"x,MIA,BUF,3", "week \"x\""},
+    };
+    for (const auto& c : cases) {
+        auto parsed =
+            parseMarketLines("week,away_team,home_team,spread_line\n" + c.row + "\n", teams, 3);
+        ASSERT_FALSE(parsed.ok()) << c.row;
+        EXPECT_NE(parsed.failure().detail.find("line 2: "), std::string::npos) << c.row;
+        EXPECT_NE(parsed.failure().detail.find(c.named), std::string::npos)
+            << parsed.failure().detail;
+    }
+    EXPECT_TRUE(
+        parseMarketLines("week,away_team,home_team,spread_line\n1,MIA,BUF,-100\n", teams, 3).ok());
 }
 
 // With lines, per the fixture's week 1: Buffalo -2.5 won by 7 (right side), Jets +1

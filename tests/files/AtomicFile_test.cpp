@@ -60,12 +60,43 @@ TEST(AtomicFile, replacingKeepsPermissionBitsAndSymbolicLinks) {
     EXPECT_EQ(dir.read("data/real.grd"), "through the link");
     EXPECT_EQ(entryCount(dir.path() / "data"), 1u);
 
-    // A link to a file not made yet makes it.
-    fs::create_symlink("data/fresh.grd", dir.path() / "dangling");
-    ASSERT_TRUE(writeFileAtomically(dir.path() / "dangling", "fresh"));
-    EXPECT_EQ(dir.read("data/fresh.grd"), "fresh");
     fs::create_symlink("loop", dir.path() / "loop");
     EXPECT_FALSE(writeFileAtomically(dir.path() / "loop", "x"));
+}
+
+// A link planted in a shared folder must not turn a write against another file.
+TEST(AtomicFile, linksNotWhollyTheUsersOrToNoFileAreRefusedNamingTheLink) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    const uid_t other = ::geteuid() == 0 ? 65534 : 0;
+    dir.write("theirs.grd", "theirs");
+    dir.write("mine.grd", "mine");
+    fs::create_symlink("data/fresh.grd", dir.path() / "dangling");
+    fs::create_symlink("theirs.grd", dir.path() / "to-theirs");
+    fs::create_symlink("mine.grd", dir.path() / "planted");
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown((dir.path() / "theirs.grd").c_str(), other, other), 0);
+        ASSERT_EQ(::lchown((dir.path() / "planted").c_str(), other, other), 0);
+    } else {
+        fs::remove(dir.path() / "to-theirs");
+        fs::create_symlink("/etc/hostname", dir.path() / "to-theirs");
+    }
+    for (const char* link : {"dangling", "to-theirs", "planted"}) {
+        std::string reason;
+        EXPECT_FALSE(writeFileAtomically(dir.path() / link, "new", &reason)) << link;
+        EXPECT_EQ(reason.rfind((dir.path() / link).string() + ": a symbolic link", 0), 0u)
+            << reason;
+        EXPECT_TRUE(fs::is_symlink(dir.path() / link)) << link;
+    }
+    EXPECT_FALSE(fs::exists(dir.path() / "data"));
+    EXPECT_EQ(dir.read("theirs.grd"), "theirs");
+    EXPECT_EQ(dir.read("mine.grd"), "mine");
+    // A file the program owns outright replaces the link itself.
+    ASSERT_TRUE(
+        writeFileAtomically(dir.path() / "planted", "own", nullptr, nullptr, Links::Replace));
+    EXPECT_FALSE(fs::is_symlink(dir.path() / "planted"));
+    EXPECT_EQ(dir.read("planted"), "own");
+    EXPECT_EQ(dir.read("mine.grd"), "mine");
 }
 
 TEST(AtomicFile, aReadOnlyFileIsRefusedEvenForTheSuperuser) {
@@ -104,16 +135,49 @@ TEST(AtomicFile, staleTemporaryFilesNeitherBlockSavingNorStay) {
     std::string running = "WEEK-02.24.tmp-" + std::to_string(getppid()) + "-0";
     dir.write(running, "being written");
     dir.write("notes.tmp-1-x", "not ours");
+    dir.write("notes.txt.tmp-" + std::to_string(endedProcess()) + "-0", "a user's file");
     for (int save = 0; save < 3; ++save) {
         ASSERT_TRUE(writeFileAtomically(dir.path() / "MAIN-DTA.GRD", "week"));
     }
-    EXPECT_EQ(removeStaleTemporaryFiles(dir.path()), 101);
-    EXPECT_EQ(entryCount(dir.path()), 3u);
+    // Writing a file removed its own stale temporaries first.
+    EXPECT_EQ(entryCount(dir.path()), 5u);
+    EXPECT_EQ(removeStaleTemporaryFiles(dir.path(), isProgramFileName), 1);
+    EXPECT_EQ(entryCount(dir.path()), 4u);
     EXPECT_EQ(dir.read(running), "being written");
     EXPECT_EQ(dir.read("MAIN-DTA.GRD"), "week");
+    // Any file's write, a PDF's too, clears what a killed write of it left.
+    std::string killedPdf = "OUT.pdf.tmp-" + std::to_string(endedProcess()) + "-0";
+    dir.write(killedPdf, "%PDF-1.4 cut short");
+    ASSERT_TRUE(writeFileAtomically(dir.path() / "OUT.pdf", "%PDF-1.4"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / killedPdf));
     EXPECT_TRUE(isTemporaryFileName(running));
     EXPECT_FALSE(isTemporaryFileName("notes.tmp-1-x"));
     EXPECT_FALSE(isTemporaryFileName(".tmp-1-2"));
+}
+
+// Process 1 always runs; only the data directory's lock tells its temporaries stale.
+TEST(AtomicFile, holdingTheLockEveryTemporaryOfTheProgramsFilesIsStale) {
+    TempDir dir;
+    for (const char* name : {"GRDOdds.cfg.tmp-1-0", "Wild Card.25.tmp-1-3",
+                             "GRDLines.25.csv.tmp-1-0", "main-dta.rvt.tmp-1-1"}) {
+        dir.write(name, "left by a run as process 1");
+    }
+    dir.write("holiday.jpg.tmp-1-0", "a user's file");
+    EXPECT_EQ(removeStaleTemporaryFiles(dir.path(), isProgramFileName), 0);
+    EXPECT_EQ(removeStaleTemporaryFiles(dir.path(), isProgramFileName, true), 4);
+    EXPECT_EQ(entryCount(dir.path()), 1u);
+}
+
+TEST(FileNames, namesThatMayNameAFileAndTheProgramsOwn) {
+    for (std::string_view name : {"Wild Card", "WEEK-01.25", "x.y"})
+        EXPECT_TRUE(isPlainFileName(name)) << name;
+    for (std::string_view name : {"", ".", "..", "../victim", "a/b", "a\\b", "a..b", "tab\there"})
+        EXPECT_FALSE(isPlainFileName(name)) << name;
+    for (std::string_view name : {"main-dta.grd", "WEEK-17.25", "Super Bowl.25", "grdodds.cfg",
+                                  "GRDLines.25.csv", "MAIN-DTA.OLD"})
+        EXPECT_TRUE(isProgramFileName(name)) << name;
+    for (std::string_view name : {"notes.txt", "GRDLines.csv", "WEEK-01.2", "report.pdf"})
+        EXPECT_FALSE(isProgramFileName(name)) << name;
 }
 
 TEST(FileNames, findsExistingFileIgnoringCase) {

@@ -41,5 +41,16 @@ TEST(RevertCopy, missingMainDataAndShutdownCleanUp) {
     EXPECT_FALSE(HasMainDataHead(dir.path() / kRevertFileName));
 }
 
+TEST(RevertCopy, aLinkPlantedInItsPlaceIsReplacedNotFollowed) {
+    TempDir dir, elsewhere;
+    elsewhere.write("victim", "keep");
+    dir.write("MAIN-DTA.GRD", "5.1\r\nMD\r\n");
+    std::filesystem::create_symlink(elsewhere.path() / "victim", dir.path() / kRevertFileName);
+    EXPECT_TRUE(MakeRevertCopy(dir.dir()));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.path() / kRevertFileName));
+    EXPECT_EQ(dir.read(kRevertFileName), "5.1\r\nMD\r\n");
+    EXPECT_EQ(elsewhere.read("victim"), "keep");
+}
+
 } // namespace
 } // namespace grd

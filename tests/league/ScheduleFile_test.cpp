@@ -127,6 +127,14 @@ TEST(ScheduleFile, codesOutsideTheDeclaredRangeAreCorrupt) {
     EXPECT_EQ(failureNumber(scheduleRecords(source)), -20);
 }
 
+TEST(ScheduleFile, namesFileNameThatLeadsOutOfTheDirectoryIsCorrupt) {
+    for (std::string name : {"../GRDNames.ccn", "/etc/passwd", "a\\b", "x\x01", "", ".."}) {
+        auto source = smallSchedule();
+        source.namesFileName = name;
+        EXPECT_EQ(failureNumber(scheduleRecords(source)), -20) << name;
+    }
+}
+
 TEST(ScheduleFile, placeholdersInRegularWeeksAndImpossibleKickoffsAreCorrupt) {
     auto source = smallSchedule();
     source.games[2].visitorCode = 1; // a conference's placeholder in week 2

@@ -137,6 +137,12 @@ TEST(StructureLoader, rejectsWhatTheModelCannotHold) {
         {"word for a number", "1990\r\n", "nineteen\r\n"},
         {"number glued to text", "1999\r\n", "1999x\r\n"},
         {"negative game count", "2 2 1 1", "2 2 -1 1"},
+        // A playoff week's archive is named after it: no way out of the directory.
+        {"week name leading up", "Super Bowl\r\n", "../victim\r\n"},
+        {"week name with a separator", "Super Bowl\r\n", "a/b\r\n"},
+        {"week name with a backslash", "Super Bowl\r\n", "a\\b\r\n"},
+        {"week name with a control character", "Super Bowl\r\n", std::string("a\0b\r\n", 5)},
+        {"empty week name", "Super Bowl\r\n", "\r\n"},
     };
     for (const auto& c : cases) {
         LeagueStructure league;

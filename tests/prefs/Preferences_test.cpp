@@ -72,6 +72,21 @@ TEST(Preferences, badValuesFallBack) {
     EXPECT_EQ(p.view.font.colour, 0);
 }
 
+TEST(Preferences, overlongStringsFallBackToTheirDefaults) {
+    TempDir dir;
+    const std::string font65(65, 'F'), text256(256, 'T');
+    Preferences p = load(dir, "[Print]\nTeamFont=" + font65 + "\nDivFont=" + std::string(64, 'F') +
+                                  "\nTeamTitle=" + text256 + "\nSpreadsGridInitials=" + text256 +
+                                  "\nDivTMargin=" + std::string(300, '1') +
+                                  "\n[View]\nFontName=" + std::string(1'000'000, 'x') + "\n");
+    EXPECT_EQ(p.view.reports[kTeam].font.name, "Arial");
+    EXPECT_EQ(p.view.reports[kDiv].font.name, std::string(64, 'F'));
+    EXPECT_EQ(p.view.reports[kTeam].title, "Your Name");
+    EXPECT_EQ(p.view.reports[kSpreadsGrid].initials, "YOU");
+    EXPECT_EQ(p.view.reports[kDiv].topMargin, 12.7);
+    EXPECT_EQ(p.view.font.name, "Arial");
+}
+
 TEST(Preferences, usMarginsHeldInInchesAndWrittenInMillimetres) {
     TempDir dir;
     Preferences p = load(dir, "[Print]\nArchiveScoresTMargin=25.4\n", true);

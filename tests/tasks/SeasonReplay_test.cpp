@@ -177,7 +177,13 @@ TEST(GameRecords, columnsAreFoundByNameAndBadLinesAreNamed) {
     auto badScore = parseGameRecords("week,game_type,away_team,home_team,away_score,home_score\n"
                                      "1,REG,A,B,99,3\n");
     ASSERT_FALSE(badScore);
-    EXPECT_NE(badScore.failure().detail.find("line 2"), std::string::npos);
+    EXPECT_EQ(badScore.failure().detail, "line 2: away_score \"99\" is not 0..98");
+    // A NUL byte in a value must not end the message early.
+    auto badWeek = parseGameRecords(std::string("week,game_type,away_team,home_team,away_score,"
+                                                "home_score\n1\0x,REG,A,B,1,3\n",
+                                                73));
+    ASSERT_FALSE(badWeek);
+    EXPECT_EQ(badWeek.failure().detail, "line 2: week \"1\\x00x\" is not 0..99");
 }
 
 } // namespace

@@ -103,6 +103,21 @@ TEST(UserLayout, damagedSectionFailsOnceAndTheRestIsStillRead) {
     EXPECT_EQ(loaded.layout.records[kDivisionRankWindow].colWidths[1], 8);
 }
 
+TEST(UserLayout, overlongFontNameAndDamagedListAreReportedShort) {
+    IniFile file =
+        IniFile::parse("[Font]\nName=" + std::string(65, 'N') + "\n[Team]\nColWidths=W " +
+                       std::string(100'000, 'x') + std::string(1, '\0') + "\n");
+    const LoadedLayout loaded = readLayout(file);
+    EXPECT_EQ(loaded.layout.font.name, "Arial");
+    ASSERT_TRUE(loaded.failure);
+    EXPECT_EQ(loaded.failure->number, -15);
+    EXPECT_NE(loaded.failure->detail.find("[Font] Name"), std::string::npos);
+    const LoadedLayout list = readLayout(IniFile::parse(
+        "[Team]\nColWidths=W 1" + std::string(100'000, ' ') + std::string(1, '\0') + "x\n"));
+    ASSERT_TRUE(list.failure);
+    EXPECT_LT(list.failure->detail.size(), 200u);
+}
+
 TEST(UserLayout, savingKeepsThePreferencesAndAFailedSaveKeepsTheFile) {
     TempDir dir;
     const auto cfg = dir.write("GRDOdds.cfg", "[General]\r\nFlyBy=0\r\n[View]\r\nFontSize=14\r\n");

@@ -66,14 +66,37 @@ private slots:
                  10);
     }
 
-    void recordsWithoutLinesChangeNothing() {
+    // Each failure is numbered, names the file once and says what is wrong.
+    void failedImportsAreNumberedAndChangeNothing() {
         SeasonHost host;
         QVERIFY(host.make());
-        setNextMarketLinesFile(QString::fromStdString(test::kGames2024));
-        QVERIFY(!importMarketLines(host));
-        QCOMPARE(host.errors.size(), size_t(1));
-        QVERIFY(host.errors.front().detail.find("spread_line") != std::string::npos);
-        QVERIFY(!std::filesystem::exists(host.dir.path() / "GRDLines.24.csv"));
+        const std::string kept = (host.dir.path() / "GRDLines.24.csv").string();
+        struct Case {
+            std::string records, named, what;
+        };
+        const Case cases[] = {
+            {test::kGames2024, test::kGames2024, "spread_line"},
+            {"/dev/zero", "/dev/zero", "not a regular file"},
+            {(host.dir.path() / "lines.csv").string(), kept, "Permission denied"},
+        };
+        for (const Case& c : cases) {
+            if (c.named == kept) {
+                host.dir.write("GRDLines.24.csv", "week,away,home,line\r\n");
+                std::filesystem::permissions(kept, std::filesystem::perms::owner_read);
+            }
+            host.errors.clear();
+            setNextMarketLinesFile(QString::fromStdString(c.records));
+            QVERIFY(!importMarketLines(host));
+            QCOMPARE(host.errors.size(), size_t(1));
+            const Failure& failure = host.errors.front();
+            QCOMPARE(failure.number, -54);
+            QVERIFY2(failure.detail.find(c.what) != std::string::npos, failure.detail.c_str());
+            const auto named = failure.detail.find(c.named);
+            QVERIFY2(named != std::string::npos &&
+                         failure.detail.find(c.named, named + 1) == std::string::npos,
+                     failure.detail.c_str());
+        }
+        QCOMPARE(host.dir.read("GRDLines.24.csv"), std::string("week,away,home,line\r\n"));
     }
 };
 

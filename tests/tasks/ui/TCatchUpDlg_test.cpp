@@ -71,7 +71,9 @@ private slots:
         TCatchUpDlg dialog(app);
         auto prepared = dialog.prepare(records.string());
         QVERIFY(!prepared.ok());
+        QCOMPARE(prepared.failure().number, -54);
         QVERIFY(prepared.failure().detail.find("games.csv") != std::string::npos);
+        QVERIFY(!dialog.readCancelled());
     }
 
 private:
