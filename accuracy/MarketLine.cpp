@@ -14,10 +14,29 @@ int32_t programWeek(long long recordsWeek, int regularWeeks) {
                : static_cast<int32_t>(kFirstPlayoffWeek + recordsWeek - regularWeeks - 1);
 }
 
+// A row of another season would replace the season's good lines with wrong ones.
+Status checkSeasonAndTeams(const CsvTable& table, const CsvTable::Row& row,
+                           const std::map<std::string, int>& teams, std::string_view seasonLabel) {
+    auto season = table.field(row, "season");
+    if (!season.empty() && season != seasonLabel.substr(0, 4)) {
+        return lineFailure(row.line, "the records are of the " + std::string(season) +
+                                         " season, not of the loaded season " +
+                                         std::string(seasonLabel));
+    }
+    for (const char* column : {"away_team", "home_team"}) {
+        auto team = std::string(table.field(row, column));
+        if (!teams.contains(team)) {
+            return lineFailure(row.line, "the team " + team + " is not in the league");
+        }
+    }
+    return Ok{};
+}
+
 } // namespace
 
-Result<std::vector<MarketLine>>
-parseMarketLines(std::string_view text, const std::map<std::string, int>& teams, int regularWeeks) {
+Result<std::vector<MarketLine>> parseMarketLines(std::string_view text,
+                                                 const std::map<std::string, int>& teams,
+                                                 int regularWeeks, std::string_view seasonLabel) {
     auto table = CsvTable::parse(text, {"week", "away_team", "home_team", "spread_line"});
     if (!table) {
         return table.failure();
@@ -33,12 +52,12 @@ parseMarketLines(std::string_view text, const std::map<std::string, int>& teams,
         if (!week || *week < 1 || !line) {
             return lineFailure(row.line, "week or spread_line is not a number");
         }
-        auto away = teams.find(std::string(table.value().field(row, "away_team")));
-        auto home = teams.find(std::string(table.value().field(row, "home_team")));
-        if (away == teams.end() || home == teams.end()) {
-            return lineFailure(row.line, "a team is not in the league");
+        if (auto checked = checkSeasonAndTeams(table.value(), row, teams, seasonLabel); !checked) {
+            return checked.failure();
         }
-        lines.push_back({programWeek(*week, regularWeeks), away->second, home->second, *line});
+        lines.push_back({programWeek(*week, regularWeeks),
+                         teams.at(std::string(table.value().field(row, "away_team"))),
+                         teams.at(std::string(table.value().field(row, "home_team"))), *line});
     }
     return lines;
 }

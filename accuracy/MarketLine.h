@@ -23,10 +23,12 @@ struct MarketLine {
 
 // The lines of game records in the public layout: columns week, away_team, home_team
 // and spread_line; the records' weeks after the last regular one are playoff weeks.
-// A game without a line is left out; an unknown team or a line that is not a number
-// fails naming the line.
-Result<std::vector<MarketLine>>
-parseMarketLines(std::string_view text, const std::map<std::string, int>& teams, int regularWeeks);
+// A game without a line is left out; an unknown team, a line that is not a number or a
+// season column naming another season than seasonLabel's ("2025-26") fails naming the
+// line.
+Result<std::vector<MarketLine>> parseMarketLines(std::string_view text,
+                                                 const std::map<std::string, int>& teams,
+                                                 int regularWeeks, std::string_view seasonLabel);
 
 // The line of a week's game between two teams, in either order; null when none.
 const MarketLine* findMarketLine(const std::vector<MarketLine>& lines, int32_t week, int32_t teamA,

@@ -115,7 +115,8 @@ int accuracy(const Args& args) {
             std::fprintf(stderr, "grdtool accuracy: %s: cannot be read\n", linesFile->c_str());
             return 1;
         }
-        auto parsed = parseMarketLines(text, teamsByAbbreviation(app.league, abbreviations), weeks);
+        auto parsed = parseMarketLines(text, teamsByAbbreviation(app.league, abbreviations), weeks,
+                                       app.league.seasonLabel);
         if (!parsed) {
             printFailure("accuracy", *linesFile, parsed.failure());
             return 1;

@@ -60,7 +60,7 @@ Result<std::vector<MarketLine>> linesOfRecords(const AppState& app, const std::s
         return archives.failure();
     }
     auto lines = parseMarketLines(text, teamsByAbbreviation(league, abbreviations),
-                                  league.regularWeekCount());
+                                  league.regularWeekCount(), league.seasonLabel);
     if (!lines) {
         return Failure{0, records + ": " + lines.failure().detail};
     }

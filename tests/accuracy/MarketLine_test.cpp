@@ -15,7 +15,7 @@ using test::kFixtureRegularWeeks;
 
 std::vector<MarketLine> fixtureLines() {
     auto lines = parseMarketLines(test::readFile(kAccuracyFixtureDir + "lines.csv"),
-                                  test::fixtureAbbreviations(), kFixtureRegularWeeks);
+                                  test::fixtureAbbreviations(), kFixtureRegularWeeks, "2025-26");
     EXPECT_TRUE(lines.ok());
     return lines.ok() ? lines.value() : std::vector<MarketLine>{};
 }
@@ -32,17 +32,24 @@ TEST(MarketLine, recordsGiveHomeMarginsAndPlayoffWeeksFollowTheRegularOnes) {
     EXPECT_EQ(findMarketLine(lines, 3, 1, 2), nullptr);
 }
 
-TEST(MarketLine, badRecordsFailNamingTheLine) {
-    auto teams = test::fixtureAbbreviations();
-    auto noLine = parseMarketLines("week,away_team,home_team\n1,MIA,BUF\n", teams, 3);
-    EXPECT_FALSE(noLine.ok());
-    auto unknown =
-        parseMarketLines("week,away_team,home_team,spread_line\n1,XYZ,BUF,3\n", teams, 3);
-    ASSERT_FALSE(unknown.ok());
-    EXPECT_NE(unknown.failure().detail.find("line 2"), std::string::npos);
-    auto notANumber =
-        parseMarketLines("week,away_team,home_team,spread_line\n1,MIA,BUF,pk\n", teams, 3);
-    EXPECT_FALSE(notANumber.ok());
+TEST(MarketLine, badRecordsFailNamingTheLineAndWhatIsWrong) {
+    const struct {
+        const char* records;
+        const char* named; // besides the line
+    } cases[] = {
+        {"week,away_team,home_team\n1,MIA,BUF\n", "spread_line"},
+        {"week,away_team,home_team,spread_line\n1,XYZ,BUF,3\n", "team XYZ"},
+        {"week,away_team,home_team,spread_line\n1,MIA,QQQ,3\n", "team QQQ"},
+        {"week,away_team,home_team,spread_line\n1,MIA,BUF,pk\n", "line 2"},
+        {"season,week,away_team,home_team,spread_line\n2025,1,MIA,BUF,3\n2024,1,MIA,BUF,3\n",
+         "2024 season, not of the loaded season 2025-26"},
+    };
+    for (const auto& bad : cases) {
+        auto lines = parseMarketLines(bad.records, test::fixtureAbbreviations(), 3, "2025-26");
+        ASSERT_FALSE(lines.ok()) << bad.records;
+        EXPECT_NE(lines.failure().detail.find(bad.named), std::string::npos)
+            << lines.failure().detail;
+    }
 }
 
 // With lines, per the fixture's week 1: Buffalo -2.5 won by 7 (right side), Jets +1
@@ -73,10 +80,16 @@ TEST(MarketLine, marketBesideTheForecastsWorkedByHand) {
     EXPECT_EQ(grid.rows.back()[7], "2/5 = 40.0%");
     EXPECT_EQ(grid.rows.back()[9], "2/3 = 66.7%");
     auto games = accuracyGamesGrid(season.weeks[0], league, false, &lines);
+    EXPECT_EQ(games.rows[0][0], "Bills (home)");
+    EXPECT_EQ(games.rows[0][1], "Dolphins");
+    EXPECT_EQ(games.rows[1][0], "Jets (home)");
     EXPECT_EQ(games.rows[0][6], "2.5");
     EXPECT_EQ(games.rows[0][7], "right");
     EXPECT_EQ(games.rows[1][6], "-1");
     EXPECT_EQ(games.rows[2][7], "no side");
+    EXPECT_NE(accuracyGamesTip("Team 2").find("\"(home)\" marks the home team"), std::string::npos);
+    EXPECT_NE(accuracyGamesTip("Line").find("positive when the market favoured Team 1"),
+              std::string::npos);
 }
 
 } // namespace
