@@ -53,6 +53,7 @@ private:
     void RunBtnClick();
     void CancelBtnClick();
     bool weekDone();
+    void makeDefault(QPushButton* button);
 
     AppState replay_; // its own league, schedule and season state
     std::vector<GameRecord> records_;

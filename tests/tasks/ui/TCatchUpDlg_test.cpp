@@ -42,6 +42,7 @@ private slots:
         QCOMPARE(dialog.findChild<QProgressBar*>(QStringLiteral("CatchUpProgress"))->value(), 1);
         QCOMPARE(cancel->text(), QStringLiteral("Close"));
         QVERIFY(errors_.empty());
+        closesWithEnter(dialog);
     }
 
     void mismatchedGameStopsAtItsWeekNamingIt() {
@@ -62,6 +63,7 @@ private slots:
         QVERIFY2(message.contains(QLatin1String("Week 2 scores")), qPrintable(message));
         QVERIFY2(message.contains(QLatin1String("scheduled game BUF at MIA")), qPrintable(message));
         QVERIFY(dir.read("MAIN-DTA.GRD") != mainBefore); // weeks 0 and 1 are in it
+        closesWithEnter(dialog);
     }
 
     void unreadableRecordsAreRefusedNamingTheLine() {
@@ -76,6 +78,16 @@ private slots:
     }
 
 private:
+    // Once nothing runs, Close is enabled and the default button.
+    static void closesWithEnter(TCatchUpDlg& dialog) {
+        auto* close = dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn"));
+        QVERIFY(close->isEnabled());
+        QVERIFY(close->isDefault());
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
     std::vector<Failure> errors_;
 };
 
