@@ -93,8 +93,15 @@ GridContent accuracyGamesGrid(const WeekAccuracy& week, const LeagueStructure& l
     GridContent grid(std::move(titles));
     for (const auto& game : week.games) {
         int row = grid.addRow();
-        grid.set(row, 0, TeamName(league, game.first, cityNames));
-        grid.set(row, 1, TeamName(league, game.second, cityNames));
+        const auto* line =
+            lines != nullptr ? findMarketLine(*lines, week.week, game.first, game.second) : nullptr;
+        // Only the records know where a game was played.
+        auto name = [&](int32_t team) {
+            return TeamName(league, team, cityNames) +
+                   (line != nullptr && line->home == team ? kHomeMark : "");
+        };
+        grid.set(row, 0, name(game.first));
+        grid.set(row, 1, name(game.second));
         grid.set(row, 2, game.even() ? "even" : "by " + marginText(game.forecast));
         if (!game.played) {
             grid.set(row, 3, "not played");
@@ -103,8 +110,6 @@ GridContent accuracyGamesGrid(const WeekAccuracy& week, const LeagueStructure& l
         grid.set(row, 3, cformat("%d-%d", game.firstScore, game.secondScore));
         grid.set(row, 4, marginText(game.error()));
         grid.set(row, 5, game.decided() ? (game.favouriteWon() ? "yes" : "no") : "-");
-        const auto* line =
-            lines != nullptr ? findMarketLine(*lines, week.week, game.first, game.second) : nullptr;
         if (line != nullptr) {
             // The line as the first team's margin, beside the forecast.
             grid.set(row, 6, marginText(game.first == line->home ? line->line : -line->line));
@@ -112,6 +117,21 @@ GridContent accuracyGamesGrid(const WeekAccuracy& week, const LeagueStructure& l
         }
     }
     return grid;
+}
+
+std::string accuracyGamesTip(const std::string& title) {
+    if (title == "Team 1" || title == "Team 2") {
+        return "Team 1 is the team the forecast favoured; \"(home)\" marks the home team where "
+               "imported market lines say which it is";
+    }
+    if (title == "Forecast") {
+        return "The forecast margin of Team 1: \"by 3\" means Team 1 by 3 points";
+    }
+    if (title == "Line") {
+        return "The market's line as Team 1's margin, like the forecast: positive when the market "
+               "favoured Team 1, negative when it favoured Team 2";
+    }
+    return {};
 }
 
 std::string accuracyClipboardText(const std::string& caption, const GridContent& weeks,

@@ -19,10 +19,18 @@ std::string forecastWeekName(const LeagueStructure& league, int32_t week);
 GridContent accuracyWeeksGrid(const SeasonAccuracy& season, const LeagueStructure& league,
                               const std::vector<MarketLine>* lines);
 
+// Follows the name of a game's home team in the games grid.
+inline constexpr const char* kHomeMark = " (home)";
+
 // One row per forecast of a week: both teams, the forecast, the score, the error and
-// whether the favourite won; with lines, the line and the side it fell on.
+// whether the favourite won; with lines, the line and the side it fell on, and the home
+// team marked.
 GridContent accuracyGamesGrid(const WeekAccuracy& week, const LeagueStructure& league,
                               bool cityNames, const std::vector<MarketLine>* lines);
+
+// What a column of the games grid holds and which way its sign runs, for its header's
+// tooltip; empty for a column that needs no word.
+std::string accuracyGamesTip(const std::string& title);
 
 // The clipboard text of the accuracy window: "GRD Oddsmith", the caption and the
 // weeks, then a blank line, the chosen week's name and its games; TAB between cells,

@@ -17,14 +17,26 @@ int32_t programWeek(long long recordsWeek, int regularWeeks) {
                : static_cast<int32_t>(kFirstPlayoffWeek + recordsWeek - regularWeeks - 1);
 }
 
+// A row of another season would replace the season's good lines with wrong ones.
+Status checkSeason(const CsvTable& table, const CsvTable::Row& row, std::string_view seasonLabel) {
+    auto season = table.field(row, "season");
+    if (!season.empty() && season != seasonLabel.substr(0, 4)) {
+        return lineFailure(row.line, "the records are of the " + std::string(season) +
+                                         " season, not of the loaded season " +
+                                         std::string(seasonLabel));
+    }
+    return Ok{};
+}
+
 } // namespace
 
 bool isPlausibleLine(double line) {
     return std::isfinite(line) && std::fabs(line) <= kMaxLinePoints;
 }
 
-Result<std::vector<MarketLine>>
-parseMarketLines(std::string_view text, const std::map<std::string, int>& teams, int regularWeeks) {
+Result<std::vector<MarketLine>> parseMarketLines(std::string_view text,
+                                                 const std::map<std::string, int>& teams,
+                                                 int regularWeeks, std::string_view seasonLabel) {
     auto table = CsvTable::parse(text, {"week", "away_team", "home_team", "spread_line"});
     if (!table) {
         return table.failure();
@@ -34,6 +46,9 @@ parseMarketLines(std::string_view text, const std::map<std::string, int>& teams,
         auto lineText = table.value().field(row, "spread_line");
         if (lineText.find_first_not_of(' ') == std::string_view::npos) {
             continue;
+        }
+        if (auto checked = checkSeason(table.value(), row, seasonLabel); !checked) {
+            return checked.failure();
         }
         auto weekText = table.value().field(row, "week");
         auto week = parseInteger(weekText);

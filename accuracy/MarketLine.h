@@ -29,10 +29,12 @@ bool isPlausibleLine(double line);
 
 // The lines of game records in the public layout: columns week, away_team, home_team
 // and spread_line; the records' weeks after the last regular one are playoff weeks.
-// A game without a line is left out; an unknown team, a week that is not 1..99 or a
-// line that is not a plausible number of points fails naming the row and the value.
-Result<std::vector<MarketLine>>
-parseMarketLines(std::string_view text, const std::map<std::string, int>& teams, int regularWeeks);
+// A game without a line is left out; an unknown team, a week that is not 1..99, a line
+// that is not a plausible number of points or a season column naming another season
+// than seasonLabel's ("2025-26") fails naming the row and the value.
+Result<std::vector<MarketLine>> parseMarketLines(std::string_view text,
+                                                 const std::map<std::string, int>& teams,
+                                                 int regularWeeks, std::string_view seasonLabel);
 
 // The line of a week's game between two teams, in either order; null when none.
 const MarketLine* findMarketLine(const std::vector<MarketLine>& lines, int32_t week, int32_t teamA,

@@ -51,6 +51,22 @@ std::vector<Candidate> candidates(const fs::path& dir, std::string_view suffix) 
     return found;
 }
 
+// The week dir's main data file stands at; none without one, which limits nothing.
+Result<int32_t> mainDataWeek(const fs::path& dir, const LeagueStructure& league) {
+    auto main = findFileIgnoringCase(dir, kMainDataFileName);
+    std::error_code error;
+    if (!fs::exists(main, error)) {
+        return kNoWeek;
+    }
+    tRankings rankings;
+    ProgramState state;
+    LeagueStructure scratch = league; // reading it must not change the archives' alignment
+    if (auto status = ReadRankings(main, kMainDataKind, rankings, state, scratch); !status) {
+        return status.failure();
+    }
+    return state.currentWeek;
+}
+
 } // namespace
 
 int32_t weekAfter(int32_t week, int regularWeeks) {
@@ -59,6 +75,10 @@ int32_t weekAfter(int32_t week, int regularWeeks) {
 
 Result<std::vector<SeasonArchive>> readSeasonArchives(const fs::path& dir, std::string_view suffix,
                                                       LeagueStructure& league) {
+    auto lastWeek = mainDataWeek(dir, league);
+    if (!lastWeek) {
+        return lastWeek.failure();
+    }
     std::vector<std::pair<SeasonArchive, fs::file_time_type>> read;
     for (const auto& candidate : candidates(dir, suffix)) {
         std::string text;
@@ -74,7 +94,8 @@ Result<std::vector<SeasonArchive>> readSeasonArchives(const fs::path& dir, std::
         if (!status) {
             return status.failure();
         }
-        if (state.loadedWeek == kNoWeek) {
+        if (state.loadedWeek == kNoWeek ||
+            (lastWeek.value() != kNoWeek && state.loadedWeek > lastWeek.value())) {
             continue;
         }
         read.push_back({{candidate.path.filename().string(), state.loadedWeek,

@@ -25,9 +25,11 @@ struct SeasonArchive {
 
 // The archives of one season in dir: the files whose extension is the season's
 // suffix and whose kind line is "AD", in week order. Archives of the old format hold
-// no week and are left out; of two archives of one week the later written counts. A
-// damaged archive fails the whole read with its numbered error. The archives'
-// alignment becomes the active one, which gives their team numbers.
+// no week and are left out; of two archives of one week the later written counts.
+// Archives past the week of dir's main data file are left out too: a Revert or Replace
+// takes the season back without deleting the weeks it undid. A damaged archive or main
+// data file fails the whole read with its numbered error. The archives' alignment
+// becomes the active one, which gives their team numbers.
 Result<std::vector<SeasonArchive>> readSeasonArchives(const std::filesystem::path& dir,
                                                       std::string_view suffix,
                                                       LeagueStructure& league);

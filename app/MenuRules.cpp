@@ -1,5 +1,7 @@
 #include "app/MenuRules.h"
 
+#include <algorithm>
+
 namespace grd {
 
 int MenuFacts::openWindowCount() const {
@@ -50,7 +52,8 @@ WindowMenuEnabling windowMenuEnabling(const MenuFacts& facts) {
     } else {
         menu.saveLayout = false;
     }
-    const int n = facts.openWindowCount();
+    // The accuracy and chart windows have no window code: count the frame's children too.
+    const int n = std::max(facts.openWindowCount(), facts.childCount);
     menu.arrange = n > 0;
     menu.navigate = n > 1;
     return menu;

@@ -7,7 +7,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-charts-dev libqt6charts6 qt6-svg-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-dejavu-core fonts-liberation2 poppler-utils python3 librsvg2-bin
+    xvfb xauth openbox imagemagick fonts-dejavu-core fonts-liberation2 poppler-utils python3
+    librsvg2-bin
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -116,8 +116,8 @@ int accuracy(const Args& args) {
             std::fprintf(stderr, "grdtool accuracy: %s\n", text.failure().detail.c_str());
             return 1;
         }
-        auto parsed =
-            parseMarketLines(text.value(), teamsByAbbreviation(app.league, abbreviations), weeks);
+        auto parsed = parseMarketLines(text.value(), teamsByAbbreviation(app.league, abbreviations),
+                                       weeks, app.league.seasonLabel);
         if (!parsed) {
             printFailure("accuracy", *linesFile, parsed.failure());
             return 1;

@@ -69,7 +69,7 @@ Result<std::vector<MarketLine>> linesOfRecords(ImportSource source, const ReadPr
         return archives.failure();
     }
     auto lines = parseMarketLines(text.value(), teamsByAbbreviation(league, abbreviations),
-                                  league.regularWeekCount());
+                                  league.regularWeekCount(), league.seasonLabel);
     if (!lines) {
         return Failure{kImportError, source.records + ": " + lines.failure().detail};
     }

@@ -20,6 +20,27 @@
 
 namespace grd {
 
+namespace {
+
+// Says in the header which way a column's margins run.
+class TippedGridModel : public DisplayGridModel {
+public:
+    using DisplayGridModel::DisplayGridModel;
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (role == Qt::ToolTipRole && orientation == Qt::Horizontal) {
+            auto tip =
+                accuracyGamesTip(DisplayGridModel::headerData(section, orientation, Qt::DisplayRole)
+                                     .toString()
+                                     .toStdString());
+            return tip.empty() ? QVariant() : QVariant(QString::fromStdString(tip));
+        }
+        return DisplayGridModel::headerData(section, orientation, role);
+    }
+};
+
+} // namespace
+
 TForecastAccuracyForm::TForecastAccuracyForm(DisplayHost& host, QWidget* parent)
     : QWidget(parent), host_(host), league_(host.appState().league) {
     setObjectName(QStringLiteral("ForecastAccuracyForm"));
@@ -62,7 +83,7 @@ TForecastAccuracyForm::~TForecastAccuracyForm() = default;
 QTableView* TForecastAccuracyForm::makeGrid(const char* name, DisplayGridModel*& model) {
     auto* grid = new QTableView(this);
     grid->setObjectName(QLatin1String(name));
-    model = new DisplayGridModel(grid);
+    model = new TippedGridModel(grid);
     grid->setModel(model);
     grid->setShowGrid(false); // the delegate draws the lines the user chose
     grid->setWordWrap(false);

@@ -1,5 +1,7 @@
 #include "accuracy/ui/TRatingsChartForm.h"
 
+#include "accuracy/ui/ChartPicture.h"
+
 #include "league/LeagueLookups.h"
 #include "league/ui/HelpContext.h"
 #include "league/ui/MessageDialogs.h"
@@ -10,10 +12,13 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QToolTip>
@@ -34,22 +39,35 @@ constexpr int kTeamRole = Qt::UserRole + 1;
 constexpr double kLeagueAverage = 100.0;
 constexpr int kOpeningTeams = 6;
 const QString kAverageName = QStringLiteral("League average");
-// Twelve colours that stay apart, so that no two chosen teams share one.
-const QColor kSeriesColours[] = {
-    QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c),
-    QColor(0xff, 0x7f, 0x0e), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
-    QColor(0xe3, 0x77, 0xc2), QColor(0x17, 0xbe, 0xcf), QColor(0xbc, 0xbd, 0x22),
-    QColor(0x39, 0x3b, 0x79), QColor(0xad, 0x49, 0x4a), QColor(0x63, 0x79, 0x39)};
-
 // City and team name: "New York" or "Los Angeles" alone names two teams.
 QString fullName(const LeagueStructure& league, int32_t team) {
     return QString::fromStdString(TeamName(league, team, true) + " " +
                                   TeamName(league, team, false));
 }
 
-std::optional<QString>& nextFileName() {
-    static std::optional<QString> name;
-    return name;
+struct ChosenFile {
+    QString name;
+    QString filter;
+};
+
+std::optional<ChosenFile>& nextFile() {
+    static std::optional<ChosenFile> file;
+    return file;
+}
+
+// A name typed without an extension gets the chosen kind's, which then decides the format.
+QString withFilterExtension(const QString& name, const QString& filter) {
+    auto extension = QRegularExpression(QStringLiteral("\\*(\\.\\w+)")).match(filter);
+    if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty() || !extension.hasMatch()) {
+        return name;
+    }
+    return name + extension.captured(1);
+}
+
+void setAllChecked(QTreeWidget* tree, Qt::CheckState state) {
+    for (int g = 0; g < tree->topLevelItemCount(); ++g) {
+        tree->topLevelItem(g)->setCheckState(0, state);
+    }
 }
 
 } // namespace
@@ -67,8 +85,14 @@ TRatingsChartForm::TRatingsChartForm(DisplayHost& host, QWidget* parent)
     RatingCombo->addItems({tr("Total"), tr("Offense"), tr("Defense")});
     SaveBtn = new QPushButton(tr("&Save As..."), this);
     SaveBtn->setObjectName(QStringLiteral("SaveBtn"));
+    AllBtn = new QPushButton(tr("&All"), this);
+    AllBtn->setObjectName(QStringLiteral("AllBtn"));
+    NoneBtn = new QPushButton(tr("&None"), this);
+    NoneBtn->setObjectName(QStringLiteral("NoneBtn"));
     chart_ = new QChart;
-    chart_->legend()->setAlignment(Qt::AlignRight);
+    // A legend of 33 entries does not fit beside the chart: the team list shows each
+    // team's line, and a saved picture carries a key of its own.
+    chart_->legend()->hide();
     RatingsChart = new QChartView(chart_, this);
     RatingsChart->setObjectName(QStringLiteral("RatingsChart"));
     RatingsChart->setRenderHint(QPainter::Antialiasing);
@@ -80,14 +104,30 @@ TRatingsChartForm::TRatingsChartForm(DisplayHost& host, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addLayout(bar);
     right->addWidget(RatingsChart);
+    auto* ticks = new QHBoxLayout;
+    ticks->addWidget(AllBtn);
+    ticks->addWidget(NoneBtn);
+    auto* left = new QVBoxLayout;
+    left->addLayout(ticks);
+    left->addWidget(TeamsTree);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(TeamsTree);
+    layout->addLayout(left);
     layout->addLayout(right, 1);
 
     connect(TeamsTree, &QTreeWidget::itemChanged, this, [this] { DrawTheGrid(false, false); });
     connect(RatingCombo, &QComboBox::currentIndexChanged, this,
             [this] { DrawTheGrid(false, false); });
     connect(SaveBtn, &QPushButton::clicked, this, &TRatingsChartForm::SaveBtnClick);
+    for (auto [button, state] :
+         {std::pair{AllBtn, Qt::Checked}, std::pair{NoneBtn, Qt::Unchecked}}) {
+        connect(button, &QPushButton::clicked, this, [this, state] {
+            {
+                const QSignalBlocker quiet(TeamsTree);
+                setAllChecked(TeamsTree, state);
+            }
+            DrawTheGrid(false, false);
+        });
+    }
 }
 
 TRatingsChartForm::~TRatingsChartForm() = default;
@@ -101,7 +141,9 @@ Status TRatingsChartForm::load() {
     archives_ = std::move(archives.value());
     setWindowTitle(
         QStringLiteral("Ratings Chart: %1").arg(QString::fromStdString(league_.seasonLabel)));
-    fillTeams(highestTotals(archives_, kOpeningTeams));
+    // Read again after an import: the user's choice of teams stays.
+    fillTeams(TeamsTree->topLevelItemCount() > 0 ? chosenTeams()
+                                                 : highestTotals(archives_, kOpeningTeams));
     DrawTheGrid(true, true);
     return Ok{};
 }
@@ -111,10 +153,12 @@ void TRatingsChartForm::fillTeams(const std::vector<int32_t>& chosen) {
     TeamsTree->clear();
     for (const auto& division : divisionsOf(league_)) {
         auto* group = new QTreeWidgetItem(TeamsTree, {QString::fromStdString(division.name)});
-        group->setFlags(Qt::ItemIsEnabled);
+        // Ticking a division ticks its teams.
+        group->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
         for (int32_t team : division.teams) {
             auto* item = new QTreeWidgetItem(group, {fullName(league_, team)});
             item->setData(0, kTeamRole, team);
+            item->setIcon(0, penSwatch(teamPen(team)));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
             bool on = std::find(chosen.begin(), chosen.end(), team) != chosen.end();
             item->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
@@ -144,14 +188,16 @@ void TRatingsChartForm::DrawTheGrid(bool, bool) {
     }
     const auto kind = static_cast<RatingKind>(std::max(RatingCombo->currentIndex(), 0));
     const int weeks = league_.regularWeekCount();
-    size_t colour = 0;
+    chart_->setTitle(
+        QStringLiteral("%1: %2 Rating")
+            .arg(QString::fromStdString(league_.seasonLabel), RatingCombo->currentText()));
     double low = kLeagueAverage;
     double high = kLeagueAverage;
     int last = 1;
     for (int32_t team : chosenTeams()) {
         auto* series = new QLineSeries;
         series->setName(fullName(league_, team));
-        series->setColor(kSeriesColours[colour++ % std::size(kSeriesColours)]);
+        series->setPen(teamPen(team));
         for (const auto& point : ratingHistory(archives_, team, kind, weeks)) {
             series->append(point.weeksPlayed, point.value);
             low = std::min(low, point.value);
@@ -214,23 +260,39 @@ QStringList TRatingsChartForm::seriesNames() const {
     return names;
 }
 
+QList<ChartKey> TRatingsChartForm::chartKeys() const {
+    QList<ChartKey> keys;
+    for (QAbstractSeries* series : chart_->series()) {
+        keys.append({series->name(), static_cast<QLineSeries*>(series)->pen()});
+    }
+    return keys;
+}
+
 bool TRatingsChartForm::saveChart(const QString& fileName) const {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
+    const auto keys = chartKeys();
+    const QSize size = chartPictureSize(*RatingsChart, keys);
     if (fileName.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
-        svg.setSize(RatingsChart->size());
-        svg.setViewBox(RatingsChart->rect());
-        svg.setTitle(windowTitle());
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(chart_->title());
         QPainter painter(&svg);
-        RatingsChart->render(&painter);
+        paintChartPicture(painter, *RatingsChart, keys);
         painter.end();
-    } else if (!RatingsChart->grab().save(&file, "PNG")) {
-        file.cancelWriting();
-        return false;
+    } else {
+        QImage picture(size, QImage::Format_RGB32);
+        QPainter painter(&picture);
+        paintChartPicture(painter, *RatingsChart, keys);
+        painter.end();
+        if (!picture.save(&file, "PNG")) {
+            file.cancelWriting();
+            return false;
+        }
     }
     return file.commit();
 }
@@ -239,20 +301,23 @@ void TRatingsChartForm::CopyToClipboard() {
     QGuiApplication::clipboard()->setPixmap(RatingsChart->grab());
 }
 
-void TRatingsChartForm::setNextFileName(const QString& fileName) {
-    nextFileName() = fileName;
+void TRatingsChartForm::setNextFileName(const QString& fileName, const QString& filter) {
+    nextFile() = ChosenFile{fileName, filter};
 }
 
 void TRatingsChartForm::SaveBtnClick() {
     QString chosen;
-    if (nextFileName()) {
-        chosen = *nextFileName();
-        nextFileName().reset();
+    QString filter;
+    if (nextFile()) {
+        chosen = nextFile()->name;
+        filter = nextFile()->filter;
+        nextFile().reset();
     } else {
-        chosen = QFileDialog::getSaveFileName(this, tr("Save the Ratings Chart"),
-                                              QString::fromStdString(host_.appState().programDir),
-                                              tr("PNG Picture (*.png);;SVG Drawing (*.svg)"));
+        chosen = QFileDialog::getSaveFileName(
+            this, tr("Save the Ratings Chart"), QString::fromStdString(host_.appState().programDir),
+            tr("PNG Picture (*.png);;SVG Drawing (*.svg)"), &filter);
     }
+    chosen = withFilterExtension(chosen, filter);
     if (!chosen.isEmpty() && !saveChart(chosen)) {
         ShowPlainMessage(tr("The chart could not be written to %1.").arg(chosen),
                          QStringLiteral("GRD Oddsmith: Ratings Chart"), this);

@@ -133,6 +133,7 @@ Status TCatchUpDlg::prepare(const std::string& recordsFile) {
     CatchUpProgress->setRange(0, static_cast<int>(entries_.size()));
     CatchUpProgress->setValue(0);
     RunBtn->setEnabled(!entries_.empty());
+    makeDefault(entries_.empty() ? CancelBtn : RunBtn);
     QString status = entries_.empty() ? tr("There is no week whose every game has its score "
                                            "in these records to enter.")
                                       : tr("Every week is saved as the weekly task saves it.");
@@ -143,6 +144,12 @@ Status TCatchUpDlg::prepare(const std::string& recordsFile) {
     }
     StatusLabel->setText(status);
     return Ok{};
+}
+
+void TCatchUpDlg::makeDefault(QPushButton* button) {
+    RunBtn->setDefault(button == RunBtn);
+    CancelBtn->setDefault(button == CancelBtn);
+    button->setFocus();
 }
 
 bool TCatchUpDlg::weekDone() {
@@ -164,7 +171,10 @@ void TCatchUpDlg::RunBtnClick() {
     auto replayed = replaySeason(replay_, records_, abbreviations_, entries_.back(),
                                  [this](const ReplayedWeek&) { return weekDone(); });
     running_ = false;
+    // Nothing runs any more: Close, enabled again after a Cancel, answers Enter.
     CancelBtn->setText(tr("Close"));
+    CancelBtn->setEnabled(true);
+    makeDefault(CancelBtn);
     if (!replayed) {
         const int stopped = weeksWritten_ < static_cast<int>(entries_.size())
                                 ? entries_[static_cast<size_t>(weeksWritten_)]

@@ -57,6 +57,7 @@ private:
     void CancelBtnClick();
     bool weekDone();
     std::optional<Result<std::vector<GameRecord>>> readRecords(const std::string& file);
+    void makeDefault(QPushButton* button);
 
     AppState replay_; // its own league, schedule and season state
     std::vector<GameRecord> records_;

@@ -15,7 +15,7 @@ using test::kFixtureRegularWeeks;
 
 std::vector<MarketLine> fixtureLines() {
     auto lines = parseMarketLines(test::readFile(kAccuracyFixtureDir + "lines.csv"),
-                                  test::fixtureAbbreviations(), kFixtureRegularWeeks);
+                                  test::fixtureAbbreviations(), kFixtureRegularWeeks, "2025-26");
     EXPECT_TRUE(lines.ok());
     return lines.ok() ? lines.value() : std::vector<MarketLine>{};
 }
@@ -34,7 +34,7 @@ TEST(MarketLine, recordsGiveHomeMarginsAndPlayoffWeeksFollowTheRegularOnes) {
 
 TEST(MarketLine, badRecordsFailNamingTheRowAndTheValue) {
     auto teams = test::fixtureAbbreviations();
-    EXPECT_FALSE(parseMarketLines("week,away_team,home_team\n1,MIA,BUF\n", teams, 3).ok());
+    EXPECT_FALSE(parseMarketLines("week,away_team,home_team\n1,MIA,BUF\n", teams, 3, "2025-26").ok());
     struct Case {
         std::string row, named;
     };
@@ -43,18 +43,27 @@ TEST(MarketLine, badRecordsFailNamingTheRowAndTheValue) {
         {"1,MIA,BUF,nan", "\"nan\""},         {"1,MIA,BUF,inf", "\"inf\""},
         {"1,MIA,BUF,-inf", "\"-inf\""},       {"1,MIA,BUF,1e308", "\"1e308\""},
         {"1,MIA,BUF,100.5", "\"100.5\""},     {"1,MIA,BUF,-101", "\"-101\""},
-        {"x,MIA,BUF,3", "week \"x\""},
+        {"x,MIA,BUF,3", "week \"x\""},      {"1,MIA,QQQ,3", "home_team \"QQQ\""},
     };
     for (const auto& c : cases) {
-        auto parsed =
-            parseMarketLines("week,away_team,home_team,spread_line\n" + c.row + "\n", teams, 3);
+        auto parsed = parseMarketLines("week,away_team,home_team,spread_line\n" + c.row + "\n",
+                                       teams, 3, "2025-26");
         ASSERT_FALSE(parsed.ok()) << c.row;
         EXPECT_NE(parsed.failure().detail.find("line 2: "), std::string::npos) << c.row;
         EXPECT_NE(parsed.failure().detail.find(c.named), std::string::npos)
             << parsed.failure().detail;
     }
-    EXPECT_TRUE(
-        parseMarketLines("week,away_team,home_team,spread_line\n1,MIA,BUF,-100\n", teams, 3).ok());
+    EXPECT_TRUE(parseMarketLines("week,away_team,home_team,spread_line\n1,MIA,BUF,-100\n", teams,
+                                 3, "2025-26")
+                    .ok());
+    auto otherSeason = parseMarketLines(
+        "season,week,away_team,home_team,spread_line\n2025,1,MIA,BUF,3\n2024,1,MIA,BUF,3\n", teams,
+        3, "2025-26");
+    ASSERT_FALSE(otherSeason.ok());
+    EXPECT_NE(otherSeason.failure().detail.find("line 3: the records are of the 2024 season, not "
+                                                "of the loaded season 2025-26"),
+              std::string::npos)
+        << otherSeason.failure().detail;
 }
 
 // With lines, per the fixture's week 1: Buffalo -2.5 won by 7 (right side), Jets +1
@@ -85,10 +94,16 @@ TEST(MarketLine, marketBesideTheForecastsWorkedByHand) {
     EXPECT_EQ(grid.rows.back()[7], "2/5 = 40.0%");
     EXPECT_EQ(grid.rows.back()[9], "2/3 = 66.7%");
     auto games = accuracyGamesGrid(season.weeks[0], league, false, &lines);
+    EXPECT_EQ(games.rows[0][0], "Bills (home)");
+    EXPECT_EQ(games.rows[0][1], "Dolphins");
+    EXPECT_EQ(games.rows[1][0], "Jets (home)");
     EXPECT_EQ(games.rows[0][6], "2.5");
     EXPECT_EQ(games.rows[0][7], "right");
     EXPECT_EQ(games.rows[1][6], "-1");
     EXPECT_EQ(games.rows[2][7], "no side");
+    EXPECT_NE(accuracyGamesTip("Team 2").find("\"(home)\" marks the home team"), std::string::npos);
+    EXPECT_NE(accuracyGamesTip("Line").find("positive when the market favoured Team 1"),
+              std::string::npos);
 }
 
 } // namespace

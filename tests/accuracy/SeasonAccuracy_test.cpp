@@ -3,6 +3,7 @@
 #include "accuracy/MarketTally.h"
 #include "accuracy/SeasonAccuracy.h"
 #include "accuracy/SeasonArchives.h"
+#include "league/RankingsFile.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -154,6 +155,24 @@ TEST(SeasonAccuracy, otherSeasonsAndOtherFilesAreNotRead) {
     ASSERT_EQ(archives.size(), 4u);
     EXPECT_EQ(archives.front().fileName, "WEEK-01.25");
     EXPECT_TRUE(archivesIn(dir.path() / "missing").empty());
+}
+
+TEST(SeasonAccuracy, archivesPastTheMainDataWeekAreLeftOutButKept) {
+    test::TempDir dir;
+    copyFixture(dir);
+    // The season reverted to week 3: the main data file is the WEEK-02 archive's data.
+    auto league = test::viewsLeague();
+    tRankings rankings;
+    ProgramState state;
+    ASSERT_TRUE(ReadRankings(dir.path() / "WEEK-02.25", kArchiveKind, rankings, state, league));
+    state.currentWeek = state.loadedWeek;
+    ASSERT_TRUE(WriteRankings(kMainDataKind, dir.path() / "main-dta.grd", rankings, state, league,
+                              rankings.teamCount));
+    auto archives = archivesIn(dir.path());
+    ASSERT_EQ(archives.size(), 3u);
+    EXPECT_EQ(archives.back().fileName, "WEEK-02.25");
+    EXPECT_EQ(seasonAccuracy(archives, kFixtureRegularWeeks).weeks.size(), 2u);
+    EXPECT_TRUE(fs::exists(dir.path() / "WEEK-03.25"));
 }
 
 } // namespace

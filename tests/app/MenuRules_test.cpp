@@ -86,6 +86,15 @@ TEST(MenuRules, windowMenu_dataButNoWindows_leavesSaveLayoutAsItWas) {
     EXPECT_FALSE(menu.arrange);
 }
 
+TEST(MenuRules, windowMenu_arrangesAndStepsThroughChildrenWithoutAWindowCode) {
+    MenuFacts facts = loaded(kMainDataKind);
+    facts.childCount = 1;
+    EXPECT_TRUE(windowMenuEnabling(facts).arrange);
+    EXPECT_FALSE(windowMenuEnabling(facts).navigate);
+    facts.childCount = 2;
+    EXPECT_TRUE(windowMenuEnabling(facts).navigate);
+}
+
 TEST(MenuRules, factsOfState_readForecastsAndDataKind) {
     AppState state;
     EXPECT_FALSE(menuFactsOf(state, 0, false).hasRankings);

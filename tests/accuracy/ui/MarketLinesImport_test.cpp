@@ -1,8 +1,11 @@
 #include "accuracy/ui/AccuracyWindows.h"
 #include "accuracy/ui/TForecastAccuracyForm.h"
+#include "accuracy/ui/TRatingsChartForm.h"
 #include "tasks/CatchUpFixture.h"
 #include "views/ui/DisplayTestHost.h"
 
+#include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 
@@ -65,6 +68,44 @@ private slots:
                      ->columnCount(),
                  10);
     }
+
+    void theChartKeepsItsTeamsThroughAnImport() {
+        SeasonHost host;
+        QVERIFY(host.make());
+        auto* chart = qobject_cast<TRatingsChartForm*>(openRatingsChart(host)->widget());
+        QTest::mouseClick(chart->findChild<QPushButton*>(QStringLiteral("AllBtn")), Qt::LeftButton);
+        QCOMPARE(chart->seriesNames().size(), 33); // and the league average
+        setNextMarketLinesFile(QString::fromStdString((host.dir.path() / "lines.csv").string()));
+        QVERIFY(importMarketLines(host));
+        QCOMPARE(chart->seriesNames().size(), 33);
+    }
+
+    void anotherSeasonsRecordsOrAnUnknownTeamLeaveTheLinesAsTheyWere() {
+        SeasonHost host;
+        QVERIFY(host.make());
+        const auto file = QString::fromStdString((host.dir.path() / "lines.csv").string());
+        setNextMarketLinesFile(file);
+        QVERIFY(importMarketLines(host));
+        const std::string good = host.dir.read("GRDLines.24.csv");
+        const std::string lines = host.dir.read("lines.csv");
+        const struct {
+            std::string from, to, named;
+        } cases[] = {{"\n2024,", "\n2023,", "2023 season, not of the loaded season 2024-25"},
+                     {",BUF,", ",XYZ,", "\"XYZ\""}};
+        for (const auto& bad : cases) {
+            std::string text = lines;
+            text.replace(text.find(bad.from), bad.from.size(), bad.to);
+            host.dir.write("lines.csv", text);
+            host.errors.clear();
+            setNextMarketLinesFile(file);
+            QVERIFY(!importMarketLines(host));
+            QCOMPARE(host.errors.size(), size_t(1));
+            QVERIFY2(host.errors.front().detail.find(bad.named) != std::string::npos,
+                     host.errors.front().detail.c_str());
+            QCOMPARE(host.dir.read("GRDLines.24.csv"), good);
+        }
+    }
+
 
     // Each failure is numbered, names the file once and says what is wrong.
     void failedImportsAreNumberedAndChangeNothing() {

@@ -1,5 +1,6 @@
 #include "accuracy/ui/AccuracyTestHost.h"
 #include "accuracy/ui/AccuracyWindows.h"
+#include "accuracy/ui/ChartPicture.h"
 #include "accuracy/ui/TRatingsChartForm.h"
 
 #include <QClipboard>
@@ -8,6 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+
+#include <set>
 
 using namespace grd;
 
@@ -57,6 +60,39 @@ private slots:
         tree->topLevelItem(0)->child(1)->setCheckState(0, Qt::Unchecked);
         QVERIFY(!form->seriesNames().contains(QStringLiteral("Miami Dolphins")));
         QCOMPARE(form->seriesNames().size(), 6);
+    }
+
+    void teamsAreTickedAllNoneOrByDivisionEachWithALookOfItsOwn() {
+        test::AccuracyTestHost host;
+        auto* form = host.formOf<TRatingsChartForm>(openRatingsChart(host));
+        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("NoneBtn")), Qt::LeftButton);
+        QCOMPARE(form->seriesNames(), QStringList({"League average"}));
+        auto* tree = form->findChild<QTreeWidget*>(QStringLiteral("TeamsTree"));
+        tree->topLevelItem(1)->setCheckState(0, Qt::Checked);
+        QCOMPARE(form->seriesNames(), QStringList({"Dallas Cowboys", "Green Bay Packers",
+                                                   "San Francisco 49ers", "League average"}));
+        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("AllBtn")), Qt::LeftButton);
+        QCOMPARE(form->seriesNames().size(), 7);
+        QVERIFY(!tree->topLevelItem(0)->child(0)->icon(0).isNull());
+        std::set<std::pair<QRgb, int>> looks;
+        for (int32_t team = 1; team <= 32; ++team) {
+            looks.insert({teamPen(team).color().rgb(), teamPen(team).style()});
+        }
+        QCOMPARE(looks.size(), size_t(32));
+    }
+
+    void savesTheKindChosenForANameWithoutExtension() {
+        test::AccuracyTestHost host;
+        auto* form = host.formOf<TRatingsChartForm>(openRatingsChart(host));
+        auto* save = form->findChild<QPushButton*>(QStringLiteral("SaveBtn"));
+        const auto name = host.dir.path() / "chart";
+        TRatingsChartForm::setNextFileName(QString::fromStdString(name.string()),
+                                           QStringLiteral("SVG Drawing (*.svg)"));
+        QTest::mouseClick(save, Qt::LeftButton);
+        QVERIFY(!std::filesystem::exists(name));
+        const std::string svg = test::readFile(host.dir.path() / "chart.svg");
+        QVERIFY(svg.find("<svg") != std::string::npos);
+        QVERIFY(svg.find("<title>2025-26: Total Rating</title>") != std::string::npos);
     }
 
     void savesAsPngAndSvg() {

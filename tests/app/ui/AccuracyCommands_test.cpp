@@ -82,6 +82,19 @@ private slots:
                  QStringLiteral("Ratings Chart: 2025-26"));
     }
 
+    void windowMenuArrangesTheAccuracyAndChartWindows() {
+        TMainForm form(dir_->dir());
+        ready(form);
+        item(form, "smViewForecastAccuracy")->trigger();
+        item(form, "smViewRatingsChart")->trigger();
+        QTest::keyClick(&form, Qt::Key_W, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        for (const char* name :
+             {"smWindowCascade", "smWindowTile", "smWindowNext", "smWindowPrevious"})
+            QVERIFY2(item(form, name)->isEnabled(), name);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    }
+
     void f1_opensTheTopicOfTheAccuracyOrChartWindowInUse() {
         TMainForm form(dir_->dir());
         ready(form);

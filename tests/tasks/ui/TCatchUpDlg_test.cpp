@@ -42,6 +42,7 @@ private slots:
         QCOMPARE(dialog.findChild<QProgressBar*>(QStringLiteral("CatchUpProgress"))->value(), 1);
         QCOMPARE(cancel->text(), QStringLiteral("Close"));
         QVERIFY(errors_.empty());
+        closesWithEnter(dialog);
     }
 
     void mismatchedGameIsRefusedBeforeAnyWeekIsWritten() {
@@ -61,6 +62,7 @@ private slots:
         QVERIFY2(message.contains(QLatin1String("week 2: MIA at BUF is not on the schedule")),
                  qPrintable(message));
         QCOMPARE(dir.read("MAIN-DTA.GRD"), mainBefore);
+        closesWithEnter(dialog);
     }
 
     void unreadableRecordsAreRefusedNamingTheLine() {
@@ -77,6 +79,16 @@ private slots:
     }
 
 private:
+    // Once nothing runs, Close is enabled and the default button.
+    static void closesWithEnter(TCatchUpDlg& dialog) {
+        auto* close = dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn"));
+        QVERIFY(close->isEnabled());
+        QVERIFY(close->isDefault());
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
     std::vector<Failure> errors_;
 };
 
