@@ -251,7 +251,7 @@ void TMainForm::createWindowMenu() {
             &TMainForm::smWindowRestoreDefaultWithDefaultFontClick);
     smWindowRestoreDefaultWithCurrentFont =
         addItem(mmWindow, "smWindowRestoreDefaultWithCurrentFont",
-                QStringLiteral("Restore Defaut Layout w/ Current &Font"),
+                QStringLiteral("Restore Default Layout w/ Current &Font"),
                 QStringLiteral("Open windows to default sizes & positions with current font"));
     smWindowRestoreDefaultWithCurrentFont->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(smWindowRestoreDefaultWithCurrentFont, &QAction::triggered, this,
