@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     }
     static const std::map<std::string, int> teams = {{"BUF", 1}, {"MIA", 2}, {"NE", 3}, {"NYJ", 4}};
-    auto lines = grd::parseMarketLines(text, teams, 18);
+    auto lines = grd::parseMarketLines(text, teams, 18, "2025-26");
     if (lines) {
         for (const auto& line : lines.value()) {
             if (!std::isfinite(line.line) || std::fabs(line.line) > grd::kMaxLinePoints) {

@@ -72,8 +72,9 @@ Result<CsvTable> CsvTable::parse(std::string_view text,
         }
         if (auto control = std::find_if(line.begin(), line.end(), isControl);
             control != line.end()) {
-            return lineFailure(lineNumber,
-                               "a control character (" + printable(std::string_view(&*control, 1)) + ") in the text");
+            return lineFailure(lineNumber, "a control character (" +
+                                               printable(std::string_view(&*control, 1)) +
+                                               ") in the text");
         }
         if (table.header_.empty()) {
             table.header_ = splitFields(line);

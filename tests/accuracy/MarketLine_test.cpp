@@ -34,7 +34,8 @@ TEST(MarketLine, recordsGiveHomeMarginsAndPlayoffWeeksFollowTheRegularOnes) {
 
 TEST(MarketLine, badRecordsFailNamingTheRowAndTheValue) {
     auto teams = test::fixtureAbbreviations();
-    EXPECT_FALSE(parseMarketLines("week,away_team,home_team\n1,MIA,BUF\n", teams, 3, "2025-26").ok());
+    EXPECT_FALSE(
+        parseMarketLines("week,away_team,home_team\n1,MIA,BUF\n", teams, 3, "2025-26").ok());
     struct Case {
         std::string row, named;
     };
@@ -43,7 +44,7 @@ TEST(MarketLine, badRecordsFailNamingTheRowAndTheValue) {
         {"1,MIA,BUF,nan", "\"nan\""},         {"1,MIA,BUF,inf", "\"inf\""},
         {"1,MIA,BUF,-inf", "\"-inf\""},       {"1,MIA,BUF,1e308", "\"1e308\""},
         {"1,MIA,BUF,100.5", "\"100.5\""},     {"1,MIA,BUF,-101", "\"-101\""},
-        {"x,MIA,BUF,3", "week \"x\""},      {"1,MIA,QQQ,3", "home_team \"QQQ\""},
+        {"x,MIA,BUF,3", "week \"x\""},        {"1,MIA,QQQ,3", "home_team \"QQQ\""},
     };
     for (const auto& c : cases) {
         auto parsed = parseMarketLines("week,away_team,home_team,spread_line\n" + c.row + "\n",
@@ -53,8 +54,8 @@ TEST(MarketLine, badRecordsFailNamingTheRowAndTheValue) {
         EXPECT_NE(parsed.failure().detail.find(c.named), std::string::npos)
             << parsed.failure().detail;
     }
-    EXPECT_TRUE(parseMarketLines("week,away_team,home_team,spread_line\n1,MIA,BUF,-100\n", teams,
-                                 3, "2025-26")
+    EXPECT_TRUE(parseMarketLines("week,away_team,home_team,spread_line\n1,MIA,BUF,-100\n", teams, 3,
+                                 "2025-26")
                     .ok());
     auto otherSeason = parseMarketLines(
         "season,week,away_team,home_team,spread_line\n2025,1,MIA,BUF,3\n2024,1,MIA,BUF,3\n", teams,

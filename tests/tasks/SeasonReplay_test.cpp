@@ -105,7 +105,7 @@ TEST(SeasonReplay, recordsThatDoNotFitTheSeasonAreRefusedBeforeAnythingIsWritten
         {day + "CIN,34,B" + std::string(1, '\0') + "L,35,Home",
          "line 140: a control character (\\x00) in the text"},
         {day + "CIN,34,B\xC4L,35,Home", "week 10: CIN at B\\xC4L: B\\xC4L is not a team"},
-        {day + "CIN,34," + std::string(100000, 'A') + ",35,Home", "AAAAAAAA...: AAAA"},
+        {day + "CIN,34," + std::string(60000, 'A') + ",35,Home", "AAAAAAAA...: AAAA"},
         {day + "CIN,34,CIN,35,Home", "line 140: week 10: CIN at CIN: a team cannot play itself"},
         {"2024,REG,10,2024-11-10,Sunday,09:30,NYG,17,CAR,20,Neutral",
          "line 141: week 10: NYG at CAR: NYG already plays in week 10 on line 140"},
@@ -183,7 +183,7 @@ TEST(GameRecords, columnsAreFoundByNameAndBadLinesAreNamed) {
                                                 "home_score\n1\0x,REG,A,B,1,3\n",
                                                 73));
     ASSERT_FALSE(badWeek);
-    EXPECT_EQ(badWeek.failure().detail, "line 2: week \"1\\x00x\" is not 0..99");
+    EXPECT_EQ(badWeek.failure().detail, "line 2: a control character (\\x00) in the text");
 }
 
 } // namespace

@@ -106,7 +106,6 @@ private slots:
         }
     }
 
-
     // Each failure is numbered, names the file once and says what is wrong.
     void failedImportsAreNumberedAndChangeNothing() {
         SeasonHost host;

@@ -121,11 +121,18 @@ private slots:
         const int weeksBefore = weeks->model()->rowCount();
         TCatchUpDlg::setNextFileName(
             QString::fromStdString(ODDSMITH_DATA_DIR + std::string("games-2025.csv")));
-        QTimer::singleShot(0, [] {
+        // The records are read behind a progress window first: wait for the dialog itself.
+        QTimer waitForDialog;
+        waitForDialog.setInterval(5);
+        connect(&waitForDialog, &QTimer::timeout, [&waitForDialog] {
             QWidget* dialog = QApplication::activeModalWidget();
-            QTest::mouseClick(dialog->findChild<QPushButton*>("RunBtn"), Qt::LeftButton);
-            QTest::mouseClick(dialog->findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+            if (dialog != nullptr && dialog->objectName() == QLatin1String("TCatchUpDlg")) {
+                waitForDialog.stop();
+                QTest::mouseClick(dialog->findChild<QPushButton*>("RunBtn"), Qt::LeftButton);
+                QTest::mouseClick(dialog->findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+            }
         });
+        waitForDialog.start();
         item(form, "smTasksSeasonalCatchUp")->trigger();
         QVERIFY(weeks->model()->rowCount() > weeksBefore);
         QVERIFY2(errors_.empty(), errors_.empty() ? "" : errors_.front().detail.c_str());

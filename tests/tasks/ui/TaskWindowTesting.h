@@ -27,13 +27,15 @@
 // widgets as a user would, the shipped league, and the checks of what a user sees.
 namespace grd::test {
 
-// Runs act on the modal window of the given object name as soon as it is shown.
+// Runs act on the modal window of the given object name as soon as it is shown and
+// active: keys pressed before it takes the focus would go to the window below.
 inline void onModal(const QString& name, std::function<void(QWidget*)> act) {
     auto* timer = new QTimer;
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [=] {
         QWidget* window = QApplication::activeModalWidget();
-        if (window != nullptr && window->objectName() == name) {
+        if (window != nullptr && window->objectName() == name &&
+            QApplication::activeWindow() == window) {
             timer->stop();
             timer->deleteLater();
             act(window);
