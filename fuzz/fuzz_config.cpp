@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ini.setValue("General", "FlyBy", "0");
     ini.setValue("Print", "TeamTitle", bytes.substr(0, 20));
     grd::IniFile again = grd::IniFile::parse(ini.serialize());
-    if (again.integer("General", "FlyBy", 1) != 0)
+    if (again.integer("General", "FlyBy", 1) != 0 ||
+        again.value("Print", "TeamTitle") != ini.value("Print", "TeamTitle"))
         std::abort();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "league/FileNames.h"
 #include "league/Format.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace grd {
@@ -57,6 +58,20 @@ std::string_view lineEndOf(std::string_view line) {
     return {};
 }
 
+// Where a name's first key sits in the index.
+std::string keyIndex(std::string_view section, std::string_view key) {
+    return toLowerAscii(section) + '\n' + toLowerAscii(key);
+}
+
+// What a line means to the index: a header's name, a key's name, or nothing.
+std::string indexedName(std::string_view line) {
+    if (auto name = headerName(line))
+        return "[" + toLowerAscii(*name) + "]";
+    if (auto entry = keyValue(line))
+        return toLowerAscii(entry->first) + "=";
+    return {};
+}
+
 } // namespace
 
 Result<IniFile> IniFile::load(const std::filesystem::path& path, int failureNumber) {
@@ -84,36 +99,73 @@ IniFile IniFile::parse(std::string_view text) {
     }
     if (!file.lines_.empty() && lineEndOf(file.lines_.front()) == "\r\n")
         file.lineEnd_ = "\r\n";
+    file.reindex();
     return file;
 }
 
-std::size_t IniFile::findSection(std::string_view section) const {
+void IniFile::reindex() {
+    headers_.clear();
+    sections_.clear();
+    keys_.clear();
+    std::string section;
+    bool firstOfName = false; // keys of a repeated section are never found
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        auto name = headerName(lines_[i]);
-        if (name && equalsIgnoringCase(*name, section))
-            return i;
+        if (auto name = headerName(lines_[i])) {
+            headers_.push_back(i);
+            section = toLowerAscii(*name);
+            firstOfName = sections_.emplace(section, i).second;
+        } else if (auto entry = keyValue(lines_[i]); entry && firstOfName) {
+            keys_.emplace(keyIndex(section, entry->first), i);
+        }
     }
-    return npos;
+}
+
+void IniFile::insertLine(std::size_t at, std::string line) {
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    // A new header splits a section; that is rare enough to index afresh.
+    if (headerName(lines_[at])) {
+        reindex();
+        return;
+    }
+    auto shift = [at](std::size_t& index) { index += index >= at ? 1 : 0; };
+    std::for_each(headers_.begin(), headers_.end(), shift);
+    for (auto& entry : sections_)
+        shift(entry.second);
+    for (auto& entry : keys_)
+        shift(entry.second);
+    auto entry = keyValue(lines_[at]);
+    auto next = std::upper_bound(headers_.begin(), headers_.end(), at);
+    if (!entry || next == headers_.begin())
+        return;
+    std::size_t header = *std::prev(next);
+    std::string section = toLowerAscii(*headerName(lines_[header]));
+    if (sections_.at(section) != header)
+        return;
+    auto [slot, added] = keys_.emplace(keyIndex(section, entry->first), at);
+    if (!added && slot->second > at)
+        slot->second = at;
+}
+
+void IniFile::replaceLine(std::size_t at, std::string line) {
+    bool sameName = indexedName(lines_[at]) == indexedName(line);
+    lines_[at] = std::move(line);
+    if (!sameName)
+        reindex();
+}
+
+std::size_t IniFile::findSection(std::string_view section) const {
+    auto found = sections_.find(toLowerAscii(section));
+    return found == sections_.end() ? npos : found->second;
 }
 
 std::size_t IniFile::sectionEnd(std::size_t header) const {
-    std::size_t i = header + 1;
-    while (i < lines_.size() && !headerName(lines_[i]))
-        ++i;
-    return i;
+    auto next = std::upper_bound(headers_.begin(), headers_.end(), header);
+    return next == headers_.end() ? lines_.size() : *next;
 }
 
 std::size_t IniFile::findKey(std::string_view section, std::string_view key) const {
-    std::size_t header = findSection(section);
-    if (header == npos)
-        return npos;
-    std::size_t end = sectionEnd(header);
-    for (std::size_t i = header + 1; i < end; ++i) {
-        auto entry = keyValue(lines_[i]);
-        if (entry && equalsIgnoringCase(entry->first, key))
-            return i;
-    }
-    return npos;
+    auto found = keys_.find(keyIndex(section, key));
+    return found == keys_.end() ? npos : found->second;
 }
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
@@ -176,25 +228,25 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
     std::size_t existing = findKey(section, key);
     if (existing != npos) {
         std::string_view end = lineEndOf(lines_[existing]);
-        lines_[existing] = line + std::string(end.empty() ? lineEnd_ : end);
+        replaceLine(existing, line + std::string(end.empty() ? lineEnd_ : end));
         return;
     }
     // Whatever follows now needs the last line to be finished.
     if (!lines_.empty() && lineEndOf(lines_.back()).empty())
-        lines_.back() += lineEnd_;
+        replaceLine(lines_.size() - 1, lines_.back() + lineEnd_);
     std::size_t header = findSection(section);
     if (header == npos) {
         if (!lines_.empty() && !trim(lines_.back()).empty())
-            lines_.push_back(lineEnd_);
-        lines_.push_back("[" + std::string(section) + "]" + lineEnd_);
-        lines_.push_back(line + lineEnd_);
+            insertLine(lines_.size(), lineEnd_);
+        insertLine(lines_.size(), "[" + std::string(section) + "]" + lineEnd_);
+        insertLine(lines_.size(), line + lineEnd_);
         return;
     }
     // After the section's last non-blank line, so blank separators stay between sections.
     std::size_t at = sectionEnd(header);
     while (at > header + 1 && trim(lines_[at - 1]).empty())
         --at;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line + lineEnd_);
+    insertLine(at, line + lineEnd_);
 }
 
 void IniFile::setInteger(std::string_view section, std::string_view key, long long value) {
@@ -211,6 +263,7 @@ void IniFile::removeSection(std::string_view section) {
         return;
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header),
                  lines_.begin() + static_cast<std::ptrdiff_t>(sectionEnd(header)));
+    reindex();
 }
 
 std::string IniFile::serialize() const {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace grd {
@@ -48,6 +49,15 @@ public:
 private:
     std::vector<std::string> lines_; // each with its own line end, if any
     std::string lineEnd_ = "\n";
+    // Line numbers by lower-case name, kept in step with every edit: reading or writing
+    // each of a hundred keys would otherwise parse the whole file again each time.
+    std::vector<std::size_t> headers_;                      // every header line, in order
+    std::unordered_map<std::string, std::size_t> sections_; // a name's first header
+    std::unordered_map<std::string, std::size_t> keys_;     // first key of a name's first section
+
+    void reindex();
+    void insertLine(std::size_t at, std::string line);
+    void replaceLine(std::size_t at, std::string line);
 
     // Index of the section's header line, or npos.
     std::size_t findSection(std::string_view section) const;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace grd {
 namespace {
 
@@ -52,6 +54,32 @@ TEST(IniFile, removeSectionTakesOnlyItsLines) {
     ini.removeSection("b");
     EXPECT_EQ(ini.serialize(), "[A]\nx=1\n[C]\nz=3\n");
     EXPECT_EQ(ini.keys("C"), std::vector<std::string>{"z"});
+}
+
+// Edits keep the lookups in step with the lines: after each one, every name reads as it
+// does from a fresh read of the text, repeated sections and keys before any header included.
+TEST(IniFile, editsFindWhatAFreshReadFinds) {
+    IniFile ini = IniFile::parse("x=0\n[A]\nk=1\nK=2\n\n[B]\nk=3\n[a]\nk=4\nm=5\n[C]\n; c\n");
+    const std::vector<std::function<void()>> edits = {
+        [&] { ini.setValue("a", "M", "6"); },    // only in the repeated section: added to the first
+        [&] { ini.setValue("A", "n", "7"); },    // added, moving the sections below it
+        [&] { ini.setValue("b", "k", " 8 "); },  // replaced in place
+        [&] { ini.setValue("B", "n", "12"); },   // added right before the next header
+        [&] { ini.setValue("D", "k", "9"); },    // a new section at the end
+        [&] { ini.removeSection("A"); },         // the repeated section becomes the first
+        [&] { ini.setValue("c", "new", "10"); }, // added after the comment
+        [&] { ini.setValue("A", "m", "11"); },
+    };
+    for (std::size_t step = 0; step < edits.size(); ++step) {
+        edits[step]();
+        IniFile fresh = IniFile::parse(ini.serialize());
+        for (std::string_view section : {"A", "B", "C", "D", ""})
+            for (std::string_view key : {"k", "m", "n", "new", "x"})
+                EXPECT_EQ(ini.value(section, key), fresh.value(section, key))
+                    << "step " << step << ": " << section << "/" << key;
+        EXPECT_EQ(ini.keys("a"), fresh.keys("a")) << "step " << step;
+    }
+    EXPECT_EQ(ini.text("a", "m", ""), "11");
 }
 
 TEST(IniFile, loadAndSaveFiles) {
