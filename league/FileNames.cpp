@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
+#include <optional>
+#include <set>
 
 namespace grd {
 
@@ -9,6 +12,28 @@ namespace {
 
 char lowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Each folder's names by their lower-case form, while a FolderListingScope lives.
+using Listing = std::map<std::string, std::set<std::string>>;
+thread_local std::optional<std::map<std::filesystem::path, Listing>> tListings;
+
+// The names in dir, taken from the entries' paths without building one for each name.
+template <class Visit> void forEachName(const std::filesystem::path& dir, Visit visit) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
+        std::string_view path = entry.path().native();
+        visit(path.substr(path.rfind('/') + 1));
+    }
+}
+
+Listing& listingOf(const std::filesystem::path& dir) {
+    auto [at, added] = tListings->try_emplace(dir);
+    if (added) {
+        forEachName(dir,
+                    [&](std::string_view name) { at->second[toLowerAscii(name)].emplace(name); });
+    }
+    return at->second;
 }
 
 } // namespace
@@ -60,20 +85,41 @@ std::filesystem::path findFileIgnoringCase(const std::filesystem::path& dir,
     if (std::filesystem::exists(exact, error)) {
         return exact;
     }
-    // The first match in name order, so the choice does not depend on the directory's order.
-    std::filesystem::path found;
-    for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
-        auto candidate = entry.path().filename().string();
-        if (equalsIgnoringCase(candidate, name) &&
-            (found.empty() || candidate < found.filename())) {
-            found = entry.path();
+    if (tListings) {
+        // Names in name order, each checked, as a file may have gone since the listing.
+        auto& names = listingOf(dir)[toLowerAscii(name)];
+        for (const std::string& candidate : names) {
+            if (std::filesystem::exists(dir / candidate, error)) {
+                return dir / candidate;
+            }
         }
+        names.emplace(name); // the name the caller will make the file under
+        return exact;
     }
-    return found.empty() ? exact : found;
+    // The first match in name order, so the choice does not depend on the directory's order.
+    std::string found;
+    forEachName(dir, [&](std::string_view candidate) {
+        if (equalsIgnoringCase(candidate, name) && (found.empty() || candidate < found)) {
+            found = candidate;
+        }
+    });
+    return found.empty() ? exact : dir / found;
 }
 
 std::filesystem::path findFileIgnoringCase(const std::filesystem::path& path) {
     return findFileIgnoringCase(path.parent_path(), path.filename().string());
+}
+
+FolderListingScope::FolderListingScope() : outermost_(!tListings) {
+    if (outermost_) {
+        tListings.emplace();
+    }
+}
+
+FolderListingScope::~FolderListingScope() {
+    if (outermost_) {
+        tListings.reset();
+    }
 }
 
 } // namespace grd

@@ -14,6 +14,21 @@ std::filesystem::path findFileIgnoringCase(const std::filesystem::path& dir, std
 // The same for a full path: the directory part is taken as it is.
 std::filesystem::path findFileIgnoringCase(const std::filesystem::path& path);
 
+// While one lives on this thread, findFileIgnoringCase lists each folder once rather
+// than at every name that is missing: a command that writes many new files into a
+// folder of many (a season's replay) would otherwise list it for each. Its files are
+// still found when made under a name a lookup gave; scopes nest into the outermost.
+class FolderListingScope {
+public:
+    FolderListingScope();
+    ~FolderListingScope();
+    FolderListingScope(const FolderListingScope&) = delete;
+    FolderListingScope& operator=(const FolderListingScope&) = delete;
+
+private:
+    bool outermost_;
+};
+
 // Whether a name read from a data file may name a file in the data directory: not
 // empty, no path separator, no "..", no control character, so it cannot lead out.
 bool isPlainFileName(std::string_view name);

@@ -87,6 +87,8 @@ Result<int> replaySeason(AppState& app, const std::vector<GameRecord>& records,
     }
     ReplayHost host(app, records, std::move(teams));
     WeeklyTask task(app, host);
+    // Each week makes a new archive; the folder may hold decades of them.
+    FolderListingScope listOnce;
     int weeksDone = 0;
     while (true) {
         auto standing = mainDataWeek(app);

@@ -189,5 +189,23 @@ TEST(FileNames, findsExistingFileIgnoringCase) {
     EXPECT_FALSE(equalsIgnoringCase("WEEK-05.25", "WEEK-05.2"));
 }
 
+// Within a scope the folder is listed once, yet lookups still see what the command did
+// to it: files gone since the listing and files made under names a lookup gave.
+TEST(FileNames, scopedLookupsFollowTheCommandsOwnFiles) {
+    TempDir dir;
+    dir.write("week-01.25", "x");
+    dir.write("Week-02.25", "x");
+    dir.write("week-02.25", "x");
+    FolderListingScope scope;
+    EXPECT_EQ(findFileIgnoringCase(dir.path(), "WEEK-02.25").filename(), "Week-02.25");
+    std::filesystem::remove(dir.path() / "Week-02.25");
+    EXPECT_EQ(findFileIgnoringCase(dir.path(), "WEEK-02.25").filename(), "week-02.25");
+    std::filesystem::remove(dir.path() / "week-01.25");
+    EXPECT_EQ(findFileIgnoringCase(dir.path(), "WEEK-01.25").filename(), "WEEK-01.25");
+    EXPECT_EQ(findFileIgnoringCase(dir.path(), "Week-03.25").filename(), "Week-03.25");
+    dir.write("Week-03.25", "x");
+    EXPECT_EQ(findFileIgnoringCase(dir.path(), "WEEK-03.25").filename(), "Week-03.25");
+}
+
 } // namespace
 } // namespace grd
