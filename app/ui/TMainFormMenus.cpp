@@ -166,7 +166,8 @@ void TMainForm::createEditMenu() {
     smEditCopy =
         addItem(mmEdit, "smEditCopy", QStringLiteral("&Copy"),
                 QStringLiteral("Copy the contents of the active view window to the clipboard"));
-    smEditCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    // Linux users copy with Ctrl+C; Ctrl+Insert stays for those used to it.
+    smEditCopy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence::Copy});
     connect(smEditCopy, &QAction::triggered, this, &TMainForm::EditCopyClick);
     smEditSort = mmEdit->addMenu(QStringLiteral("&Sort"));
     smEditSort->setObjectName(QStringLiteral("smEditSort"));

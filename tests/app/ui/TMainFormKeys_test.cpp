@@ -70,16 +70,20 @@ private slots:
         dir_.reset();
     }
 
-    void ctrlInsert_rightAfterViewCurrent_copiesTheWholeGrid() {
+    void ctrlInsertAndCtrlC_rightAfterViewCurrent_copyTheWholeGridWithLineFeeds() {
         auto form = readyWithData();
         QVERIFY(form->state().isOpen(kTeamRankWindow));
-        QApplication::clipboard()->clear();
-        activate(*form, kTeamRankWindow);
-        press(Qt::Key_Insert, Qt::ControlModifier);
-        const QStringList lines = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.value(0), QStringLiteral("GRD Oddsmith"));
-        QVERIFY2(lines.size() > form->state().rankings->teamCount + 2,
-                 qPrintable(QString::number(lines.size())));
+        for (Qt::Key key : {Qt::Key_Insert, Qt::Key_C}) {
+            QApplication::clipboard()->clear();
+            activate(*form, kTeamRankWindow);
+            press(key, Qt::ControlModifier);
+            const QString text = QApplication::clipboard()->text();
+            QVERIFY(!text.contains(QLatin1Char('\r')));
+            const QStringList lines = text.split(QLatin1Char('\n'));
+            QCOMPARE(lines.value(0), QStringLiteral("GRD Oddsmith"));
+            QVERIFY2(lines.size() > form->state().rankings->teamCount + 2,
+                     qPrintable(QString::number(lines.size())));
+        }
         QVERIFY(errors_.empty());
     }
 

@@ -152,9 +152,14 @@ private slots:
         QStringList pages = printedPages(path("saved.pdf"));
         QCOMPARE(pages.size(), 5);
         QCOMPARE(pages[4], QStringLiteral("Printed page 5"));
-        Status refused = printer.SaveAsPdf(dir_.path() / "missing" / "saved.pdf");
+        const std::string missing = (dir_.path() / "missing" / "saved.pdf").string();
+        Status refused = printer.SaveAsPdf(missing);
         QVERIFY(!refused.ok());
         QCOMPARE(refused.failure().number, -35);
+        const std::string& detail = refused.failure().detail;
+        QVERIFY2(detail.find(missing) != std::string::npos &&
+                     detail.find(missing, detail.find(missing) + 1) == std::string::npos,
+                 detail.c_str()); // named once
     }
 };
 
