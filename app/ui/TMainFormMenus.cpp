@@ -298,7 +298,7 @@ void TMainForm::createHelpMenu() {
     };
     // Context 0 asks for the table of contents.
     static const HelpItem items[] = {
-        {"smHelpOnOddsmith", "Help on &Oddsmith Help", 740, "How to use Oddsmith's on-line help"},
+        {"smHelpOnOddsmith", "&Help on Oddsmith Help", 740, "How to use Oddsmith's on-line help"},
         {"smHelpContents", "&Contents", 0, "The contents of the help file"},
         {"smHelpIntroduction", "&Introduction", 800, "An introduction to GRD Oddsmith"},
         {"smHelpOverview", "&Overview", 810, "An overview of GRD Oddsmith"},

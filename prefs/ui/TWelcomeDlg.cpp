@@ -23,7 +23,7 @@ struct Topic {
 };
 constexpr Topic kTopics[] = {
     {"&Trying Out Oddsmith", 910}, {"&Overview", 810},    {"What's &New?", 840},
-    {"&Weekly Tasks", 360},        {"&Catching Up", 890}, {"&Interpreting Forecasts", 940},
+    {"&Weekly Tasks", 360},        {"Catching &Up", 890}, {"&Interpreting Forecasts", 940},
 };
 
 QLabel* wrappedLabel(const char* name, const QString& text, QWidget* parent) {

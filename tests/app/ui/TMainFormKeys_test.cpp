@@ -2,6 +2,7 @@
 #include "league/ui/HelpRequest.h"
 #include "league/ui/MessageDialogs.h"
 #include "league/ui/TSayErrorDlg.h"
+#include "prefs/ui/HelpWindow.h"
 #include "views/ui/DisplayWindows.h"
 #include "views/ui/TDisplayForm.h"
 
@@ -135,6 +136,25 @@ private slots:
         form->setFocus();
         press(Qt::Key_F1);
         QCOMPARE(topics_, std::vector<int>{810});
+    }
+
+    // Each item of the Help menu has a letter of its own: one press opens its topic.
+    void helpMenu_eachLetterOpensItsTopic() {
+        HelpWindow::setBundleDir(ODDSMITH_SOURCE_DIR "/help/GRDOdds.help");
+        auto form = readyWithData();
+        const std::pair<Qt::Key, const char*> items[] = {{Qt::Key_H, "helponhelp.html"},
+                                                         {Qt::Key_O, "overview.html"}};
+        for (const auto& [letter, topic] : items) {
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+            press(Qt::Key_H, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+            QTest::keyClick(QApplication::activePopupWidget(), letter);
+            QTRY_VERIFY(HelpWindow::exists());
+            QCOMPARE(HelpWindow::instance()->currentTopic(), QLatin1String(topic));
+            closeHelp();
+            QTRY_VERIFY(!HelpWindow::exists());
+        }
     }
 
     void f1_inADialog_opensTheDialogsTopicWhileItHasOne() {
