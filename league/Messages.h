@@ -42,6 +42,8 @@ struct Question {
     std::string caption;
     // Enter answers No: the question throws away what the user typed.
     bool defaultNo = false;
+    // The help topic F1 opens while the question is asked; 0: the window's own.
+    int helpContext = 0;
     bool operator==(const Question&) const = default;
 };
 

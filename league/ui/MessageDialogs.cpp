@@ -1,6 +1,7 @@
 #include "league/ui/MessageDialogs.h"
 
 #include "league/Messages.h"
+#include "league/ui/HelpContext.h"
 #include "league/ui/TSayErrorDlg.h"
 
 #include <QApplication>
@@ -22,6 +23,8 @@ QMessageBox::StandardButton ask(const Question& question, QMessageBox::StandardB
     box.setObjectName("ConfirmBox");
     if (question.defaultNo)
         box.setDefaultButton(QMessageBox::No);
+    if (question.helpContext != 0)
+        setHelpContext(&box, question.helpContext);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -48,6 +48,7 @@ protected:
 private:
     HelpWindow();
     void followModalDialog();
+    void keepOnScreen();
     bool loadBundle();
     // False (after reporting -53) when the topic's page is missing from the bundle.
     bool openTopic(const QString& file);

@@ -9,8 +9,8 @@
 #include "records/CsvTable.h"
 #include "tasks/SeasonReplay.h"
 
+#include "league/ui/RecordsFileDialog.h"
 #include <QApplication>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -220,8 +220,7 @@ bool TCatchUpDlg::Run(const AppState& app, QWidget* parent) {
         chosen = *nextFileName();
         nextFileName().reset();
     } else {
-        chosen = QFileDialog::getOpenFileName(parent, kCaption, QString(),
-                                              QStringLiteral("Game Records (*.csv);;Any File (*)"));
+        chosen = chooseRecordsFile(parent, kCaption, kHelpContext);
     }
     if (chosen.isEmpty()) {
         return false;
