@@ -144,6 +144,8 @@ void runAboutBox(QWidget* parent) {
 int runWeekChooser(QWidget* parent, int regularWeeks) {
     QDialog dialog(parent);
     dialog.setObjectName("CHOOSEWEEK");
+    // The program's F1 key reads the topic of the dialog in use from this property.
+    dialog.setProperty("helpContext", kWeekChooserHelp);
     dialog.setWindowTitle(" GRD Oddsmith: Weekly Tasks: Choose Week");
     auto* layout = new QGridLayout(&dialog);
     auto* list = new QListWidget(&dialog);

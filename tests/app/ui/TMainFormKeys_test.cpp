@@ -157,6 +157,28 @@ private slots:
         }
     }
 
+    void f1_inTheWeekChooserOpensTheWeeklyTasksTopic() {
+        auto form = readyWithData();
+        topics_.clear();
+        QTimer chooser;
+        chooser.setInterval(5);
+        connect(&chooser, &QTimer::timeout, [&chooser] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog != nullptr && dialog->objectName() == QLatin1String("CHOOSEWEEK") &&
+                QApplication::activeWindow() == dialog) {
+                chooser.stop();
+                press(Qt::Key_F1);
+                press(Qt::Key_Escape);
+            }
+        });
+        chooser.start();
+        press(Qt::Key_T, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_W);
+        QTRY_VERIFY(!chooser.isActive());
+        QCOMPARE(topics_, std::vector<int>{360});
+    }
+
     void f1_inADialog_opensTheDialogsTopicWhileItHasOne() {
         auto form = readyWithData();
         for (const int number : {-9, -52}) {
