@@ -219,6 +219,12 @@ Question yesNoQuestion(int code) {
             helpContextOfQuestion(code)};
 }
 
+Question repeatedWeekQuestion(const std::string& standsAt, const std::string& chosen) {
+    return {"The main data file already stands at " + standsAt + ".  Entering " + chosen +
+                " again would count its scores twice.  Enter them anyway?",
+            " GRD Oddsmith: Weekly Tasks", true};
+}
+
 Question yesNoCancelQuestion(int code) {
     std::string caption = code > 300   ? " GRD Oddsmith: Create New Schedule"
                           : code > 200 ? " GRD Oddsmith: File Save As"

@@ -68,10 +68,14 @@ void ShowError(const Failure& failure, QWidget* parent) {
 }
 
 bool ConfirmYesNo(int code, QWidget* parent) {
+    return ConfirmYesNo(code, yesNoQuestion(code), parent);
+}
+
+bool ConfirmYesNo(int code, const Question& question, QWidget* parent) {
     questions.push_back(code);
     if (auto answer = takeNextAnswer())
         return *answer == Answer::Yes;
-    return ask(yesNoQuestion(code), QMessageBox::Yes | QMessageBox::No, parent) == QMessageBox::Yes;
+    return ask(question, QMessageBox::Yes | QMessageBox::No, parent) == QMessageBox::Yes;
 }
 
 Answer ConfirmYesNoCancel(int code, QWidget* parent) {
