@@ -261,7 +261,8 @@ private slots:
             int blocks = columns == kOneColumn ? 1 : columns == kTwoColumns ? 2 : 3;
             QStringList headingCells(blocks, QStringLiteral("||") + heading);
             QStringList gameCells(blocks, game);
-            QStringList lines = {QStringLiteral("{$B}|") + headingCells.join("|||||"),
+            QStringList lines = {QStringLiteral("{$B}|") +
+                                     headingCells.join(QStringLiteral("|||||")),
                                  gameCells.join(QStringLiteral("||"))};
             PageWriter writer(TMeasureUnit::muInches);
             SchedulePageLayout layout(writer);
