@@ -313,24 +313,6 @@ private slots:
                 QCOMPARE(std::max(drawn.line.y1(), drawn.line.y2()), lastRule);
     }
 
-    void highlightGaps_neverPushRowsPastTheFrame() {
-        std::vector<std::string> categoryRows(40, "1|100.0|Dallas|10|Denver|10|Miami|10");
-        // Some of these margins fill the page just after a ruled gap.
-        for (int kind : {kTeamReport, kCategoryReport}) {
-            for (double top = 60; top <= 100; top += 2.5) {
-                PageWriter writer(TMeasureUnit::muInches);
-                ReportText text = oneBlock(kind, kind == kTeamReport ? teamRows(40) : categoryRows);
-                ReportPrintPrefs prefs = prefsFor(false);
-                prefs.highlightRows = true;
-                prefs.topMargin = top;
-                ReportPageLayout layout(writer, text);
-                Recording rec = layOut(writer, prefs, layout);
-                QCOMPARE(rec.outlines.size(), size_t(1));
-                QVERIFY(lowestText(rec) <= rec.outlines[0].rect.bottom());
-            }
-        }
-    }
-
     void scoresReport_writesRowsToTheDashAndTheAverageLine() {
         PageWriter writer(TMeasureUnit::muInches);
         ReportText text =
