@@ -214,6 +214,17 @@ private slots:
         QVERIFY(errors_.empty());
     }
 
+    void fontDialog_confirmedUnchanged_keepsTheStoredSizeOfAFittedPage() {
+        tPrefsRec prefs;
+        prefs.reports[kSpreadsGridReport - 1].font.size = 22; // printed smaller to fit
+        TPrintReportsDlg dialog(prefs, nullptr, true);
+        preview(dialog, {kSpreadsGridReport});
+        QVERIFY(dialog.pagePrinter().writer().Font().pointSizeF() < 22);
+        inModal([](QWidget& fonts) { QTest::keyClick(&fonts, Qt::Key_Return); });
+        QTest::mouseClick(child<QToolButton>(dialog, "FontBtn"), Qt::LeftButton);
+        QCOMPARE(prefs.reports[kSpreadsGridReport - 1].font.size, 22);
+    }
+
     void fontAndOptions_areKeptForTheReportKind() {
         tPrefsRec prefs;
         TPrintReportsDlg dialog(prefs, nullptr, true);
