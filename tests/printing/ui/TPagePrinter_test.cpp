@@ -96,6 +96,15 @@ private slots:
         printer.FitPageWidth();
         QVERIFY(printer.pageExtent().width() <= printer.width());
         QVERIFY(printer.pageExtent().width() >= printer.width() - 40);
+        // A fit follows the window's size; a percentage does not.
+        printer.FitWholePage();
+        printer.resize(900, 800);
+        QTRY_VERIFY(printer.pageExtent().height() >= printer.viewport()->height() - 40);
+        QVERIFY(printer.pageExtent().height() <= printer.viewport()->height());
+        printer.setZoomPercent(60);
+        printer.resize(600, 500);
+        QTRY_COMPARE(printer.viewport()->height() < 500, true);
+        QCOMPARE(printer.ZoomPercent(), 60);
         printer.setZoomPercent(175);
         printer.setShowMargins(true);
         QImage shot = printer.grab().toImage();

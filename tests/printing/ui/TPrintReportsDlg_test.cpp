@@ -195,6 +195,7 @@ private slots:
             QCOMPARE(errors_.size(), size_t{1});
             QCOMPARE(errors_[0].number, -47);
             QCOMPARE(printer.ZoomPercent(), 55);
+            QCOMPARE(zoom->currentText(), QStringLiteral("55%")); // the good zoom, back
         }
         QVERIFY(dirEmpty());
     }
