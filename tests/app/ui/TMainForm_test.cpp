@@ -319,7 +319,7 @@ private slots:
         QVERIFY(!button(form, "XversusYSBtn")->isEnabled());
         QMetaObject::invokeMethod(&form, "AppIdle");
         QVERIFY(button(form, "Copy2ClipSBtn")->isEnabled());
-        QVERIFY(button(form, "PrintPreviewSBtn")->isEnabled());
+        QVERIFY(!button(form, "PrintPreviewSBtn")->isEnabled()); // no data loaded to print
         openMenu(form, "mmWindow");
         QVERIFY(item(form, "smWindowCascade")->isEnabled());
         QVERIFY(item(form, "smWindowNext")->isEnabled());
@@ -332,6 +332,11 @@ private slots:
         form.CloseViewWindows(true);
         QVERIFY(!form.state().isOpen(kScheduleWindow));
         QVERIFY(button(form, "XversusYSBtn")->isEnabled());
+
+        item(form, "smViewCurrent")->trigger();
+        QMetaObject::invokeMethod(&form, "AppIdle");
+        QVERIFY(button(form, "PrintSBtn")->isEnabled());
+        QVERIFY(button(form, "PrintPreviewSBtn")->isEnabled());
     }
 };
 
