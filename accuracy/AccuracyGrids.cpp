@@ -138,8 +138,8 @@ std::string accuracyClipboardText(const std::string& caption, const GridContent&
                                   const std::string& weekName, const GridContent& games) {
     // The games follow under their week's name, without a second program line.
     std::string gamesText = gridClipboardText(weekName, games, ColumnMap());
-    gamesText.erase(0, gamesText.find("\r\n") + 2);
-    return gridClipboardText(caption, weeks, ColumnMap()) + "\r\n" + gamesText;
+    gamesText.erase(0, gamesText.find('\n') + 1);
+    return gridClipboardText(caption, weeks, ColumnMap()) + "\n" + gamesText;
 }
 
 } // namespace grd

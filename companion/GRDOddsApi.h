@@ -10,9 +10,10 @@ extern "C" {
 typedef int (*ShowSplashScreenFn)(void* parent);
 typedef void (*CloseSplashScreenFn)(void* parent);
 typedef void (*ShowAboutDlgFn)(void* parent);
-/* weeks: in, the number of regular weeks N; weekCode: out, the chosen entry; the
-   result is non-zero when the user chose an entry and pressed OK. The active
-   alignment's playoff week choices are accepted and not used. */
+/* weeks: in, the number of regular weeks N; weekCode: in, the entry the main data
+   file stands at (-1 when unknown), shown and followed by the entry pre-selected;
+   out, the chosen entry; the result is non-zero when the user chose an entry and
+   pressed OK. The active alignment's playoff week choices are accepted and not used. */
 typedef int (*ShowGetWeekDlgFn)(void* parent, int* weeks, int* weekCode, const int* playoffChoices,
                                 int playoffChoiceCount);
 typedef int (*WeekMapFn)(int weekCode);

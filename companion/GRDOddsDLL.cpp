@@ -39,7 +39,7 @@ GRD_EXPORT void ShowAboutDlg(void* parent) {
 GRD_EXPORT int ShowGetWeekDlg(void* parent, int* weeks, int* weekCode, const int*, int) {
     if (weeks == nullptr || weekCode == nullptr)
         return 0;
-    int chosen = runWeekChooser(widget(parent), *weeks);
+    int chosen = runWeekChooser(widget(parent), *weeks, *weekCode);
     if (chosen < 0)
         return 0;
     *weekCode = chosen;

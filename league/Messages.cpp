@@ -162,6 +162,13 @@ std::string composeQuestion(const std::array<QuestionCode, N>& codes, int code) 
     return {};
 }
 
+// The warnings before a repair open the topic that explains the repair.
+int helpContextOfQuestion(int code) {
+    constexpr int kReplaceHelp = 290;
+    constexpr int kRevertHelp = 330;
+    return code == 201 ? kReplaceHelp : code == 501 ? kRevertHelp : 0;
+}
+
 } // namespace
 
 std::string errorMessage(int number) {
@@ -208,14 +215,22 @@ Question yesNoQuestion(int code) {
                                        : " GRD Oddsmith: Weekly Tasks";
     // The questions before every entered score is discarded.
     bool discardsScores = code == 8 || code == 9 || code == 13;
-    return {composeQuestion(kYesNoCodes, code), std::move(caption), discardsScores};
+    return {composeQuestion(kYesNoCodes, code), std::move(caption), discardsScores,
+            helpContextOfQuestion(code)};
+}
+
+Question repeatedWeekQuestion(const std::string& standsAt, const std::string& chosen) {
+    return {"The main data file already stands at " + standsAt + ".  Entering " + chosen +
+                " again would count its scores twice.  Enter them anyway?",
+            " GRD Oddsmith: Weekly Tasks", true};
 }
 
 Question yesNoCancelQuestion(int code) {
     std::string caption = code > 300   ? " GRD Oddsmith: Create New Schedule"
                           : code > 200 ? " GRD Oddsmith: File Save As"
                                        : " GRD Oddsmith: Weekly Tasks";
-    return {composeQuestion(kYesNoCancelCodes, code), std::move(caption)};
+    return {composeQuestion(kYesNoCancelCodes, code), std::move(caption), false,
+            helpContextOfQuestion(code)};
 }
 
 } // namespace grd

@@ -42,11 +42,19 @@ struct Question {
     std::string caption;
     // Enter answers No: the question throws away what the user typed.
     bool defaultNo = false;
+    // The help topic F1 opens while the question is asked; 0: the window's own.
+    int helpContext = 0;
     bool operator==(const Question&) const = default;
 };
 
 // The Yes/No question of a code (1-13, 201, 501); unknown codes give an empty text.
 Question yesNoQuestion(int code);
+
+// Asked before a week whose scores the main data file already holds is entered again.
+constexpr int kRepeatedWeekQuestion = 14;
+// The question naming what the main data file stands at and the chosen entry; No is
+// the default.
+Question repeatedWeekQuestion(const std::string& standsAt, const std::string& chosen);
 
 // The Yes/No/Cancel question of a code (101-103, 201); unknown codes give an empty text.
 Question yesNoCancelQuestion(int code);

@@ -131,6 +131,54 @@ constexpr std::array<PrintDefaults, kSchedulePrefsCount> kSchedules = {{
      false},
 }};
 
+// An on/off setting of a record, its key and its default: one row per setting, read
+// and written alike.
+template <class Record> struct Flag {
+    std::string_view section;
+    std::string_view key;
+    bool fallback;
+    bool Record::*field;
+};
+
+// Keys are found ignoring case; this spelling is the one written.
+constexpr std::array<Flag<GeneralPrefs>, 4> kGeneralFlags = {{
+    {kGeneral, "FlyBy", true, &GeneralPrefs::flyby},
+    {kGeneral, "Toolbar", true, &GeneralPrefs::toolbar},
+    {kGeneral, "StatusLine", true, &GeneralPrefs::statusLine},
+    {kGeneral, "Welcome", true, &GeneralPrefs::welcome},
+}};
+
+constexpr std::array<Flag<tPrefsRec>, 16> kViewFlags = {{
+    {kView, "TeamToolbar", true, &tPrefsRec::teamToolbar},
+    {kView, "CatToolbar", true, &tPrefsRec::catToolbar},
+    {kView, "SchedToolbar", true, &tPrefsRec::schedToolbar},
+    {kView, "CityNames", true, &tPrefsRec::cityNames},
+    {kView, "GridVertLines", true, &tPrefsRec::vertLines},
+    {kView, "GridHorzLines", true, &tPrefsRec::horzLines},
+    {kView, "GridHighlight", true, &tPrefsRec::rowHighlight},
+    {kView, "TileVert", false, &tPrefsRec::tileVert},
+    {kPrint, "Team", true, &tPrefsRec::reportTeam},
+    {kPrint, "Div", true, &tPrefsRec::reportDiv},
+    {kPrint, "Cat", true, &tPrefsRec::reportCat},
+    {kPrint, "SpreadsPlain", false, &tPrefsRec::reportSpreadsPlain},
+    {kPrint, "SpreadsGrid", true, &tPrefsRec::reportSpreadsGrid},
+    {kPrint, "ArchiveSpreadsGrid", true, &tPrefsRec::reportArchiveSpreadsGrid},
+    {kPrint, "ArchiveSpreadsPlain", false, &tPrefsRec::reportArchiveSpreadsPlain},
+    {kPrint, "ArchiveScores", true, &tPrefsRec::reportArchiveScores},
+}};
+
+template <class Record, std::size_t N>
+void readFlags(const IniFile& ini, const std::array<Flag<Record>, N>& flags, Record& r) {
+    for (const Flag<Record>& f : flags)
+        r.*f.field = ini.boolean(f.section, f.key, f.fallback);
+}
+
+template <class Record, std::size_t N>
+void writeFlags(IniFile& ini, const std::array<Flag<Record>, N>& flags, const Record& r) {
+    for (const Flag<Record>& f : flags)
+        ini.setBoolean(f.section, f.key, r.*f.field);
+}
+
 std::string key(std::string_view prefix, std::string_view suffix) {
     return std::string(prefix) + std::string(suffix);
 }
@@ -212,32 +260,10 @@ ReportPrintPrefs readReport(const IniFile& ini, const PrintDefaults& d, bool inc
 
 Preferences readAll(const IniFile& ini, bool inches) {
     Preferences p;
-    GeneralPrefs& g = p.general;
-    g.flyby = ini.boolean(kGeneral, "Flyby", true);
-    g.toolbar = ini.boolean(kGeneral, "Toolbar", true);
-    g.statusLine = ini.boolean(kGeneral, "StatusLine", true);
-    g.welcome = ini.boolean(kGeneral, "Welcome", true);
-
+    readFlags(ini, kGeneralFlags, p.general);
     tPrefsRec& v = p.view;
-    v.teamToolbar = ini.boolean(kView, "TeamToolbar", true);
-    v.catToolbar = ini.boolean(kView, "CatToolbar", true);
-    v.schedToolbar = ini.boolean(kView, "SchedToolbar", true);
-    v.cityNames = ini.boolean(kView, "CityNames", true);
-    v.vertLines = ini.boolean(kView, "GridVertLines", true);
-    v.horzLines = ini.boolean(kView, "GridHorzLines", true);
-    v.rowHighlight = ini.boolean(kView, "GridHighlight", true);
-    v.tileVert = ini.boolean(kView, "TileVert", false);
+    readFlags(ini, kViewFlags, v);
     v.font = readFont(ini, kView, "FontName", "", 10);
-
-    v.reportTeam = ini.boolean(kPrint, "Team", true);
-    v.reportDiv = ini.boolean(kPrint, "Div", true);
-    v.reportCat = ini.boolean(kPrint, "Cat", true);
-    v.reportSpreadsPlain = ini.boolean(kPrint, "SpreadsPlain", false);
-    v.reportSpreadsGrid = ini.boolean(kPrint, "SpreadsGrid", true);
-    v.reportArchiveSpreadsGrid = ini.boolean(kPrint, "ArchiveSpreadsGrid", true);
-    v.reportArchiveSpreadsPlain = ini.boolean(kPrint, "ArchiveSpreadsPlain", false);
-    v.reportArchiveScores = ini.boolean(kPrint, "ArchiveScores", true);
-
     for (std::size_t k = 0; k < kReports.size(); ++k)
         v.reports[k] = readReport(ini, kReports[k], inches);
     for (std::size_t c = 0; c < kSchedules.size(); ++c)
@@ -301,32 +327,10 @@ void writeReport(IniFile& ini, const PrintDefaults& d, const ReportPrintPrefs& r
 }
 
 void writeAll(IniFile& ini, const Preferences& p) {
-    const GeneralPrefs& g = p.general;
-    ini.setBoolean(kGeneral, "FlyBy", g.flyby);
-    ini.setBoolean(kGeneral, "Toolbar", g.toolbar);
-    ini.setBoolean(kGeneral, "StatusLine", g.statusLine);
-    ini.setBoolean(kGeneral, "Welcome", g.welcome);
-
+    writeFlags(ini, kGeneralFlags, p.general);
     const tPrefsRec& v = p.view;
-    ini.setBoolean(kView, "TeamToolbar", v.teamToolbar);
-    ini.setBoolean(kView, "CatToolbar", v.catToolbar);
-    ini.setBoolean(kView, "SchedToolbar", v.schedToolbar);
-    ini.setBoolean(kView, "CityNames", v.cityNames);
-    ini.setBoolean(kView, "GridVertLines", v.vertLines);
-    ini.setBoolean(kView, "GridHorzLines", v.horzLines);
-    ini.setBoolean(kView, "GridHighlight", v.rowHighlight);
-    ini.setBoolean(kView, "TileVert", v.tileVert);
+    writeFlags(ini, kViewFlags, v);
     writeFont(ini, kView, "FontName", "", v.font);
-
-    ini.setBoolean(kPrint, "Team", v.reportTeam);
-    ini.setBoolean(kPrint, "Div", v.reportDiv);
-    ini.setBoolean(kPrint, "Cat", v.reportCat);
-    ini.setBoolean(kPrint, "SpreadsPlain", v.reportSpreadsPlain);
-    ini.setBoolean(kPrint, "SpreadsGrid", v.reportSpreadsGrid);
-    ini.setBoolean(kPrint, "ArchiveSpreadsGrid", v.reportArchiveSpreadsGrid);
-    ini.setBoolean(kPrint, "ArchiveSpreadsPlain", v.reportArchiveSpreadsPlain);
-    ini.setBoolean(kPrint, "ArchiveScores", v.reportArchiveScores);
-
     for (std::size_t k = 0; k < kReports.size(); ++k)
         writeReport(ini, kReports[k], v.reports[k]);
     for (std::size_t c = 0; c < kSchedules.size(); ++c)

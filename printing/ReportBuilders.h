@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/ReportText.h"
+#include "printing/ReportSources.h"
 
 #include <string>
 #include <vector>

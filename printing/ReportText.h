@@ -1,22 +1,14 @@
 #pragma once
 
 #include "files/Failure.h"
-#include "league/LeagueStructure.h"
-#include "league/ProgramState.h"
-#include "league/tRankings.h"
-#include "prefs/tPrefsRec.h"
 #include "printing/ReportLayout.h"
 #include "printing/ReportSelection.h"
+#include "printing/ReportSources.h"
 
 #include <string>
 #include <vector>
 
 namespace grd {
-
-// Markup of report lines: cells are separated by kCellSeparator; a line that starts
-// with kBoldMark is printed bold.
-inline constexpr char kCellSeparator = '|';
-inline constexpr std::string_view kBoldMark = "{$B}";
 
 // What lays out one block of the report text on its page.
 struct ReportBlock {
@@ -37,15 +29,6 @@ struct ReportText {
     std::vector<std::string> lines;
     ReportSelection selection;       // the run's slots, firstLine and lastLine filled in
     std::vector<ReportBlock> blocks; // one per filled slot, in slot order
-};
-
-// Where the report texts come from. Building rewrites the orderings, the division
-// order and the ranking positions held with the rankings, nothing else.
-struct ReportSources {
-    tRankings& rankings;
-    const ProgramState& state;     // current and loaded week, sort key, forecast list
-    const LeagueStructure& league; // team and division names, week labels
-    const tPrefsRec& prefs;        // names list in use, spreads initials
 };
 
 // Builds one block for each filled slot of selection, slot by slot; empty slots are

@@ -102,9 +102,8 @@ int32_t placeholderCode(const std::string& conference) {
     return conference == "NFC" ? kNfcPlaceholderCode : kAfcPlaceholderCode;
 }
 
-Status addRegularGames(const std::vector<GameRecord>& games, const std::vector<TeamEra>& eras,
-                       int season, tSchedule70& schedule, std::vector<int32_t>& weekCounts) {
-    auto numbers = teamNumbersOfSeason(eras, season);
+// The regular-season games in week order, each week's in the records' order.
+std::vector<const GameRecord*> regularGamesByWeek(const std::vector<GameRecord>& games) {
     std::vector<const GameRecord*> regular;
     for (const auto& game : games) {
         if (game.gameType == "REG") {
@@ -113,6 +112,13 @@ Status addRegularGames(const std::vector<GameRecord>& games, const std::vector<T
     }
     std::stable_sort(regular.begin(), regular.end(),
                      [](const GameRecord* a, const GameRecord* b) { return a->week < b->week; });
+    return regular;
+}
+
+Status addRegularGames(const std::vector<GameRecord>& games, const std::vector<TeamEra>& eras,
+                       int season, tSchedule70& schedule, std::vector<int32_t>& weekCounts) {
+    auto numbers = teamNumbersOfSeason(eras, season);
+    std::vector<const GameRecord*> regular = regularGamesByWeek(games);
     for (const GameRecord* record : regular) {
         auto visitor = numbers.find(record->awayTeam);
         auto home = numbers.find(record->homeTeam);
@@ -137,14 +143,7 @@ Status addRegularGames(const std::vector<GameRecord>& games, const std::vector<T
 // Regular weeks run from 1 with no week missing, so a stray week number cannot make a
 // schedule of empty weeks; the playoff rounds take the weeks after them.
 Status checkWeeks(const std::vector<GameRecord>& games) {
-    std::vector<const GameRecord*> regular;
-    for (const auto& game : games) {
-        if (game.gameType == "REG") {
-            regular.push_back(&game);
-        }
-    }
-    std::stable_sort(regular.begin(), regular.end(),
-                     [](const GameRecord* a, const GameRecord* b) { return a->week < b->week; });
+    std::vector<const GameRecord*> regular = regularGamesByWeek(games);
     int last = 0;
     for (const GameRecord* record : regular) {
         if (record->week != last && record->week != last + 1) {

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Fails when an include runs up the folder stack or two files include each other.
+"""Fails when an include runs up the folder stack, two files include each other, or two
+units (a header with its source) depend on each other.
 
 Usage: check-layers.py ROOT FOLDER... (the folders bottom to top). A file may include
 files of its own folder and of the folders below it; a core file (a folder's top
@@ -40,8 +41,27 @@ def check(root, stack, tools=("tools",)):
                     problems.append(f"{rel}: includes {inc}, a folder above {folder}/")
                 elif target_ui and not is_ui:
                     problems.append(f"{rel}: core code includes the windows of {inc}")
-    problems += cycles(graph)
+    file_cycles = cycles(graph)
+    problems += ["include cycle: " + " -> ".join(c) for c in file_cycles]
+    # A cycle of files is a cycle of their units too: name it once.
+    seen = [{unit_of(f) for f in c} for c in file_cycles]
+    problems += ["unit include cycle: " + " -> ".join(c)
+                 for c in cycles(unit_graph(graph)) if set(c) not in seen]
     return problems
+
+
+def unit_of(path):
+    return path.rsplit(".", 1)[0]
+
+
+def unit_graph(graph):
+    """Unit (a header with its source) to the units whose headers either file includes."""
+    units = {}
+    for path, includes in graph.items():
+        unit = unit_of(path)
+        units.setdefault(unit, set()).update(
+            unit_of(i) for i in includes if i.endswith(".h") and unit_of(i) != unit)
+    return {unit: sorted(deps) for unit, deps in sorted(units.items())}
 
 
 def cycles(graph):
@@ -51,7 +71,7 @@ def cycles(graph):
         state[node] = "open"
         for nxt in graph.get(node, []):
             if state.get(nxt) == "open":
-                found.append("include cycle: " + " -> ".join(trail[trail.index(nxt):] + [nxt]))
+                found.append(trail[trail.index(nxt):] + [nxt])
             elif nxt not in state:
                 visit(nxt, trail + [nxt])
         state[node] = "done"

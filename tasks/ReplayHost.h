@@ -31,7 +31,9 @@ public:
     void showError(const Failure& failure) override;
     bool confirmYesNo(int code) override;
     Reply confirmYesNoCancel(int code) override;
-    std::optional<int> chooseWeek() override { return entry_; }
+    std::optional<int> chooseWeek(int) override { return entry_; }
+    // Records are entered once: a week the data holds already is not entered again.
+    bool confirmQuestion(int, const Question&) override { return false; }
     std::optional<GameRange> forecastGames(int week) override;
     std::optional<GameRange> scoreGames(int week) override;
     void closeDisplayWindows() override {}

@@ -168,18 +168,4 @@ std::string partlyScoredWeekAhead(AppState& app, const std::vector<GameRecord>& 
                    static_cast<int>(scored), static_cast<int>(week.size()));
 }
 
-std::string replayEntryName(int entry, const LeagueStructure& league) {
-    int weeks = league.regularWeekCount();
-    if (entry == 0) {
-        return "Week 1 forecasts";
-    }
-    if (entry <= weeks) {
-        return cformat("Week %d scores", entry);
-    }
-    auto round = static_cast<size_t>(entry - weeks - 1);
-    return (round < league.playoffWeekNames.size() ? league.playoffWeekNames[round]
-                                                   : cformat("Playoff week %d", entry - weeks)) +
-           " scores";
-}
-
 } // namespace grd

@@ -2,6 +2,7 @@
 
 #include "records/GameRecords.h"
 #include "state/AppState.h"
+#include "tasks/WeekEntries.h"
 
 #include <functional>
 #include <map>
@@ -51,8 +52,5 @@ Result<std::vector<int>> entriesToReplay(AppState& app, const std::vector<GameRe
 // partly played: "week 14: 13 of 14 games have scores; stopped before it"; empty when
 // that week is played in full or not at all.
 std::string partlyScoredWeekAhead(AppState& app, const std::vector<GameRecord>& records);
-
-// "Week 1 forecasts", "Week 5 scores", "Wild Card scores": what an entry enters.
-std::string replayEntryName(int entry, const LeagueStructure& league);
 
 } // namespace grd

@@ -3,6 +3,7 @@
 #include "league/FileNames.h"
 #include "league/RankingsFile.h"
 #include "league/SpreadForecast.h"
+#include "tasks/WeekEntries.h"
 
 #include <filesystem>
 #include <memory>
@@ -144,12 +145,36 @@ WeeklyTaskHost::Reply WeeklyTask::SaveWeekAs() {
     return WeeklyTaskHost::Reply::Yes;
 }
 
+// The chooser's entry the main data file on disk stands at; none when it cannot be
+// read (the task's own read then says why).
+std::optional<int> WeeklyTask::entryOfMainData() const {
+    tRankings rankings;
+    ProgramState state;
+    auto main = findFileIgnoringCase(std::filesystem::path(app_.programDir) / kMainDataFileName);
+    if (!ReadRankings(main, kMainDataKind, rankings, state, app_.league)) {
+        return std::nullopt;
+    }
+    return entryOfCurrentWeek(state.currentWeek, regularWeeks());
+}
+
+// Scores the main data file holds already would be posted a second time.
+bool WeeklyTask::mayEnterAgain(int entry, std::optional<int> standsAt) {
+    int lastScored = regularWeeks() + playoffWeeks();
+    if (!standsAt || entry < 1 || entry > lastScored || entry > *standsAt) {
+        return true;
+    }
+    return host_.confirmQuestion(kRepeatedWeekQuestion,
+                                 repeatedWeekQuestion(weekEntryName(*standsAt, app_.league),
+                                                      weekEntryName(entry, app_.league)));
+}
+
 void WeeklyTask::run() {
     if (HasUnsavedData() && AskSaveUnsaved() == WeeklyTaskHost::Reply::Cancel) {
         return;
     }
-    auto entry = host_.chooseWeek();
-    if (!entry || !loadWeek(*entry)) {
+    auto standsAt = entryOfMainData();
+    auto entry = host_.chooseWeek(standsAt.value_or(-1));
+    if (!entry || !mayEnterAgain(*entry, standsAt) || !loadWeek(*entry)) {
         return;
     }
     finishWeek();

@@ -3,6 +3,7 @@
 #include "state/AppState.h"
 #include "tasks/WeeklyTaskHost.h"
 
+#include <optional>
 #include <string>
 
 namespace grd {
@@ -35,6 +36,8 @@ public:
     static int currentWeekOfEntry(int entry, int regularWeeks);
 
 private:
+    std::optional<int> entryOfMainData() const;
+    bool mayEnterAgain(int entry, std::optional<int> standsAt);
     bool loadWeek(int entry);
     void fillGames(std::vector<int32_t>& list, std::optional<GameRange> range);
     void finishWeek();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/Failure.h"
+#include "league/Messages.h"
 #include "tasks/GameRange.h"
 
 #include <optional>
@@ -24,7 +25,11 @@ public:
 
     // The entry W chosen in the week chooser, or nothing when the user cancelled or
     // the library failed.
-    virtual std::optional<int> chooseWeek() = 0;
+    // standsAt: the entry the main data file stands at, -1 when unknown; the chooser
+    // shows it and offers the entry after it.
+    virtual std::optional<int> chooseWeek(int standsAt) = 0;
+    // A question composed by the task, as confirmYesNo asks one of the table.
+    virtual bool confirmQuestion(int code, const Question& question) = 0;
     // The library's game ranges for week w: the week to forecast, the week scored
     // (the one before w). Nothing when the library call failed.
     virtual std::optional<GameRange> forecastGames(int week) = 0;

@@ -3,7 +3,8 @@
 namespace grd {
 namespace {
 
-constexpr const char* kLineEnd = "\r\n";
+// Linux programs read clipboard text with LF line ends.
+constexpr const char* kLineEnd = "\n";
 
 void appendRow(std::string& text, int columnCount, const ColumnMap& columns,
                const auto& cellOfLogical) {

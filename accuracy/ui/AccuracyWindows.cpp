@@ -14,7 +14,7 @@
 #include "tasks/ui/TCatchUpDlg.h"
 #include "views/ui/DisplayHost.h"
 
-#include <QFileDialog>
+#include "league/ui/RecordsFileDialog.h"
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -159,8 +159,7 @@ bool importMarketLines(DisplayHost& host) {
         chosen = *nextLinesFile();
         nextLinesFile().reset();
     } else {
-        chosen = QFileDialog::getOpenFileName(parent, kImportCaption, QString(),
-                                              QStringLiteral("Game Records (*.csv);;Any File (*)"));
+        chosen = chooseRecordsFile(parent, kImportCaption, TForecastAccuracyForm::kHelpContext);
     }
     if (chosen.isEmpty()) {
         return false;

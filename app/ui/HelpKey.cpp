@@ -24,11 +24,14 @@ HelpKey::HelpKey(QMdiArea* area, int mainContext, QObject* parent)
 }
 
 int HelpKey::context() const {
-    if (std::optional<int> focused = helpContextOf(QApplication::focusWidget()))
-        return *focused;
     QWidget* window = QApplication::activeModalWidget();
     if (window == nullptr)
         window = QApplication::activeWindow();
+    // A dialog that has just opened may not have the focus yet: its topic comes first.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && (window == nullptr || focus->window() == window))
+        if (std::optional<int> focused = helpContextOf(focus))
+            return *focused;
     if (window != nullptr && window == area_->window())
         if (QMdiSubWindow* child = area_->activeSubWindow())
             if (std::optional<int> active = helpContextOf(child->widget()))

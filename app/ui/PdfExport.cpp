@@ -22,8 +22,10 @@ namespace grd {
 
 namespace {
 
+// Names what failed once: most details name their file already.
 int failed(const std::string& what, const Failure& failure) {
-    std::fprintf(stderr, "Oddsmith --pdf: %s: error %d: %s\n", what.c_str(), failure.number,
+    const std::string named = failure.detail.find(what) == std::string::npos ? what + ": " : "";
+    std::fprintf(stderr, "Oddsmith --pdf: %serror %d: %s\n", named.c_str(), failure.number,
                  errorText(failure.number, failure.detail).c_str());
     return 1;
 }

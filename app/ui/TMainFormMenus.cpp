@@ -166,7 +166,8 @@ void TMainForm::createEditMenu() {
     smEditCopy =
         addItem(mmEdit, "smEditCopy", QStringLiteral("&Copy"),
                 QStringLiteral("Copy the contents of the active view window to the clipboard"));
-    smEditCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    // Linux users copy with Ctrl+C; Ctrl+Insert stays for those used to it.
+    smEditCopy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence::Copy});
     connect(smEditCopy, &QAction::triggered, this, &TMainForm::EditCopyClick);
     smEditSort = mmEdit->addMenu(QStringLiteral("&Sort"));
     smEditSort->setObjectName(QStringLiteral("smEditSort"));
@@ -297,7 +298,7 @@ void TMainForm::createHelpMenu() {
     };
     // Context 0 asks for the table of contents.
     static const HelpItem items[] = {
-        {"smHelpOnOddsmith", "Help on &Oddsmith Help", 740, "How to use Oddsmith's on-line help"},
+        {"smHelpOnOddsmith", "&Help on Oddsmith Help", 740, "How to use Oddsmith's on-line help"},
         {"smHelpContents", "&Contents", 0, "The contents of the help file"},
         {"smHelpIntroduction", "&Introduction", 800, "An introduction to GRD Oddsmith"},
         {"smHelpOverview", "&Overview", 810, "An overview of GRD Oddsmith"},

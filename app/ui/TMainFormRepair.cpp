@@ -5,6 +5,7 @@
 #include "tasks/RevertMainData.h"
 
 #include <QAction>
+#include <QTimer>
 
 // File | Revert and File | Replace Main Data File.
 
@@ -51,7 +52,9 @@ void TMainForm::FileSaveAs() {
     case Answer::Cancel:
         return;
     case Answer::Yes:
-        showHelp(kReplaceHelpContext);
+        // Opened once the confirmation shows, the help window goes above it and
+        // stays usable, so the user can read before deciding.
+        QTimer::singleShot(0, this, [] { showHelp(kReplaceHelpContext); });
         break;
     case Answer::No:
         break;

@@ -157,8 +157,10 @@ void TMainForm::MainTimerClick() {
 void TMainForm::AppIdle() {
     const bool anyChild = !mdi_->subWindowList().isEmpty();
     Copy2ClipSBtn->setEnabled(anyChild);
-    PrintSBtn->setEnabled(anyChild);
-    PrintPreviewSBtn->setEnabled(anyChild);
+    // The buttons print the reports of the data on view; the chart alone has none.
+    const bool reports = anyChild && state_.rankings != nullptr;
+    PrintSBtn->setEnabled(reports);
+    PrintPreviewSBtn->setEnabled(reports);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

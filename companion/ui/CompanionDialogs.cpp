@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -141,9 +142,11 @@ void runAboutBox(QWidget* parent) {
     closeHelpWindows();
 }
 
-int runWeekChooser(QWidget* parent, int regularWeeks) {
+int runWeekChooser(QWidget* parent, int regularWeeks, int standsAt) {
     QDialog dialog(parent);
     dialog.setObjectName("CHOOSEWEEK");
+    // The program's F1 key reads the topic of the dialog in use from this property.
+    dialog.setProperty("helpContext", kWeekChooserHelp);
     dialog.setWindowTitle(" GRD Oddsmith: Weekly Tasks: Choose Week");
     auto* layout = new QGridLayout(&dialog);
     auto* list = new QListWidget(&dialog);
@@ -152,10 +155,20 @@ int runWeekChooser(QWidget* parent, int regularWeeks) {
     list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     for (const std::string& entry : weekChoices(regularWeeks))
         list->addItem(QString::fromStdString(entry));
-    list->setCurrentRow(0);
+    // The entry after the one the data stands at comes next; "Other" is never offered.
+    const int lastScored = list->count() - 2;
+    const bool known = standsAt >= 0 && standsAt < list->count();
+    list->setCurrentRow(known && standsAt < lastScored ? standsAt + 1 : 0);
     list->setMinimumWidth(list->sizeHintForColumn(0) + 40);
     layout->addWidget(weekHeadings(list, &dialog), 0, 0);
     layout->addWidget(list, 1, 0);
+    if (known) {
+        QString entry = list->item(standsAt)->text();
+        entry.replace(QRegularExpression("\\.{2,}"), " / ");
+        auto* stands = new QLabel("The main data file stands at: " + entry.simplified(), &dialog);
+        stands->setObjectName("StandsAtLabel");
+        layout->addWidget(stands, 2, 0, 1, 2);
+    }
 
     auto* buttons = new QDialogButtonBox(&dialog);
     buttons->setOrientation(Qt::Vertical);

@@ -8,4 +8,4 @@ void closeSplash();
 bool splashShown();
 void runAboutBox(QWidget* parent);
 // The chosen entry of the week chooser, or -1 when none was chosen.
-int runWeekChooser(QWidget* parent, int regularWeeks);
+int runWeekChooser(QWidget* parent, int regularWeeks, int standsAt);

@@ -1,9 +1,11 @@
 #include "league/ui/MessageDialogs.h"
 
 #include "league/Messages.h"
+#include "league/ui/HelpContext.h"
 #include "league/ui/TSayErrorDlg.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <deque>
@@ -15,13 +17,28 @@ std::deque<Answer> nextAnswers;
 std::vector<Failure>* recorder = nullptr;
 std::vector<int> questions;
 
+// A box sizes itself to its text; a short question would cut its caption in the title
+// bar. The room for the title bar's icon and buttons is a generous estimate.
+void fitCaption(QMessageBox& box) {
+    constexpr int kTitleBarExtras = 140;
+    QFont title = box.font();
+    title.setBold(true);
+    const int width = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 QMessageBox::StandardButton ask(const Question& question, QMessageBox::StandardButtons buttons,
                                 QWidget* parent) {
     QMessageBox box(QMessageBox::Question, QString::fromStdString(question.caption),
                     QString::fromStdString(question.text), buttons, parent);
     box.setObjectName("ConfirmBox");
+    fitCaption(box);
     if (question.defaultNo)
         box.setDefaultButton(QMessageBox::No);
+    if (question.helpContext != 0)
+        setHelpContext(&box, question.helpContext);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -45,6 +62,7 @@ void showMessage(QMessageBox::Icon icon, const QString& text, const QString& cap
     }
     QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
     box.setObjectName("MessageBox");
+    fitCaption(box);
     box.exec();
 }
 
@@ -65,10 +83,14 @@ void ShowError(const Failure& failure, QWidget* parent) {
 }
 
 bool ConfirmYesNo(int code, QWidget* parent) {
+    return ConfirmYesNo(code, yesNoQuestion(code), parent);
+}
+
+bool ConfirmYesNo(int code, const Question& question, QWidget* parent) {
     questions.push_back(code);
     if (auto answer = takeNextAnswer())
         return *answer == Answer::Yes;
-    return ask(yesNoQuestion(code), QMessageBox::Yes | QMessageBox::No, parent) == QMessageBox::Yes;
+    return ask(question, QMessageBox::Yes | QMessageBox::No, parent) == QMessageBox::Yes;
 }
 
 Answer ConfirmYesNoCancel(int code, QWidget* parent) {
@@ -94,6 +116,7 @@ bool AskChoice(const QString& text, const QString& caption, const QString& yesTe
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                     parent);
     box.setObjectName("ConfirmBox");
+    fitCaption(box);
     box.button(QMessageBox::Yes)->setText(yesText);
     box.button(QMessageBox::No)->setText(noText);
     return box.exec() == QMessageBox::Yes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/Failure.h"
+#include "league/Messages.h"
 
 #include <QString>
 #include <optional>
@@ -19,6 +20,8 @@ void ShowError(const Failure& failure, QWidget* parent = nullptr);
 
 // Asks a question of the fragment tables by its code.
 bool ConfirmYesNo(int code, QWidget* parent = nullptr);
+// Asks a question composed elsewhere, recorded under its code.
+bool ConfirmYesNo(int code, const Question& question, QWidget* parent = nullptr);
 Answer ConfirmYesNoCancel(int code, QWidget* parent = nullptr);
 
 // A question outside the table, with its own texts for Yes and No; code 0 among

@@ -1,6 +1,6 @@
 #include "prefs/ui/HelpService.h"
 
-#include "prefs/ui/HelpWindow.h"
+#include "prefs/ui/HelpCommands.h"
 
 namespace grd {
 

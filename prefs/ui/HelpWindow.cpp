@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
+#include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -84,6 +86,8 @@ HelpWindow::HelpWindow() : QMainWindow(nullptr) {
     splitter->setStretchFactor(1, 3);
     setCentralWidget(splitter);
     resize(820, 600);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     connect(contents_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { openTopic(item->data(0, kFileRole).toString()); });
     connect(contents_, &QTreeWidget::itemClicked, this,
@@ -162,6 +166,7 @@ bool HelpWindow::showContext(int context) {
     followModalDialog();
     wanted_ = true;
     show();
+    keepOnScreen();
     raise();
     activateWindow();
     return true;
@@ -184,6 +189,20 @@ void HelpWindow::followModalDialog() {
         parentWidget()->removeEventFilter(this);
     setParent(modal, Qt::Window);
     modal->installEventFilter(this);
+}
+
+// Placed over a dialog, the window could reach past the bottom of a small screen.
+void HelpWindow::keepOnScreen() {
+    const QRect available = screen()->availableGeometry();
+    QRect frame = frameGeometry();
+    const QSize margins = frame.size() - size();
+    resize(size().boundedTo(available.size() - margins));
+    frame = frameGeometry();
+    frame.moveRight(std::min(frame.right(), available.right()));
+    frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+    frame.moveLeft(std::max(frame.left(), available.left()));
+    frame.moveTop(std::max(frame.top(), available.top()));
+    move(frame.topLeft());
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {

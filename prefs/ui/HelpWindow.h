@@ -1,5 +1,7 @@
 #pragma once
 
+#include "prefs/ui/HelpCommands.h"
+
 #include <QMainWindow>
 #include <QString>
 #include <memory>
@@ -11,14 +13,6 @@ class QTreeWidgetItem;
 namespace grd {
 
 class HelpMap;
-
-// Opens the help topic of a context number (0 or an unknown number opens the first
-// page); a missing help bundle is reported as error -52 with its path.
-void showHelp(int context);
-// Opens the help window on its table of contents.
-void showHelpContents();
-// Closes the help window if it is open.
-void closeHelp();
 
 // The help viewer: the bundle's table of contents beside a text browser.
 class HelpWindow : public QMainWindow {
@@ -48,6 +42,7 @@ protected:
 private:
     HelpWindow();
     void followModalDialog();
+    void keepOnScreen();
     bool loadBundle();
     // False (after reporting -53) when the topic's page is missing from the bundle.
     bool openTopic(const QString& file);

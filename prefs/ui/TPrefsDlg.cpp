@@ -84,7 +84,7 @@ QWidget* TPrefsDlg::createGeneralPage() {
     auto* layout = new QVBoxLayout(page);
     ToolbarCB = addBox(page, "ToolbarCB", QStringLiteral("Show Main &Toolbar"), 480);
     StatusLineCB = addBox(page, "StatusLineCB", QStringLiteral("Show Main Status &Line"), 490);
-    FlybyCB = addBox(page, "FlybyCB", QStringLiteral("Show Fly-by &Hints"), 500);
+    FlybyCB = addBox(page, "FlybyCB", QStringLiteral("Show Fl&y-by Hints"), 500);
     WelcomeCB = addBox(page, "WelcomeCB", QStringLiteral("Show &Welcome Dialog"), 0);
     for (QCheckBox* box : {ToolbarCB, StatusLineCB, FlybyCB, WelcomeCB})
         layout->addWidget(box);
@@ -100,7 +100,7 @@ QWidget* TPrefsDlg::createWindowsPage() {
     auto* grids = new QGroupBox(QStringLiteral(" Grids "), page);
     auto* gridsLayout = new QVBoxLayout(grids);
     VertLinesCB = addBox(grids, "VertLinesCB", QStringLiteral("&Vertical Lines"), 540);
-    HorzLinesCB = addBox(grids, "HorzLinesCB", QStringLiteral("&Horizontal Lines"), 530);
+    HorzLinesCB = addBox(grids, "HorzLinesCB", QStringLiteral("H&orizontal Lines"), 530);
     HighlightCB = addBox(grids, "HighlightCB", QStringLiteral("&Row Highlighting"), 550);
     for (QCheckBox* box : {VertLinesCB, HorzLinesCB, HighlightCB})
         gridsLayout->addWidget(box);

@@ -23,7 +23,7 @@ struct Topic {
 };
 constexpr Topic kTopics[] = {
     {"&Trying Out Oddsmith", 910}, {"&Overview", 810},    {"What's &New?", 840},
-    {"&Weekly Tasks", 360},        {"&Catching Up", 890}, {"&Interpreting Forecasts", 940},
+    {"&Weekly Tasks", 360},        {"Catching &Up", 890}, {"&Interpreting Forecasts", 940},
 };
 
 QLabel* wrappedLabel(const char* name, const QString& text, QWidget* parent) {
@@ -57,7 +57,8 @@ TWelcomeDlg::TWelcomeDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Cus
     auto* info = wrappedLabel(
         "InfoLabel",
         QStringLiteral("Each week you select Tasks | Weekly from the main menu (or press the "
-                       "rabbit button) and Oddsmith guides you through the process of entering "
+                       "Weekly Tasks button, the first on the tool bar) and Oddsmith guides you "
+                       "through the process of entering "
                        "scores, generating forecasts, saving the data, printing the reports and "
                        "viewing the rankings."),
         frame);

@@ -145,7 +145,7 @@ Status writePagesToPdf(const TPageList& pages, const std::filesystem::path& path
     std::string reason;
     if (!writeFileAtomically(
             path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &reason))
-        return Failure{failureNumber, quotedPath(path.string()) + reason};
+        return Failure{failureNumber, reason}; // it names the file
     return Ok{};
 }
 

@@ -206,10 +206,25 @@ void PageWriter::endPicture() {
     picture_.reset();
 }
 
+void PageWriter::refuseMarginsWithoutRoom() const {
+    if (area_.width > 0 && area_.height >= lineHeight_)
+        return;
+    auto number = [](double value) { return QString::number(value, 'g', 6); };
+    const char* unit = unit_ == TMeasureUnit::muInches ? "in" : "mm";
+    throw EPagePrinter(QStringLiteral("The margins (top %1, bottom %2, left %3, right %4 %5) "
+                                      "leave no room to print on the page.")
+                           .arg(number(margins_.top), number(margins_.bottom),
+                                number(margins_.left), number(margins_.right),
+                                QString::fromLatin1(unit))
+                           .toStdString());
+}
+
 void PageWriter::StartDocument() {
     ResetMetrics();
-    building_ = true;
     pages_.clear();
+    // Blank pages would say nothing about why they are blank.
+    refuseMarginsWithoutRoom();
+    building_ = true;
     currentPage_ = 1;
     if (date_.isEmpty()) {
         QDateTime now = QDateTime::currentDateTime();

@@ -123,6 +123,7 @@ public:
 private:
     QString normalised(const QString& format) const;
     void refuseWhileBuilding(const char* message) const;
+    void refuseMarginsWithoutRoom() const;
     void readPrinterMetrics();
     void applyFontMetrics();
     QFont printerFont(const QFont& font, int style) const;

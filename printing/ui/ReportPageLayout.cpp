@@ -131,7 +131,9 @@ void ReportPageLayout::LayOutReport() {
     ReportGeometry& g = *geometry_;
     QString week = QString::fromStdString(block_->weekHeading);
     g.frameRight = std::min(g.frameRight, g.frameLeft + templateWidth());
-    int left = writer_.textWidth(titleText_, true);
+    // The cell is measured as it is drawn, with the blank after "{$B}": one blank short,
+    // kerning could push the title's last letter out of the cell.
+    int left = writer_.textWidth(QStringLiteral(" ") + titleText_, true);
     int right = writer_.textWidth(week + QStringLiteral(" "), true);
     int middle = std::max(0, g.frameRight - g.frameLeft - left - right);
     titleFormat_ = QStringLiteral("<%1|^%2|>%3")
@@ -185,11 +187,10 @@ int ReportPageLayout::ruledHeading() {
 void ReportPageLayout::drawTeamRankings() {
     ReportGeometry& g = *geometry_;
     int yHead = ruledHeading();
-    for (int index = block_->firstLine + 1; index < block_->lastLine; ++index) {
+    // Checked before every row: a ruled gap can fill the page as well as a row.
+    for (int index = block_->firstLine + 1; index < block_->lastLine && !g.full(); ++index) {
         g.row(line(index));
-        if (g.full())
-            break;
-        if (highlightRows_ && index % 5 == 0)
+        if (highlightRows_ && index % 5 == 0 && !g.full())
             g.ruledGap();
     }
     int yEnd = std::min(g.y() + g.half, g.frameBottom);
@@ -269,11 +270,9 @@ void ReportPageLayout::drawDivisionRankings() {
 void ReportPageLayout::drawCategoryRankings() {
     ReportGeometry& g = *geometry_;
     int yHead = ruledHeading();
-    for (int index = block_->firstLine + 1; index <= block_->lastLine; ++index) {
+    for (int index = block_->firstLine + 1; index <= block_->lastLine && !g.full(); ++index) {
         g.row(line(index));
-        if (g.full())
-            break;
-        if (highlightRows_ && index % 5 == 0 && index != block_->lastLine)
+        if (highlightRows_ && index % 5 == 0 && index != block_->lastLine && !g.full())
             g.ruledGap();
     }
     int yEnd = std::min(g.y() + g.half, g.frameBottom);
@@ -323,14 +322,15 @@ void ReportPageLayout::drawPickSheet() {
     writer_.setTableFormat(tableFormat_);
     g.row(block_->columnHeading);
     int yHead = g.y() + g.half;
+    // yTop is the last rule drawn under the heading or a game: the frame, the column
+    // lines and the slashes end there even when the games fill the page.
+    int yTop = std::min(g.y() + g.half, g.frameBottom);
     g.ruledGap();
     for (int index = block_->firstLine + 1; index < block_->lastLine && !g.full(); ++index) {
         g.row(line(index));
-        if (g.full())
-            break;
+        yTop = std::min(g.y() + g.half, g.frameBottom);
         g.ruledGap();
     }
-    int yTop = g.y() - g.half;
     g.gap();
     QString wide =
         widthOf(QStringLiteral("  99").repeated(2) + QStringLiteral("  San Francisco").repeated(2) +

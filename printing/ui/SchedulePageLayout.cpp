@@ -1,6 +1,7 @@
 #include "printing/ui/SchedulePageLayout.h"
 
 #include "prefs/ui/FontConversion.h"
+#include "printing/TextFitting.h"
 #include "printing/ui/FontFitting.h"
 #include "printing/ui/PageWriter.h"
 
@@ -21,6 +22,21 @@ QString widest(const PageWriter& writer, const QStringList& texts) {
             best = text;
     return best;
 }
+
+// The texts of the bold heading lines.
+QStringList boldCells(const QStringList& lines) {
+    const QString bold = QStringLiteral("{$B}");
+    QStringList cells;
+    for (const QString& line : lines)
+        if (line.startsWith(bold))
+            for (const QString& cell : line.mid(bold.size()).split(QLatin1Char('|')))
+                if (!cell.isEmpty())
+                    cells << cell;
+    return cells;
+}
+
+constexpr int kGameColumns = 7; // a game's six columns and the gap before the next
+constexpr int kHeadingColumn = 3;
 
 } // namespace
 
@@ -76,18 +92,32 @@ QStringList SchedulePageLayout::columnSamples(ScheduleColumns columns) const {
     return samples;
 }
 
+std::vector<int> SchedulePageLayout::columnWidths(ScheduleColumns columns) const {
+    int heading = 0;
+    for (const QString& text : headings_)
+        heading = std::max(heading, writer_.textWidth(text, true) +
+                                        cellGap(writer_.metrics().horizontalDpi()));
+    std::vector<int> widths;
+    for (const QString& sample : columnSamples(columns)) {
+        int width = writer_.textWidth(sample);
+        if (static_cast<int>(widths.size()) % kGameColumns == kHeadingColumn)
+            width = std::max(width, heading);
+        widths.push_back(width);
+    }
+    return widths;
+}
+
 QString SchedulePageLayout::ScheduleTableFormat(ScheduleColumns columns) const {
     QStringList format;
-    for (const QString& sample : columnSamples(columns))
-        format << QStringLiteral("<") +
-                      QString::number(writer_.pixelsToWidth(writer_.textWidth(sample)), 'g', 17);
+    for (int width : columnWidths(columns))
+        format << QStringLiteral("<") + QString::number(writer_.pixelsToWidth(width), 'g', 17);
     return format.join(QLatin1Char('|'));
 }
 
 int SchedulePageLayout::tableWidth(ScheduleColumns columns) const {
     int width = 0;
-    for (const QString& sample : columnSamples(columns))
-        width += writer_.textWidth(sample);
+    for (int column : columnWidths(columns))
+        width += column;
     return width;
 }
 
@@ -98,6 +128,7 @@ Status SchedulePageLayout::PrintTheSchedule(const QStringList& lines, ScheduleCo
         writer_.setAutoPageBreak(true);
         writer_.setTitle(title);
         writer_.setHeader(QStringLiteral(" GRD Oddsmith: ") + title);
+        headings_ = boldCells(lines);
         ApplySchedulePrefs(prefs, columns);
         // Centred over the printed width of the schedule's own page and margins.
         writer_.setHeaderFormat(

@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <vector>
+
 namespace grd {
 
 class PageWriter;
@@ -31,10 +33,14 @@ private:
     void ApplySchedulePrefs(const SchedulePrintPrefs& prefs, ScheduleColumns columns);
     // The text whose printed width each column of the table format takes.
     QStringList columnSamples(ScheduleColumns columns) const;
+    // The printed width of each column; the team columns that hold the bold week and
+    // round headings are wide enough for the widest of them.
+    std::vector<int> columnWidths(ScheduleColumns columns) const;
     // The printed width of a whole table row.
     int tableWidth(ScheduleColumns columns) const;
 
     PageWriter& writer_;
+    QStringList headings_;
 };
 
 } // namespace grd

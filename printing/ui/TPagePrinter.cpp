@@ -58,6 +58,11 @@ QSize TPagePrinter::pageExtent() const {
 }
 
 void TPagePrinter::setZoomPercent(int percent) {
+    fit_ = Fit::None;
+    applyZoom(percent);
+}
+
+void TPagePrinter::applyZoom(int percent) {
     zoomPercent_ = std::max(1, percent);
     updateScrollRanges();
     placeAfterZoom();
@@ -65,16 +70,18 @@ void TPagePrinter::setZoomPercent(int percent) {
 }
 
 void TPagePrinter::FitPageWidth() {
+    fit_ = Fit::PageWidth;
     const PageMetrics& m = shownMetrics();
-    setZoomPercent(fitZoom(
-        viewport()->width() + (verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0),
-        verticalScrollBar()->sizeHint().width(), shadowOffset_, m.pageWidth, m.horizontalDpi(),
-        screenDpi()));
+    applyZoom(fitZoom(viewport()->width() +
+                          (verticalScrollBar()->isVisible() ? verticalScrollBar()->width() : 0),
+                      verticalScrollBar()->sizeHint().width(), shadowOffset_, m.pageWidth,
+                      m.horizontalDpi(), screenDpi()));
 }
 
 void TPagePrinter::FitPageHeight() {
+    fit_ = Fit::PageHeight;
     const PageMetrics& m = shownMetrics();
-    setZoomPercent(
+    applyZoom(
         fitZoom(viewport()->height() +
                     (horizontalScrollBar()->isVisible() ? horizontalScrollBar()->height() : 0),
                 horizontalScrollBar()->sizeHint().height(), shadowOffset_, m.pageHeight,
@@ -87,6 +94,26 @@ void TPagePrinter::FitWholePage() {
         FitPageWidth();
     else
         FitPageHeight();
+    fit_ = Fit::WholePage;
+}
+
+// Fitting may show or hide a scroll bar, which resizes the viewport again.
+void TPagePrinter::applyFit() {
+    if (fitting_ || fit_ == Fit::None)
+        return;
+    fitting_ = true;
+    switch (fit_) {
+    case Fit::WholePage:
+        FitWholePage();
+        break;
+    case Fit::PageWidth:
+        FitPageWidth();
+        break;
+    default:
+        FitPageHeight();
+        break;
+    }
+    fitting_ = false;
 }
 
 void TPagePrinter::setShadowOffset(int offset) {
@@ -142,6 +169,7 @@ QPoint TPagePrinter::pageOrigin() const {
 void TPagePrinter::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollRanges();
+    applyFit();
 }
 
 void TPagePrinter::scrollContentsBy(int, int) {

@@ -26,6 +26,9 @@ public:
     int shownPage() const { return shownPage_; }
 
     int ZoomPercent() const { return zoomPercent_; }
+    // A fit is kept as the window's size changes; a percentage stays as it is.
+    enum class Fit { None, WholePage, PageWidth, PageHeight };
+    Fit fit() const { return fit_; }
     void setZoomPercent(int percent);
     void setZoomLocation(TZoomLocation location) { zoomLocation_ = location; }
     void FitWholePage();
@@ -58,12 +61,16 @@ private:
     int screenDpi() const;
     void updateScrollRanges();
     void placeAfterZoom();
+    void applyZoom(int percent);
+    void applyFit();
     QPoint pageOrigin() const;
 
     PageWriter writer_;
     PrintJobOptions printOptions_;
     int shownPage_ = 0;
     int zoomPercent_ = 25;
+    Fit fit_ = Fit::None;
+    bool fitting_ = false;
     TZoomLocation zoomLocation_ = TZoomLocation::zlTopLeft;
     int shadowOffset_ = 5;
     QColor shadowColor_;

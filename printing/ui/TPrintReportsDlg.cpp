@@ -353,6 +353,11 @@ void TPrintReportsDlg::zoomTyped() {
     const int percent = text.toInt(&ok);
     if (!ok || percent < 10 || percent > 900) {
         ShowError(-47, {}, this);
+        // The box shows the zoom in force again, ready to be typed over.
+        const int fit = static_cast<int>(PgPrinter->fit());
+        ZoomComboBox->setEditText(fit > 0 ? kZoomItems[fit - 1]
+                                          : QStringLiteral("%1%").arg(PgPrinter->ZoomPercent()));
+        ZoomComboBox->lineEdit()->selectAll();
         return;
     }
     PgPrinter->setZoomPercent(percent);

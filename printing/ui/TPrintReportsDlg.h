@@ -1,5 +1,6 @@
 #pragma once
 
+#include "prefs/FontPrefs.h"
 #include "printing/ReportText.h"
 #include "printing/ScheduleColumns.h"
 
@@ -91,7 +92,8 @@ private:
     void printAll();
     std::optional<QString> askPdfFileName();
     void savePdf(const QString& fileName);
-    void storeFont(const QFont& font);
+    // The font preference of the report or schedule layout shown.
+    FontPrefs& storedFont();
 
     tPrefsRec& prefs_;
     QPrinter* printer_;

@@ -52,14 +52,10 @@ void TPrintReportsDlg::setNextFont(std::optional<QFont> font) {
     nextFont() = std::move(font);
 }
 
-void TPrintReportsDlg::storeFont(const QFont& font) {
-    if (scheduleMode_) {
-        auto& prefs = prefs_.schedules[static_cast<size_t>(schedulePrefsIndex(scheduleColumns_))];
-        prefs.font = toFontPrefs(font, prefs.font.colour);
-    } else {
-        auto& prefs = prefs_.reports[static_cast<size_t>(currentKind() - 1)];
-        prefs.font = toFontPrefs(font, prefs.font.colour);
-    }
+FontPrefs& TPrintReportsDlg::storedFont() {
+    if (scheduleMode_)
+        return prefs_.schedules[static_cast<size_t>(schedulePrefsIndex(scheduleColumns_))].font;
+    return prefs_.reports[static_cast<size_t>(currentKind() - 1)].font;
 }
 
 void TPrintReportsDlg::FontBtnClick() {
@@ -69,15 +65,15 @@ void TPrintReportsDlg::FontBtnClick() {
         nextFont().reset();
     } else {
         bool ok = false;
-        QFont font =
-            QFontDialog::getFont(&ok, PgPrinter->writer().Font(), this, tr("Select a Font"));
+        // The page may print the font smaller to fit; the user edits the font as stored.
+        QFont font = QFontDialog::getFont(&ok, toQFont(storedFont()), this, tr("Select a Font"));
         if (ok)
             chosen = font;
     }
     if (!chosen)
         return;
     PgPrinter->writer().setFont(*chosen);
-    storeFont(*chosen);
+    storedFont() = toFontPrefs(*chosen, storedFont().colour);
     ClearAndReprint();
 }
 

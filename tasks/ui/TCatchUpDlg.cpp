@@ -9,8 +9,8 @@
 #include "records/CsvTable.h"
 #include "tasks/SeasonReplay.h"
 
+#include "league/ui/RecordsFileDialog.h"
 #include <QApplication>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -128,7 +128,7 @@ Status TCatchUpDlg::prepare(const std::string& recordsFile) {
             .arg(QString::fromStdString(std::filesystem::path(recordsFile).filename().string())));
     WeeksList->clear();
     for (int entry : entries_) {
-        WeeksList->addItem(QString::fromStdString(replayEntryName(entry, replay_.league)));
+        WeeksList->addItem(QString::fromStdString(weekEntryName(entry, replay_.league)));
     }
     CatchUpProgress->setRange(0, static_cast<int>(entries_.size()));
     CatchUpProgress->setValue(0);
@@ -140,7 +140,7 @@ Status TCatchUpDlg::prepare(const std::string& recordsFile) {
     const int next = entries_.empty() ? -1 : entries_.back() + 1;
     if (next > 0 && !recordsOfWeek(records_, next).empty()) {
         status += tr(" %1 wait: not every game of the week has its score yet.")
-                      .arg(QString::fromStdString(replayEntryName(next, replay_.league)));
+                      .arg(QString::fromStdString(weekEntryName(next, replay_.league)));
     }
     StatusLabel->setText(status);
     return Ok{};
@@ -182,7 +182,7 @@ void TCatchUpDlg::RunBtnClick() {
         const QString text =
             tr("Catching up stopped at %1: %2\nThe weeks before it are saved; nothing of that "
                "week was written.")
-                .arg(QString::fromStdString(replayEntryName(stopped, replay_.league)),
+                .arg(QString::fromStdString(weekEntryName(stopped, replay_.league)),
                      QString::fromStdString(replayed.failure().detail));
         StatusLabel->setText(text);
         ShowPlainMessage(text, kCaption, this);
@@ -220,8 +220,7 @@ bool TCatchUpDlg::Run(const AppState& app, QWidget* parent) {
         chosen = *nextFileName();
         nextFileName().reset();
     } else {
-        chosen = QFileDialog::getOpenFileName(parent, kCaption, QString(),
-                                              QStringLiteral("Game Records (*.csv);;Any File (*)"));
+        chosen = chooseRecordsFile(parent, kCaption, kHelpContext);
     }
     if (chosen.isEmpty()) {
         return false;

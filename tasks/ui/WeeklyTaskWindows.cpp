@@ -58,6 +58,11 @@ bool WeeklyTaskWindows::confirmYesNo(int code) {
     return ConfirmYesNo(code, main_.widget);
 }
 
+bool WeeklyTaskWindows::confirmQuestion(int code, const Question& question) {
+    FocusBack back(main_.widget);
+    return ConfirmYesNo(code, question, main_.widget);
+}
+
 WeeklyTaskHost::Reply WeeklyTaskWindows::confirmYesNoCancel(int code) {
     FocusBack back(main_.widget);
     switch (ConfirmYesNoCancel(code, main_.widget)) {
@@ -70,13 +75,13 @@ WeeklyTaskHost::Reply WeeklyTaskWindows::confirmYesNoCancel(int code) {
     }
 }
 
-std::optional<int> WeeklyTaskWindows::chooseWeek() {
+std::optional<int> WeeklyTaskWindows::chooseWeek(int standsAt) {
     FocusBack back(main_.widget);
     if (companion_.ShowGetWeekDlg == nullptr || companion_.WeekMap == nullptr) {
         return std::nullopt;
     }
     int weeks = app_.league.regularWeekCount();
-    int code = 0;
+    int code = standsAt; // in: the entry the data stands at; out: the one chosen
     std::vector<int> choices;
     if (const auto* alignment = app_.league.active()) {
         choices.assign(alignment->playoffWeekChoices.begin(), alignment->playoffWeekChoices.end());

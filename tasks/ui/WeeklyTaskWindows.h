@@ -39,7 +39,8 @@ public:
     void showError(const Failure& failure) override;
     bool confirmYesNo(int code) override;
     Reply confirmYesNoCancel(int code) override;
-    std::optional<int> chooseWeek() override;
+    std::optional<int> chooseWeek(int standsAt) override;
+    bool confirmQuestion(int code, const Question& question) override;
     std::optional<GameRange> forecastGames(int week) override;
     std::optional<GameRange> scoreGames(int week) override;
     void closeDisplayWindows() override;

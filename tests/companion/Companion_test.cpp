@@ -149,6 +149,34 @@ TEST(Companion, weekChooserListsEveryWeekAndReturnsTheChoice) {
     EXPECT_EQ(entries[22], " Other scores..........Other spreads");
 }
 
+TEST(Companion, weekChooserShowsWhereTheDataStandsAndOffersTheNextEntry) {
+    application();
+    const struct {
+        int standsAt, offered;
+        const char* label; // empty: none shown
+    } cases[] = {
+        {-1, 0, ""},
+        {0, 1, "The main data file stands at: Week 1 spreads"},
+        {2, 3, "The main data file stands at: Week 2 scores / Week 3 spreads"},
+        {21, 0, "The main data file stands at: Super Bowl score"}, // the season is over
+    };
+    for (const auto& c : cases) {
+        int offered = -2;
+        QString label;
+        whenModal([&](QDialog* dialog) {
+            offered = dialog->findChild<QListWidget*>("WeekListBox")->currentRow();
+            if (auto* stands = dialog->findChild<QLabel*>("StandsAtLabel"))
+                label = stands->text();
+            dialog->reject();
+        });
+        int weeks = 17;
+        int code = c.standsAt;
+        companion().showGetWeek(nullptr, &weeks, &code, nullptr, 0);
+        EXPECT_EQ(offered, c.offered) << c.standsAt;
+        EXPECT_EQ(label.toStdString(), c.label);
+    }
+}
+
 // Where a label's text begins, in the coordinates of the widget to.
 int textLeft(const QLabel* label, const QWidget* to) {
     QSize text(label->fontMetrics().horizontalAdvance(label->text()), 1);

@@ -61,12 +61,14 @@ TEST(Questions, yesNoTextsAndCaptions) {
               "The Super Bowl score will be discarded if you cancel now!  Cancel?");
     EXPECT_EQ(yesNoQuestion(201),
               (Question{"You are about to overwrite the file MAIN-DTA.GRD!  Save the data to disk?",
-                        " GRD Oddsmith: File Save As"}));
+                        " GRD Oddsmith: File Save As", false, 290}));
     Question revert = yesNoQuestion(501);
+    EXPECT_EQ(revert.helpContext, 330); // F1 opens the repair's topic
     EXPECT_EQ(revert.caption, " GRD Oddsmith: Revert");
     EXPECT_EQ(revert.text, "WARNING!  Use the Revert function only if you have read the on-line "
                            "help topics \"File | Revert\" and \"Mistakes.\"  Continue?");
     EXPECT_EQ(yesNoQuestion(14).text, "");
+    EXPECT_TRUE(repeatedWeekQuestion("Week 2 scores", "Week 1 scores").defaultNo);
 }
 
 TEST(Questions, yesNoCancelTextsAndCaptions) {

@@ -52,6 +52,17 @@ class PlantedTree(unittest.TestCase):
         self.assertEqual(len(found), 1)
         self.assertTrue(found[0].startswith("include cycle: league/A.h -> league/B.h"))
 
+    def test_units_depending_on_each_other_fail(self):
+        # No file includes itself back: the source of each unit includes the other's header.
+        self.plant("views/ui/Windows.h", "")
+        self.plant("views/ui/Windows.cpp", '#include "views/ui/Windows.h"\n#include "views/ui/Form.h"\n')
+        self.plant("views/ui/Form.h", "")
+        self.plant("views/ui/Form.cpp", '#include "views/ui/Form.h"\n#include "views/ui/Windows.h"\n')
+        self.assertEqual(self.problems(),
+                         ["unit include cycle: views/ui/Form -> views/ui/Windows -> views/ui/Form"])
+        self.plant("views/ui/Form.cpp", '#include "views/ui/Form.h"\n')
+        self.assertEqual(self.problems(), [])
+
     def test_command_line_exit_codes(self):
         self.assertEqual(check_layers.main(["check", str(self.root)] + STACK), 0)
         self.plant("files/Up.h", '#include "league/Model.h"\n')

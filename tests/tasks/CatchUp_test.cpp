@@ -42,10 +42,10 @@ TEST(CatchUp, entriesRunFromTheMainDataFileToTheLastScoredWeek) {
                               [](const GameRecord& record) { return record.week == 2; });
     week2->homeScore.reset();
     EXPECT_EQ(entriesToReplay(app, records.value()).value(), (std::vector<int>{0, 1}));
-    EXPECT_EQ(replayEntryName(0, app.league), "Week 1 forecasts");
-    EXPECT_EQ(replayEntryName(3, app.league), "Week 3 scores");
-    EXPECT_EQ(replayEntryName(19, app.league), "Wild Card scores");
-    EXPECT_EQ(replayEntryName(22, app.league), "Super Bowl scores");
+    EXPECT_EQ(weekEntryName(0, app.league), "Week 1 forecasts");
+    EXPECT_EQ(weekEntryName(3, app.league), "Week 3 scores");
+    EXPECT_EQ(weekEntryName(19, app.league), "Wild Card scores");
+    EXPECT_EQ(weekEntryName(22, app.league), "Super Bowl scores");
 
     auto all = parseGameRecords(text);
     auto season = entriesToReplay(app, all.value());

@@ -53,7 +53,9 @@ public:
     void showError(const Failure& failure) override;
     bool confirmYesNo(int code) override;
     Reply confirmYesNoCancel(int code) override;
-    std::optional<int> chooseWeek() override;
+    std::optional<int> chooseWeek(int standsAt) override;
+    bool confirmQuestion(int code, const Question& question) override;
+    int offeredStandsAt = -2;
     std::optional<GameRange> forecastGames(int week) override;
     std::optional<GameRange> scoreGames(int week) override;
     void closeDisplayWindows() override { log.push_back("close"); }
@@ -70,6 +72,7 @@ public:
         return mainDataName ? std::optional(app->programDir + *mainDataName) : std::nullopt;
     }
     std::optional<std::string> mainDataName; // Save As of a main data file; none = Cancel
+    std::vector<std::string> questionTexts;  // of the questions the task composed
 };
 
 inline TaskFixture::TaskFixture() {
@@ -169,9 +172,15 @@ inline WeeklyTaskHost::Reply ScriptedHost::confirmYesNoCancel(int code) {
     return unsavedReply;
 }
 
-inline std::optional<int> ScriptedHost::chooseWeek() {
+inline std::optional<int> ScriptedHost::chooseWeek(int standsAt) {
     log.push_back("choose");
+    offeredStandsAt = standsAt;
     return week;
+}
+
+inline bool ScriptedHost::confirmQuestion(int code, const Question& question) {
+    questionTexts.push_back(question.text);
+    return confirmYesNo(code);
 }
 
 inline std::optional<GameRange> ScriptedHost::forecastGames(int w) {

@@ -111,7 +111,7 @@ TEST(TwoWriters, aWeeklySaveOverDataAnotherProgramChangedIsRefusedAndLosesNothin
     test::ScriptedHost host;
     host.app = &app;
     host.week = 0;
-    host.mainDataName = "MINE.GRD";
+    host.mainDataName.emplace("MINE.GRD");
     std::string replayed;
     // grdtool replays two weeks while the week-1 forecasts are being chosen.
     host.forecasts = [&] {

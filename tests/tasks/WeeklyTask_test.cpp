@@ -103,6 +103,40 @@ TEST_F(WeeklyTaskTest, regularWeekPostsForecastsAndSavesItsArchive) {
     EXPECT_EQ(saved.teams[1].wins, 1);
 }
 
+TEST_F(WeeklyTaskTest, aWeekTheDataHoldsIsEnteredAgainOnlyAfterAYes) {
+    runEntries(0, 2); // the data stands at week 2's scores
+    const std::string saved = fx.dir.read("MAIN-DTA.GRD");
+    const struct {
+        int entry;
+        bool asked;
+    } cases[] = {{1, true}, {2, true}, {3, false}};
+    for (const auto& c : cases) {
+        host.log.clear();
+        host.questionTexts.clear();
+        host.week = c.entry;
+        host.yesNo = {false}; // No to the first question
+        host.scores = [](WeeklyTaskHost::ScoreEntry) { return false; };
+        WeeklyTask(fx.app, host).run();
+        EXPECT_EQ(host.offeredStandsAt, 2);
+        EXPECT_EQ(host.log.size() > 1 && host.log[1] == "Q14", c.asked) << c.entry;
+        if (c.asked) {
+            EXPECT_EQ(host.log.size(), 2u) << c.entry; // and nothing read or entered
+            ASSERT_EQ(host.questionTexts.size(), 1u);
+            EXPECT_EQ(host.questionTexts[0],
+                      "The main data file already stands at Week 2 scores.  Entering Week " +
+                          std::to_string(c.entry) +
+                          " scores again would count its scores twice.  Enter them anyway?");
+        }
+    }
+    EXPECT_EQ(fx.dir.read("MAIN-DTA.GRD"), saved);
+
+    host.log.clear();
+    host.week = 2;
+    host.yesNo = {true};
+    WeeklyTask(fx.app, host).run(); // Yes goes on to the score entry
+    EXPECT_EQ(host.log[2], "close");
+}
+
 TEST_F(WeeklyTaskTest, theMainDataFileIsSavedLastAndAFailedOneStaysUnsaved) {
     namespace fs = std::filesystem;
     std::string before = fx.dir.read("MAIN-DTA.GRD");
@@ -183,9 +217,10 @@ TEST_F(WeeklyTaskTest, lastRegularWeekGoesStraightToThePlayoffChoice) {
 
     host.log.clear();
     host.forecasts = [] { return false; };
-    host.yesNo = {false, false};
+    host.yesNo = {true, false, false}; // the week again, then no save
     task.run();
-    EXPECT_EQ(host.log[6], "Q5");
+    EXPECT_EQ(host.log[1], "Q14");
+    EXPECT_EQ(host.log[7], "Q5");
 }
 
 TEST_F(WeeklyTaskTest, playoffWeeksSaveUnderTheOfferedNames) {

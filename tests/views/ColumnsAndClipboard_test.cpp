@@ -44,19 +44,18 @@ TEST(ClipboardText, listsCaptionHeaderAndRowsInDisplayOrder) {
     ColumnMap columns;
     columns.move(2, 0);
     EXPECT_EQ(gridClipboardText(" Caption ", grid, columns),
-              "GRD Oddsmith\r\n Caption \r\n C\t A\t B\r\n\t1\t\r\n  y\t\t x\r\n");
+              "GRD Oddsmith\n Caption \n C\t A\t B\n\t1\t\n  y\t\t x\n");
 }
 
 TEST(ClipboardText, emptyGridGivesTitlesAndHeaderOnly) {
     const GridContent grid(displayKind(kArchiveScoresWindow).titleList());
     EXPECT_EQ(gridClipboardText(" No Scores for x", grid, ColumnMap()),
-              "GRD Oddsmith\r\n No Scores for x\r\n Team 1 \t\t Team 2 \t\r\n");
+              "GRD Oddsmith\n No Scores for x\n Team 1 \t\t Team 2 \t\n");
 }
 
 TEST(ClipboardText, informalForecastsNewestFirst) {
-    EXPECT_EQ(forecastListClipboardText({"b", "a"}),
-              "GRD Oddsmith\r\nInformal Forecasts\r\nb\r\na\r\n");
-    EXPECT_EQ(forecastListClipboardText({}), "GRD Oddsmith\r\nInformal Forecasts\r\n");
+    EXPECT_EQ(forecastListClipboardText({"b", "a"}), "GRD Oddsmith\nInformal Forecasts\nb\na\n");
+    EXPECT_EQ(forecastListClipboardText({}), "GRD Oddsmith\nInformal Forecasts\n");
 }
 
 } // namespace

@@ -87,10 +87,6 @@ bool isShown(DisplayHost& host, WindowCode code) {
 
 } // namespace
 
-TDisplayForm* displayFormOf(QMdiSubWindow* window) {
-    return window != nullptr ? qobject_cast<TDisplayForm*>(window->widget()) : nullptr;
-}
-
 QMdiSubWindow* openDisplayWindow(DisplayHost& host, WindowCode code) {
     QMdiArea* area = host.mdiArea();
     if (area == nullptr || !canShow(host.appState(), code)) {
@@ -126,18 +122,6 @@ QMdiSubWindow* openDisplayWindow(DisplayHost& host, WindowCode code) {
         delete window;
         ShowError(6, failure.what());
         return nullptr;
-    }
-}
-
-void redrawDisplayWindows(QMdiArea* area, bool recalcPosition, bool recalcWidths) {
-    if (area == nullptr) {
-        return;
-    }
-    const QList<QMdiSubWindow*> windows = area->subWindowList(QMdiArea::CreationOrder);
-    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-        if (TDisplayForm* form = displayFormOf(*it)) {
-            form->DrawTheGrid(recalcPosition, recalcWidths);
-        }
     }
 }
 

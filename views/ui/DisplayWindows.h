@@ -3,6 +3,7 @@
 #include "state/AppState.h"
 #include "state/WindowCode.h"
 #include "views/LayoutZOrder.h"
+#include "views/ui/TDisplayForm.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -10,17 +11,10 @@ class QMdiSubWindow;
 namespace grd {
 
 class DisplayHost;
-class TDisplayForm;
-
-// The display window inside an MDI sub-window, or null.
-TDisplayForm* displayFormOf(QMdiSubWindow* window);
 
 // Opens a display window of a code (Window menu, layouts); null when the data
 // cannot be shown, after reporting error 6 for a window that failed to open.
 QMdiSubWindow* openDisplayWindow(DisplayHost& host, WindowCode code);
-
-// Redraws every display window, the last opened first.
-void redrawDisplayWindows(QMdiArea* area, bool recalcPosition, bool recalcWidths);
 
 // Edit | Copy: the active window's grid to the clipboard.
 void copyActiveDisplayWindow(QMdiArea* area);

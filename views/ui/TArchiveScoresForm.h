@@ -1,16 +1,17 @@
 #pragma once
 
-#include "views/ui/TDisplayForm.h"
+#include "views/ui/TGameListForm.h"
 
 namespace grd {
 
 // The final scores stored in a loaded archive file.
-class TArchiveScoresForm : public TDisplayForm {
+class TArchiveScoresForm : public TGameListForm {
     Q_OBJECT
 public:
     explicit TArchiveScoresForm(DisplayHost& host, QWidget* parent = nullptr);
 
-    void DrawTheGrid(bool recalcPosition, bool recalcWidths) override;
+protected:
+    GridContent gameListGrid(const AppState& app, bool cityNames) const override;
 };
 
 } // namespace grd

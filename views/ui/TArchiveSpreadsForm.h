@@ -1,16 +1,17 @@
 #pragma once
 
-#include "views/ui/TDisplayForm.h"
+#include "views/ui/TGameListForm.h"
 
 namespace grd {
 
 // The spreads stored in a loaded archive file.
-class TArchiveSpreadsForm : public TDisplayForm {
+class TArchiveSpreadsForm : public TGameListForm {
     Q_OBJECT
 public:
     explicit TArchiveSpreadsForm(DisplayHost& host, QWidget* parent = nullptr);
 
-    void DrawTheGrid(bool recalcPosition, bool recalcWidths) override;
+protected:
+    GridContent gameListGrid(const AppState& app, bool cityNames) const override;
 };
 
 } // namespace grd

@@ -10,7 +10,6 @@
 #include "views/ui/DisplayGridModel.h"
 #include "views/ui/DisplayHeaderView.h"
 #include "views/ui/DisplayHost.h"
-#include "views/ui/DisplayWindows.h"
 
 #include <QActionGroup>
 #include <QClipboard>
@@ -376,6 +375,22 @@ void TDisplayForm::toggleRowHighlight() {
 
 void TDisplayForm::columnMoved(int, int oldVisual, int newVisual) {
     columns_.move(oldVisual, newVisual);
+}
+
+TDisplayForm* displayFormOf(QMdiSubWindow* window) {
+    return window != nullptr ? qobject_cast<TDisplayForm*>(window->widget()) : nullptr;
+}
+
+void redrawDisplayWindows(QMdiArea* area, bool recalcPosition, bool recalcWidths) {
+    if (area == nullptr) {
+        return;
+    }
+    const QList<QMdiSubWindow*> windows = area->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (TDisplayForm* form = displayFormOf(*it)) {
+            form->DrawTheGrid(recalcPosition, recalcWidths);
+        }
+    }
 }
 
 } // namespace grd

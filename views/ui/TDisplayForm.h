@@ -12,6 +12,7 @@
 
 class QAction;
 class QActionGroup;
+class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QTableView;
@@ -118,5 +119,11 @@ private:
     QAction* rowHighlight_ = nullptr;
     QAction* toolbarItem_ = nullptr;
 };
+
+// The display window inside an MDI sub-window, or null.
+TDisplayForm* displayFormOf(QMdiSubWindow* window);
+
+// Redraws every display window, the last opened first.
+void redrawDisplayWindows(QMdiArea* area, bool recalcPosition, bool recalcWidths);
 
 } // namespace grd

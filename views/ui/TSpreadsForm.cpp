@@ -1,22 +1,14 @@
 #include "views/ui/TSpreadsForm.h"
 
 #include "views/GameListView.h"
-#include "views/ui/DisplayHost.h"
 
 namespace grd {
 
 TSpreadsForm::TSpreadsForm(DisplayHost& host, QWidget* parent)
-    : TDisplayForm(host, kSpreadsWindow, parent) {}
+    : TGameListForm(host, kSpreadsWindow, parent) {}
 
-void TSpreadsForm::DrawTheGrid(bool recalcPosition, bool recalcWidths) {
-    TDisplayForm::DrawTheGrid(recalcPosition, recalcWidths);
-    measure(recalcPosition, recalcWidths);
-    const AppState& app = host().appState();
-    if (app.rankings == nullptr) {
-        return;
-    }
-    const tPrefsRec& prefs = app.prefs.view;
-    setContent(spreadsGrid(app.program, app.league, prefs.cityNames));
+GridContent TSpreadsForm::gameListGrid(const AppState& app, bool cityNames) const {
+    return spreadsGrid(app.program, app.league, cityNames);
 }
 
 } // namespace grd

@@ -1,16 +1,17 @@
 #pragma once
 
-#include "views/ui/TDisplayForm.h"
+#include "views/ui/TGameListForm.h"
 
 namespace grd {
 
 // The spreads forecast in this run of the program.
-class TSpreadsForm : public TDisplayForm {
+class TSpreadsForm : public TGameListForm {
     Q_OBJECT
 public:
     explicit TSpreadsForm(DisplayHost& host, QWidget* parent = nullptr);
 
-    void DrawTheGrid(bool recalcPosition, bool recalcWidths) override;
+protected:
+    GridContent gameListGrid(const AppState& app, bool cityNames) const override;
 };
 
 } // namespace grd

@@ -111,6 +111,33 @@ private slots:
                                            TRatingsChartForm::kHelpContext}));
     }
 
+    // F1 in the records file choosers of Import Market Lines and Catch Up.
+    void f1_inARecordsChooserOpensItsCommandsTopic() {
+        TMainForm form(dir_->dir());
+        ready(form);
+        std::vector<int> topics;
+        setHelpHandler([&topics](int context) { topics.push_back(context); });
+        for (const char* command : {"smFileImportMarketLines", "smTasksSeasonalCatchUp"}) {
+            QTimer waitForChooser;
+            waitForChooser.setInterval(5);
+            connect(&waitForChooser, &QTimer::timeout, [&waitForChooser] {
+                QWidget* chooser = QApplication::activeModalWidget();
+                if (chooser != nullptr &&
+                    chooser->objectName() == QLatin1String("RecordsFileDlg") &&
+                    QApplication::activeWindow() == chooser) {
+                    waitForChooser.stop();
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                }
+            });
+            waitForChooser.start();
+            item(form, command)->trigger();
+        }
+        setHelpHandler(nullptr);
+        QCOMPARE(topics, (std::vector<int>{TForecastAccuracyForm::kHelpContext,
+                                           TCatchUpDlg::kHelpContext}));
+    }
+
     void catchUpShowsItsWeeksInTheOpenSeasonWindows() {
         TMainForm form(dir_->dir());
         ready(form);

@@ -2,6 +2,7 @@
 #include "league/ui/HelpRequest.h"
 #include "league/ui/MessageDialogs.h"
 #include "league/ui/TSayErrorDlg.h"
+#include "prefs/ui/HelpWindow.h"
 #include "views/ui/DisplayWindows.h"
 #include "views/ui/TDisplayForm.h"
 
@@ -70,16 +71,20 @@ private slots:
         dir_.reset();
     }
 
-    void ctrlInsert_rightAfterViewCurrent_copiesTheWholeGrid() {
+    void ctrlInsertAndCtrlC_rightAfterViewCurrent_copyTheWholeGridWithLineFeeds() {
         auto form = readyWithData();
         QVERIFY(form->state().isOpen(kTeamRankWindow));
-        QApplication::clipboard()->clear();
-        activate(*form, kTeamRankWindow);
-        press(Qt::Key_Insert, Qt::ControlModifier);
-        const QStringList lines = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.value(0), QStringLiteral("GRD Oddsmith"));
-        QVERIFY2(lines.size() > form->state().rankings->teamCount + 2,
-                 qPrintable(QString::number(lines.size())));
+        for (Qt::Key key : {Qt::Key_Insert, Qt::Key_C}) {
+            QApplication::clipboard()->clear();
+            activate(*form, kTeamRankWindow);
+            press(key, Qt::ControlModifier);
+            const QString text = QApplication::clipboard()->text();
+            QVERIFY(!text.contains(QLatin1Char('\r')));
+            const QStringList lines = text.split(QLatin1Char('\n'));
+            QCOMPARE(lines.value(0), QStringLiteral("GRD Oddsmith"));
+            QVERIFY2(lines.size() > form->state().rankings->teamCount + 2,
+                     qPrintable(QString::number(lines.size())));
+        }
         QVERIFY(errors_.empty());
     }
 
@@ -131,6 +136,47 @@ private slots:
         form->setFocus();
         press(Qt::Key_F1);
         QCOMPARE(topics_, std::vector<int>{810});
+    }
+
+    // Each item of the Help menu has a letter of its own: one press opens its topic.
+    void helpMenu_eachLetterOpensItsTopic() {
+        HelpWindow::setBundleDir(ODDSMITH_SOURCE_DIR "/help/GRDOdds.help");
+        auto form = readyWithData();
+        const std::pair<Qt::Key, const char*> items[] = {{Qt::Key_H, "helponhelp.html"},
+                                                         {Qt::Key_O, "overview.html"}};
+        for (const auto& [letter, topic] : items) {
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+            press(Qt::Key_H, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+            QTest::keyClick(QApplication::activePopupWidget(), letter);
+            QTRY_VERIFY(HelpWindow::exists());
+            QCOMPARE(HelpWindow::instance()->currentTopic(), QLatin1String(topic));
+            closeHelp();
+            QTRY_VERIFY(!HelpWindow::exists());
+        }
+    }
+
+    void f1_inTheWeekChooserOpensTheWeeklyTasksTopic() {
+        auto form = readyWithData();
+        topics_.clear();
+        QTimer chooser;
+        chooser.setInterval(5);
+        connect(&chooser, &QTimer::timeout, [&chooser] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog != nullptr && dialog->objectName() == QLatin1String("CHOOSEWEEK") &&
+                QApplication::activeWindow() == dialog) {
+                chooser.stop();
+                press(Qt::Key_F1);
+                press(Qt::Key_Escape);
+            }
+        });
+        chooser.start();
+        press(Qt::Key_T, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_W);
+        QTRY_VERIFY(!chooser.isActive());
+        QCOMPARE(topics_, std::vector<int>{360});
     }
 
     void f1_inADialog_opensTheDialogsTopicWhileItHasOne() {

@@ -8,11 +8,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
@@ -59,6 +63,39 @@ private slots:
     void cleanup() {
         MessageDialogs::recordErrors(nullptr);
         dir_.reset();
+    }
+
+    // Every "Menu | Item" the help names is a command of the menus as they stand.
+    void helpPages_nameOnlyMenuCommandsThatExist() {
+        TMainForm form(dir());
+        const QRegularExpression path(QStringLiteral("<b>([A-Z][^<|]*(?: \\| [^<|]+)+)</b>"));
+        const auto plain = [](QString caption) {
+            return caption.remove(QLatin1Char('&')).remove(QStringLiteral("...")).trimmed();
+        };
+        const QDir pages(QStringLiteral(ODDSMITH_SOURCE_DIR "/help/GRDOdds.help"));
+        QStringList missing;
+        for (const QString& name : pages.entryList({QStringLiteral("*.html")})) {
+            QFile page(pages.filePath(name));
+            QVERIFY(page.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(page.readAll()).simplified();
+            for (const auto& match : path.globalMatch(text)) {
+                QList<QAction*> actions = form.menuBar()->actions();
+                QAction* found = nullptr;
+                for (const QString& step : match.captured(1).split(QStringLiteral(" | "))) {
+                    found = nullptr;
+                    for (QAction* action : actions)
+                        if (plain(action->text()) == plain(step))
+                            found = action;
+                    if (found == nullptr) {
+                        missing << name + ": " + match.captured(1);
+                        break;
+                    }
+                    actions =
+                        found->menu() != nullptr ? found->menu()->actions() : QList<QAction*>();
+                }
+            }
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral("; "))));
     }
 
     void shippedData_becomesReadyOnTheSecondTick() {
@@ -282,7 +319,7 @@ private slots:
         QVERIFY(!button(form, "XversusYSBtn")->isEnabled());
         QMetaObject::invokeMethod(&form, "AppIdle");
         QVERIFY(button(form, "Copy2ClipSBtn")->isEnabled());
-        QVERIFY(button(form, "PrintPreviewSBtn")->isEnabled());
+        QVERIFY(!button(form, "PrintPreviewSBtn")->isEnabled()); // no data loaded to print
         openMenu(form, "mmWindow");
         QVERIFY(item(form, "smWindowCascade")->isEnabled());
         QVERIFY(item(form, "smWindowNext")->isEnabled());
@@ -295,6 +332,11 @@ private slots:
         form.CloseViewWindows(true);
         QVERIFY(!form.state().isOpen(kScheduleWindow));
         QVERIFY(button(form, "XversusYSBtn")->isEnabled());
+
+        item(form, "smViewCurrent")->trigger();
+        QMetaObject::invokeMethod(&form, "AppIdle");
+        QVERIFY(button(form, "PrintSBtn")->isEnabled());
+        QVERIFY(button(form, "PrintPreviewSBtn")->isEnabled());
     }
 };
 

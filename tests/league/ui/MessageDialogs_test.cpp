@@ -75,6 +75,17 @@ private slots:
     }
 
     void questionBoxesShowTextCaptionAndButtons() {
+        // The shortest question still leaves room for its whole caption.
+        int width = 0, captionWidth = 0;
+        whenModal<QMessageBox>([&](QMessageBox* box) {
+            width = box->width();
+            captionWidth = box->fontMetrics().horizontalAdvance(box->windowTitle());
+            box->button(QMessageBox::No)->click();
+        });
+        QVERIFY(!ConfirmYesNo(1)); // "  Print the reports?"
+        QVERIFY2(width > captionWidth + 100,
+                 qPrintable(QString("%1 %2").arg(width).arg(captionWidth)));
+
         QString text, caption;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         whenModal<QMessageBox>([&](QMessageBox* box) {

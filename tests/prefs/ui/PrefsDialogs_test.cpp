@@ -74,7 +74,7 @@ private slots:
         QTimer::singleShot(0, [] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog != nullptr);
-            QTest::keyClick(dialog, Qt::Key_H, Qt::AltModifier); // Show Fly-by Hints off
+            QTest::keyClick(dialog, Qt::Key_Y, Qt::AltModifier); // Show Fly-by Hints off
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
         QVERIFY(!TPrefsDlg::Run(start, nullptr));
@@ -109,6 +109,35 @@ private slots:
         QTest::mouseClick(dialog.findChild<QPushButton*>("ContinueBtn"), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
         QVERIFY(dialog.showAgain());
+    }
+
+    // Each mnemonic is one control's: a single press acts (Alt+H: help, not a check box).
+    void mnemonics_actWithASinglePress() {
+        TWelcomeDlg welcome;
+        showActive(welcome);
+        pressAlt(welcome, Qt::Key_U); // Catching Up
+        QTRY_COMPARE(welcome.selectedHelpContext(), 890);
+        pressAlt(welcome, Qt::Key_C); // Continue
+        QTRY_VERIFY(!welcome.isVisible());
+
+        TPrefsDlg prefs(PrefsChoices{});
+        showActive(prefs);
+        PrefsChoices expected = prefs.choices();
+        pressAlt(prefs, Qt::Key_Y); // Show Fly-by Hints
+        expected.flyby = !expected.flyby;
+        QTRY_COMPARE(prefs.choices(), expected);
+        pressAlt(prefs, Qt::Key_H);
+        QTRY_VERIFY(HelpWindow::exists());
+        QCOMPARE(HelpWindow::instance()->currentTopic(),
+                 QStringLiteral("preferences.html#general"));
+        closeHelp();
+        QTRY_VERIFY(!HelpWindow::exists());
+        showActive(prefs);
+        prefs.findChild<QTabWidget*>("PageControl")->setCurrentIndex(1);
+        pressAlt(prefs, Qt::Key_O); // Horizontal Lines
+        expected.horzLines = !expected.horzLines;
+        QTRY_COMPARE(prefs.choices(), expected);
+        QCOMPARE(prefs.result(), 0);
     }
 
     void welcome_dontShowAgainTurnsTheWelcomeOff() {

@@ -138,6 +138,8 @@ private slots:
         QCOMPARE(writer.margins().top, 0.25);
         writer.setMarginLeft(20.0);
         QCOMPARE(writer.margins().left, 8.25);
+        QVERIFY_THROWS_EXCEPTION(EPagePrinter, writer.StartDocument()); // no room left
+        writer.setMarginLeft(0.5);
         writer.StartDocument();
         QVERIFY_THROWS_EXCEPTION(EPagePrinter, writer.setMarginTop(1.0));
         QVERIFY_THROWS_EXCEPTION(EPagePrinter, writer.setOrientation(true));

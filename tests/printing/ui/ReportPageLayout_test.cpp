@@ -79,6 +79,14 @@ int linesAt(const Recording& rec, bool vertical) {
     return count;
 }
 
+// The lowest point any text reaches, its descent included.
+double lowestText(const Recording& rec) {
+    double lowest = 0;
+    for (const auto& drawn : rec.texts)
+        lowest = std::max(lowest, drawn.baseline.y() + QFontMetricsF(drawn.font).descent());
+    return lowest;
+}
+
 } // namespace
 
 class ReportPageLayoutTest : public QObject {
@@ -169,7 +177,7 @@ private slots:
             QVERIFY(drawn->font.bold());
             // Centred between the title row's left and right cells, not in the team column.
             double centre = drawn->baseline.x() + writer.textWidth(name, true) / 2.0;
-            double left = g.frameLeft + writer.textWidth(QStringLiteral(" 7/12/26 "), true);
+            double left = g.frameLeft + writer.textWidth(QStringLiteral("  7/12/26 "), true);
             double right = g.frameRight - writer.textWidth(QStringLiteral(" Week 5 "), true);
             QVERIFY(std::abs(centre - (left + right) / 2) <= 2);
         }
@@ -244,6 +252,31 @@ private slots:
         QVERIFY(wide <= writer.printable().width);
     }
 
+    void roundHeadings_printWholeInEveryScheduleLayout() {
+        const auto schedules =
+            LoadPreferences("no-such-dir/GRDOdds.cfg", false).prefs.view.schedules;
+        const QString game = QStringLiteral(" Sun| Feb 8| 6:30 PM|New England| at |Seattle");
+        const QString heading = QStringLiteral(" Championship");
+        for (ScheduleColumns columns : {kOneColumn, kTwoColumns, kThreeColumns}) {
+            int blocks = columns == kOneColumn ? 1 : columns == kTwoColumns ? 2 : 3;
+            QStringList headingCells(blocks, QStringLiteral("||") + heading);
+            QStringList gameCells(blocks, game);
+            QStringList lines = {QStringLiteral("{$B}|") +
+                                     headingCells.join(QStringLiteral("|||||")),
+                                 gameCells.join(QStringLiteral("||"))};
+            PageWriter writer(TMeasureUnit::muInches);
+            SchedulePageLayout layout(writer);
+            QVERIFY(layout.PrintTheSchedule(lines, columns,
+                                            schedules[size_t(schedulePrefsIndex(columns))],
+                                            QStringLiteral("2025")));
+            Recording rec = grd::test::replay(writer.pages().page(1).picture);
+            int whole = 0;
+            for (const auto& drawn : rec.texts)
+                whole += drawn.text == heading ? 1 : 0;
+            QCOMPARE(whole, blocks);
+        }
+    }
+
     void pickSheet_fullPage_leavesOutSummaryLinesThatDoNotFit() {
         PageWriter writer(TMeasureUnit::muInches);
         std::vector<std::string> rows(40, "  []|Dallas|_____|  []|Denver|_____| 3.5 ");
@@ -257,6 +290,29 @@ private slots:
             QVERIFY(drawn.baseline.y() <= g.frameBottom);
     }
 
+    void fullPickSheet_endsFrameAndLinesAtTheRuleUnderTheLastGame() {
+        PageWriter writer(TMeasureUnit::muMillimeters);
+        std::vector<std::string> rows(40, "  []|Dallas|_____|  []|Denver|_____| 3.5 ");
+        rows.push_back("40");
+        ReportText text = oneBlock(kSpreadsGridReport, rows);
+        ReportPageLayout layout(writer, text);
+        Recording rec = layOut(writer, prefsFor(true), layout);
+        double lowest = lowestText(rec);
+        double lastRule = 0;
+        for (const auto& drawn : rec.lines)
+            if (drawn.line.dy() == 0)
+                lastRule = std::max(lastRule, drawn.line.y1());
+        QVERIFY(lastRule >= lowest);
+        QCOMPARE(rec.outlines.size(), size_t(1));
+        QVERIFY(rec.outlines[0].rect.bottom() >= lastRule);
+        QVERIFY(rec.outlines[0].rect.bottom() <=
+                writer.printable().top + writer.printable().height);
+        // Column lines and the W/S/initials slashes reach that rule.
+        for (const auto& drawn : rec.lines)
+            if (drawn.line.dx() == 0 || drawn.line.dy() != 0)
+                QCOMPARE(std::max(drawn.line.y1(), drawn.line.y2()), lastRule);
+    }
+
     void scoresReport_writesRowsToTheDashAndTheAverageLine() {
         PageWriter writer(TMeasureUnit::muInches);
         ReportText text =
@@ -268,6 +324,48 @@ private slots:
         QVERIFY(!hasText(rec, QStringLiteral("-")));
         QVERIFY(hasText(rec, QStringLiteral("Average points per game per team = 18.5")));
         QVERIFY(hasText(rec, QStringLiteral("  GRD Oddsmith: Scores  ")));
+    }
+
+    void ownTitle_isPrintedWholeInItsCellInEveryReport() {
+        // Letters whose kerning with the blank after them made the cell a pixel short.
+        const char* titles[] = {"TEAM A", "NFL", "GRD P", "MY", "NEW", "ABC V"};
+        for (int kind = kTeamReport; kind <= kArchiveScoresReport; ++kind) {
+            for (const char* title : titles) {
+                PageWriter writer(TMeasureUnit::muInches);
+                ReportText text = oneBlock(kind, {"|Dallas|17||Denver|20"});
+                ReportPrintPrefs prefs = prefsFor(false);
+                prefs.dateTitle = false;
+                prefs.title = title;
+                ReportPageLayout layout(writer, text);
+                Recording rec = layOut(writer, prefs, layout);
+                const auto& drawn = rec.texts.front();
+                QCOMPARE(drawn.text.trimmed(), QString::fromLatin1(title));
+                double end = drawn.baseline.x() + writer.textWidth(drawn.text, true);
+                double middle = rec.texts[1].baseline.x();
+                QVERIFY2(end <= middle, title);
+            }
+        }
+    }
+
+    void marginsLeavingNoRoom_areNamedAndPrintNothing() {
+        PageWriter writer(TMeasureUnit::muMillimeters);
+        ReportText text = oneBlock(kTeamReport, teamRows(1));
+        ReportPageLayout layout(writer, text);
+        QVERIFY(layout.PrintTheReports(1, prefsFor(false), kToday));
+        ReportPrintPrefs prefs = prefsFor(false);
+        prefs.topMargin = 200;
+        prefs.bottomMargin = 150;
+        Status laid = layout.PrintTheReports(1, prefs, kToday);
+        QVERIFY(!laid);
+        QVERIFY(laid.failure().detail.find("top 200, bottom 150") != std::string::npos);
+        QCOMPARE(writer.pages().count(), 0);
+
+        SchedulePrintPrefs wide;
+        wide.leftMargin = wide.rightMargin = 120;
+        SchedulePageLayout schedule(writer);
+        QVERIFY(!schedule.PrintTheSchedule({QStringLiteral("game")}, kTwoColumns, wide,
+                                           QStringLiteral("2025")));
+        QCOMPARE(writer.pages().count(), 0);
     }
 
     void missingReport_isAFailure() {

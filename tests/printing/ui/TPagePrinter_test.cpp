@@ -96,6 +96,15 @@ private slots:
         printer.FitPageWidth();
         QVERIFY(printer.pageExtent().width() <= printer.width());
         QVERIFY(printer.pageExtent().width() >= printer.width() - 40);
+        // A fit follows the window's size; a percentage does not.
+        printer.FitWholePage();
+        printer.resize(900, 800);
+        QTRY_VERIFY(printer.pageExtent().height() >= printer.viewport()->height() - 40);
+        QVERIFY(printer.pageExtent().height() <= printer.viewport()->height());
+        printer.setZoomPercent(60);
+        printer.resize(600, 500);
+        QTRY_COMPARE(printer.viewport()->height() < 500, true);
+        QCOMPARE(printer.ZoomPercent(), 60);
         printer.setZoomPercent(175);
         printer.setShowMargins(true);
         QImage shot = printer.grab().toImage();
@@ -152,9 +161,14 @@ private slots:
         QStringList pages = printedPages(path("saved.pdf"));
         QCOMPARE(pages.size(), 5);
         QCOMPARE(pages[4], QStringLiteral("Printed page 5"));
-        Status refused = printer.SaveAsPdf(dir_.path() / "missing" / "saved.pdf");
+        const std::string missing = (dir_.path() / "missing" / "saved.pdf").string();
+        Status refused = printer.SaveAsPdf(missing);
         QVERIFY(!refused.ok());
         QCOMPARE(refused.failure().number, -35);
+        const std::string& detail = refused.failure().detail;
+        QVERIFY2(detail.find(missing) != std::string::npos &&
+                     detail.find(missing, detail.find(missing) + 1) == std::string::npos,
+                 detail.c_str()); // named once
     }
 };
 

@@ -195,6 +195,7 @@ private slots:
             QCOMPARE(errors_.size(), size_t{1});
             QCOMPARE(errors_[0].number, -47);
             QCOMPARE(printer.ZoomPercent(), 55);
+            QCOMPARE(zoom->currentText(), QStringLiteral("55%")); // the good zoom, back
         }
         QVERIFY(dirEmpty());
     }
@@ -212,6 +213,17 @@ private slots:
         QVERIFY(pages[0].contains(QStringLiteral("Scores")));
         QVERIFY(pages[1].contains(QStringLiteral("Team Rankings")));
         QVERIFY(errors_.empty());
+    }
+
+    void fontDialog_confirmedUnchanged_keepsTheStoredSizeOfAFittedPage() {
+        tPrefsRec prefs;
+        prefs.reports[kSpreadsGridReport - 1].font.size = 22; // printed smaller to fit
+        TPrintReportsDlg dialog(prefs, nullptr, true);
+        preview(dialog, {kSpreadsGridReport});
+        QVERIFY(dialog.pagePrinter().writer().Font().pointSizeF() < 22);
+        inModal([](QWidget& fonts) { QTest::keyClick(&fonts, Qt::Key_Return); });
+        QTest::mouseClick(child<QToolButton>(dialog, "FontBtn"), Qt::LeftButton);
+        QCOMPARE(prefs.reports[kSpreadsGridReport - 1].font.size, 22);
     }
 
     void fontAndOptions_areKeptForTheReportKind() {

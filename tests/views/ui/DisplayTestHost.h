@@ -95,11 +95,11 @@ public:
 // The lines of a text put on the clipboard, which ends each with CR LF.
 inline QStringList clipboardLines() {
     QString text = QGuiApplication::clipboard()->text();
-    if (!text.endsWith(QLatin1String("\r\n"))) {
-        return {QStringLiteral("<clipboard text without CR LF ending>")};
+    if (!text.endsWith(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+        return {QStringLiteral("<clipboard text without LF line ends>")};
     }
-    text.chop(2);
-    return text.split(QStringLiteral("\r\n"));
+    text.chop(1);
+    return text.split(QLatin1Char('\n'));
 }
 
 // The expected lines of a fixture text file.
