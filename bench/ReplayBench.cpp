@@ -21,9 +21,18 @@ const fs::path kBuildDir = fs::read_symlink("/proc/self/exe").parent_path().pare
 // Build directories live in the source tree, beside data/.
 const fs::path kGames2024 = kBuildDir.parent_path() / "data" / "games-2024.csv";
 
+// A directory the benchmark made, removed when the program ends.
+struct MadeDirectory {
+    fs::path path;
+    ~MadeDirectory() {
+        if (!path.empty())
+            fs::remove_all(path);
+    }
+};
+
 // A program directory of the 2024 season standing before week 1, made once by grdtool.
 const fs::path& seasonStart() {
-    static const fs::path dir = [] {
+    static const MadeDirectory dir{[] {
         fs::path made = fs::temp_directory_path() / ("oddsmith-replay-" + std::to_string(getpid()));
         fs::create_directories(made);
         const auto tool = (kBuildDir / "program" / "grdtool").string();
@@ -32,21 +41,18 @@ const fs::path& seasonStart() {
                               " --games " + kGames2024.string() + " " + made.string() + " && " +
                               tool + " init " + made.string() + " --average";
         if (std::system(command.c_str()) != 0) {
+            fs::remove_all(made);
             made.clear();
         }
         return made;
-    }();
-    return dir;
+    }()};
+    return dir.path;
 }
 
-// The whole 2024 season replayed from its records, as `grdtool replay` does it after
-// start-up: 23 weekly tasks, each reading the main data file and writing it and the
-// week's archive. Under base (a directory on disk) every write is flushed to the disk;
-// under /dev/shm the flushes cost nothing, which leaves the computing.
 // The 2024 season standing before week 1 in a folder that also holds the weekly
 // archives of the 50 seasons before it, as a long-kept program directory does.
 const fs::path& seasonStartAmongFiftySeasons() {
-    static const fs::path dir = [] {
+    static const MadeDirectory dir{[] {
         if (seasonStart().empty())
             return fs::path();
         fs::path made = seasonStart().string() + "-50";
@@ -59,10 +65,14 @@ const fs::path& seasonStartAmongFiftySeasons() {
             }
         }
         return made;
-    }();
-    return dir;
+    }()};
+    return dir.path;
 }
 
+// The whole 2024 season replayed from its records, as `grdtool replay` does it after
+// start-up: 23 weekly tasks, each reading the main data file and writing it and the
+// week's archive. Under base (a directory on disk) every write is flushed to the disk;
+// under /dev/shm the flushes cost nothing, which leaves the computing.
 void replayIn(benchmark::State& state, const fs::path& base,
               const fs::path& start = seasonStart()) {
     if (start.empty()) {
