@@ -277,11 +277,16 @@ private slots:
         }
     }
 
-    void pickSheet_fullPage_leavesOutSummaryLinesThatDoNotFit() {
-        PageWriter writer(TMeasureUnit::muInches);
+    // A pick sheet of 40 games, more than a page holds.
+    static ReportText fullPickSheet() {
         std::vector<std::string> rows(40, "  []|Dallas|_____|  []|Denver|_____| 3.5 ");
         rows.push_back("40");
-        ReportText text = oneBlock(kSpreadsGridReport, rows);
+        return oneBlock(kSpreadsGridReport, rows);
+    }
+
+    void pickSheet_fullPage_leavesOutSummaryLinesThatDoNotFit() {
+        PageWriter writer(TMeasureUnit::muInches);
+        ReportText text = fullPickSheet();
         ReportPageLayout layout(writer, text);
         Recording rec = layOut(writer, prefsFor(false), layout);
         QVERIFY(!hasText(rec, QStringLiteral("% Season correct ")));
@@ -292,9 +297,7 @@ private slots:
 
     void fullPickSheet_endsFrameAndLinesAtTheRuleUnderTheLastGame() {
         PageWriter writer(TMeasureUnit::muMillimeters);
-        std::vector<std::string> rows(40, "  []|Dallas|_____|  []|Denver|_____| 3.5 ");
-        rows.push_back("40");
-        ReportText text = oneBlock(kSpreadsGridReport, rows);
+        ReportText text = fullPickSheet();
         ReportPageLayout layout(writer, text);
         Recording rec = layOut(writer, prefsFor(true), layout);
         double lowest = lowestText(rec);
