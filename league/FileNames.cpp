@@ -28,12 +28,12 @@ template <class Visit> void forEachName(const std::filesystem::path& dir, Visit 
 }
 
 Listing& listingOf(const std::filesystem::path& dir) {
-    auto [at, added] = tListings->try_emplace(dir);
-    if (added) {
-        forEachName(dir,
-                    [&](std::string_view name) { at->second[toLowerAscii(name)].emplace(name); });
+    auto emplaced = tListings->try_emplace(dir);
+    Listing& listing = emplaced.first->second;
+    if (emplaced.second) {
+        forEachName(dir, [&](std::string_view name) { listing[toLowerAscii(name)].emplace(name); });
     }
-    return at->second;
+    return listing;
 }
 
 } // namespace
