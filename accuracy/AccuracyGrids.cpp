@@ -17,10 +17,11 @@ std::string marginText(double margin) {
 }
 
 std::vector<std::string> weekTitles(bool market) {
-    std::vector<std::string> titles{"Week",    "Games", "Even",      "Tied",
-                                    "Winners", "Error", "Not played"};
+    std::vector<std::string> titles{"Week",    "Games", "Even",  "Tied",
+                                    "Winners", "Error", "Brier", "Not played"};
     if (market) {
-        titles.insert(titles.end(), {"Market winners", "Market error", "Against the line"});
+        titles.insert(titles.end(),
+                      {"Market winners", "Market error", "Market Brier", "Against the line"});
     }
     return titles;
 }
@@ -33,11 +34,13 @@ void setTallyRow(GridContent& grid, int row, const std::string& label, const Acc
     grid.set(row, 3, std::to_string(tally.tied));
     grid.set(row, 4, tally.winnersText());
     grid.set(row, 5, tally.meanErrorText());
-    grid.set(row, 6, std::to_string(unplayed));
+    grid.set(row, 6, tally.brierText());
+    grid.set(row, 7, std::to_string(unplayed));
     if (market != nullptr) {
-        grid.set(row, 7, market->market.winnersText());
-        grid.set(row, 8, market->market.meanErrorText());
-        grid.set(row, 9, market->againstLineText());
+        grid.set(row, 8, market->market.winnersText());
+        grid.set(row, 9, market->market.meanErrorText());
+        grid.set(row, 10, market->market.brierText());
+        grid.set(row, 11, market->againstLineText());
     }
 }
 

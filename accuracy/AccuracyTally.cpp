@@ -1,5 +1,6 @@
 #include "accuracy/AccuracyTally.h"
 
+#include "accuracy/WinChance.h"
 #include "league/Format.h"
 
 namespace grd {
@@ -14,6 +15,7 @@ void AccuracyTally::add(const ForecastOutcome& game) {
     decided += game.decided() ? 1 : 0;
     correct += game.favouriteWon() ? 1 : 0;
     errorSum += game.error();
+    brierSum += brierTerm(winChance(game.forecast), game.firstResult());
 }
 
 AccuracyTally& AccuracyTally::operator+=(const AccuracyTally& other) {
@@ -23,6 +25,7 @@ AccuracyTally& AccuracyTally::operator+=(const AccuracyTally& other) {
     decided += other.decided;
     correct += other.correct;
     errorSum += other.errorSum;
+    brierSum += other.brierSum;
     return *this;
 }
 
@@ -32,6 +35,10 @@ std::string AccuracyTally::winnersText() const {
 
 std::string AccuracyTally::meanErrorText() const {
     return games == 0 ? "-" : cformat("%.2f", meanError());
+}
+
+std::string AccuracyTally::brierText() const {
+    return games == 0 ? "-" : cformat("%.3f", brierSum / games);
 }
 
 std::string shareText(int part, int whole) {

@@ -7,7 +7,8 @@
 namespace grd {
 
 // How a set of played forecasts fared: winners picked among the decided games and the
-// mean absolute error of the margin over all of them (an even forecast predicts 0).
+// mean absolute error of the margin over all of them (an even forecast predicts 0), and
+// the Brier score of the chances the margins give (a tie counts half a win).
 struct AccuracyTally {
     int games = 0;
     int even = 0;
@@ -15,6 +16,7 @@ struct AccuracyTally {
     int decided = 0;
     int correct = 0;
     double errorSum = 0.0;
+    double brierSum = 0.0;
 
     // Counts a played game; unplayed ones are left out.
     void add(const ForecastOutcome& game);
@@ -25,6 +27,8 @@ struct AccuracyTally {
     std::string winnersText() const;
     // "9.75"; "-" without games.
     std::string meanErrorText() const;
+    // "0.226"; "-" without games.
+    std::string brierText() const;
 };
 
 // "150/250 = 60.0%", or "0/0" for an empty share.

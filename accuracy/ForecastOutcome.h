@@ -22,6 +22,8 @@ struct ForecastOutcome {
     // Neither an even forecast nor a tie: the forecast named a winner who could win.
     bool decided() const { return !even() && !tied(); }
     bool favouriteWon() const { return decided() && (forecast > 0) == (actual() > 0); }
+    // The first team's result: 1 won, 0 lost, 0.5 tied.
+    double firstResult() const { return tied() ? 0.5 : actual() > 0 ? 1.0 : 0.0; }
 };
 
 } // namespace grd

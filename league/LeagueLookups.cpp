@@ -46,6 +46,12 @@ std::string TeamName(const LeagueStructure& league, int32_t team, bool cityNames
     return index < names.size() ? names[index] : std::string();
 }
 
+std::string FullTeamName(const LeagueStructure& league, int32_t team) {
+    auto city = TeamName(league, team, true);
+    auto name = TeamName(league, team, false);
+    return city.empty() || name.empty() ? city + name : city + " " + name;
+}
+
 int32_t TeamAt(const LeagueStructure& league, int32_t divisionOrdinal, int32_t position) {
     const LeagueAlignment* alignment = league.active();
     if (!alignment || divisionOrdinal < 0 || position < 1) {

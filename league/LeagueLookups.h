@@ -21,6 +21,9 @@ int32_t NameIndexOfTeam(const LeagueStructure& league, int32_t team);
 // Empty when the team or its name does not exist.
 std::string TeamName(const LeagueStructure& league, int32_t team, bool cityNames);
 
+// The city and the team name: "Kansas City Chiefs". Empty when the team does not exist.
+std::string FullTeamName(const LeagueStructure& league, int32_t team);
+
 // The team number at a division ordinal (0-based, counted across conferences) and a
 // position (1-based) in the active alignment; -1 when there is none.
 int32_t TeamAt(const LeagueStructure& league, int32_t divisionOrdinal, int32_t position);

@@ -5,9 +5,12 @@
 
 namespace grd {
 
-// Error numbers run from -54 to 13: negative ones are failures of data, files and
+// Error numbers run from -55 to 13: negative ones are failures of data, files and
 // input, positive ones failures to create or show a window.
-constexpr int kLowestErrorNumber = -54;
+constexpr int kLowestErrorNumber = -55;
+
+// The season's standings or playoff odds cannot be worked out from its files.
+constexpr int kOutlookError = -55;
 
 // A game records file that cannot be imported: unreadable, too large or damaged.
 constexpr int kImportError = -54;

@@ -34,6 +34,16 @@ double ShapeSpread(double x) {
     return x;
 }
 
+Spread forecastSpread(double visitorTotal, double homeTotal, bool neutral) {
+    double visitor = visitorTotal * kLeagueScale / 100;
+    double home = homeTotal * kLeagueScale / 100;
+    if (!neutral) {
+        home += kHomeAdvantage;
+    }
+    double difference = home > visitor ? home - visitor : visitor - home;
+    return {static_cast<double>(roundHalfEven(ShapeSpread(difference))), home > visitor};
+}
+
 void ForecastGame(const tRankings& rankings, ProgramState& state, bool neutral) {
     auto k = static_cast<size_t>(state.forecastCount);
     if (k < 1 || 2 * k >= state.forecastPairs.size() || k >= state.spreads.size()) {
@@ -45,19 +55,12 @@ void ForecastGame(const tRankings& rankings, ProgramState& state, bool neutral) 
         rankings.teams.size() != static_cast<size_t>(rankings.teamCount) + 1) {
         return;
     }
-    double pointsA = rankings.teams[static_cast<size_t>(first)].total * kLeagueScale / 100;
-    double pointsB = rankings.teams[static_cast<size_t>(second)].total * kLeagueScale / 100;
-    if (!neutral) {
-        pointsB += kHomeAdvantage;
-    }
-    double difference = 0.0;
-    if (pointsA > pointsB) {
-        difference = pointsA - pointsB;
-    } else if (pointsB > pointsA) {
-        difference = pointsB - pointsA;
+    auto spread = forecastSpread(rankings.teams[static_cast<size_t>(first)].total,
+                                 rankings.teams[static_cast<size_t>(second)].total, neutral);
+    if (spread.homeFavoured) {
         std::swap(first, second);
     }
-    state.spreads[k] = static_cast<double>(roundHalfEven(ShapeSpread(difference)));
+    state.spreads[k] = spread.points;
     state.spreadsForecast = true;
 }
 

@@ -2,12 +2,14 @@
 
 #include "accuracy/AccuracyGrids.h"
 #include "accuracy/MarketLine.h"
+#include "accuracy/MarketTally.h"
 #include "accuracy/SeasonAccuracy.h"
 #include "files/AtomicFile.h"
 #include "league/LeagueLookups.h"
 #include "records/CsvTable.h"
 #include "state/AppState.h"
 #include "tasks/SeasonReplay.h"
+#include "tools/GridPrint.h"
 #include "tools/ProgramDirectory.h"
 #include "tools/ToolArgs.h"
 
@@ -27,33 +29,9 @@ constexpr const char* kHelp =
     "games left out) and the mean absolute error of the margin, then the forecasts of\n"
     "games that were not played. --lines adds the market's winners and error on the\n"
     "same games and the record against the line, from the spread_line column of game\n"
-    "records (the home team's expected margin). --games prints every week's games.\n";
-
-// Columns padded to their widest cell: the first left-aligned, the others right.
-void printGrid(const GridContent& grid) {
-    std::vector<size_t> widths(static_cast<size_t>(grid.columnCount()));
-    for (int column = 0; column < grid.columnCount(); ++column) {
-        auto& width = widths[static_cast<size_t>(column)];
-        width = grid.title(column).size();
-        for (int row = 0; row < grid.rowCount(); ++row) {
-            width = std::max(width, grid.text(row, column).size());
-        }
-    }
-    auto printLine = [&](auto cell) {
-        std::string line;
-        for (int column = 0; column < grid.columnCount(); ++column) {
-            const std::string& text = cell(column);
-            auto pad = std::string(widths[static_cast<size_t>(column)] - text.size(), ' ');
-            line += column == 0 ? text + pad : "  " + pad + text;
-        }
-        line.erase(line.find_last_not_of(' ') + 1);
-        std::printf("%s\n", line.c_str());
-    };
-    printLine([&](int column) -> const std::string& { return grid.title(column); });
-    for (int row = 0; row < grid.rowCount(); ++row) {
-        printLine([&](int column) -> const std::string& { return grid.text(row, column); });
-    }
-}
+    "records (the home team's expected margin). --games prints every week's games.\n"
+    "The Brier score rates the chance each margin gives, a normal distribution of the\n"
+    "result around the margin with a deviation of 13.5 points.\n";
 
 void printUnplayed(const SeasonAccuracy& season, const LeagueStructure& league) {
     if (season.unplayedCount() == 0) {
@@ -69,6 +47,15 @@ void printUnplayed(const SeasonAccuracy& season, const LeagueStructure& league) 
             }
         }
     }
+}
+
+// The market's Brier score over the season's games that have a line.
+std::string seasonMarket(const SeasonAccuracy& season, const std::vector<MarketLine>& lines) {
+    MarketTally tally;
+    for (const auto& week : season.weeks) {
+        tally += compareWithMarket(week, lines);
+    }
+    return tally.market.brierText();
 }
 
 } // namespace
@@ -127,6 +114,10 @@ int accuracy(const Args& args) {
     const auto* marketLines = lines ? &*lines : nullptr;
     std::printf("Forecast accuracy %s\n\n", app.league.seasonLabel.c_str());
     printGrid(accuracyWeeksGrid(season.value(), app.league, marketLines));
+    std::printf("\nbrier %s\n", season.value().season.brierText().c_str());
+    if (marketLines != nullptr) {
+        std::printf("market brier %s\n", seasonMarket(season.value(), *marketLines).c_str());
+    }
     for (const auto& week : games ? season.value().weeks : std::vector<WeekAccuracy>{}) {
         std::printf("\n%s\n", forecastWeekName(app.league, week.week).c_str());
         printGrid(accuracyGamesGrid(week, app.league, false, marketLines));

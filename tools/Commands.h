@@ -18,5 +18,6 @@ int newSeason(const Args& args);
 int replay(const Args& args);
 int report(const Args& args);
 int accuracy(const Args& args);
+int outlook(const Args& args);
 
 } // namespace grd::tool

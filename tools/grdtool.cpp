@@ -23,6 +23,7 @@ constexpr Command kCommands[] = {
     {"replay", "run the weekly task for each week of game records", grd::tool::replay},
     {"report", "print the report texts of the main data or an archive", grd::tool::report},
     {"accuracy", "tell how the season's forecasts fared", grd::tool::accuracy},
+    {"outlook", "print the standings and the playoff odds", grd::tool::outlook},
 };
 
 void usage(std::FILE* out) {

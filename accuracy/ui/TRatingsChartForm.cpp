@@ -41,8 +41,7 @@ constexpr int kOpeningTeams = 6;
 const QString kAverageName = QStringLiteral("League average");
 // City and team name: "New York" or "Los Angeles" alone names two teams.
 QString fullName(const LeagueStructure& league, int32_t team) {
-    return QString::fromStdString(TeamName(league, team, true) + " " +
-                                  TeamName(league, team, false));
+    return QString::fromStdString(FullTeamName(league, team));
 }
 
 struct ChosenFile {

@@ -42,12 +42,14 @@ TEST(AccuracyTool, printsWeeksSeasonAndTheMarketFromLines) {
     EXPECT_EQ(plain.output.find("\nWeek 3 "), std::string::npos); // no scores yet
     EXPECT_NE(plain.output.find("\nSeason "), std::string::npos);
     EXPECT_EQ(plain.output.find("Against the line"), std::string::npos);
+    EXPECT_NE(plain.output.find("\nbrier 0."), std::string::npos);
 
     auto market = runTool("accuracy " + dir.path().string() + " --lines " +
                           (dir.path() / "lines.csv").string() + " --games");
     ASSERT_EQ(market.status, 0) << market.output;
     EXPECT_NE(market.output.find("Against the line"), std::string::npos);
     EXPECT_NE(market.output.find("Favourite won"), std::string::npos);
+    EXPECT_NE(market.output.find("\nmarket brier 0."), std::string::npos);
 }
 
 TEST(AccuracyTool, refusesLinesWithoutTheirColumnAndUnknownArguments) {

@@ -91,9 +91,10 @@ TEST(MarketLine, marketBesideTheForecastsWorkedByHand) {
     EXPECT_EQ(total.againstLineText(), "2/3 = 66.7%");
 
     auto grid = accuracyWeeksGrid(season, league, &lines);
-    EXPECT_EQ(grid.title(9), "Against the line");
-    EXPECT_EQ(grid.rows.back()[7], "2/5 = 40.0%");
-    EXPECT_EQ(grid.rows.back()[9], "2/3 = 66.7%");
+    EXPECT_EQ(grid.title(10), "Market Brier");
+    EXPECT_EQ(grid.title(11), "Against the line");
+    EXPECT_EQ(grid.rows.back()[8], "2/5 = 40.0%");
+    EXPECT_EQ(grid.rows.back()[11], "2/3 = 66.7%");
     auto games = accuracyGamesGrid(season.weeks[0], league, false, &lines);
     EXPECT_EQ(games.rows[0][0], "Bills (home)");
     EXPECT_EQ(games.rows[0][1], "Dolphins");

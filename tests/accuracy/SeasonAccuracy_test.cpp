@@ -88,15 +88,17 @@ TEST(SeasonAccuracy, weeksGridShowsCountsSharesAndErrors) {
     auto grid = accuracyWeeksGrid(fixtureSeason(), league, nullptr);
     ASSERT_EQ(grid.rowCount(), 5);
     EXPECT_EQ(grid.titles, (std::vector<std::string>{"Week", "Games", "Even", "Tied", "Winners",
-                                                     "Error", "Not played"}));
-    EXPECT_EQ(grid.rows[0],
-              (std::vector<std::string>{"Week 1", "3", "1", "0", "1/2 = 50.0%", "6.67", "0"}));
-    EXPECT_EQ(grid.rows[1],
-              (std::vector<std::string>{"Week 2", "2", "0", "1", "1/1 = 100.0%", "9.50", "1"}));
+                                                     "Error", "Brier", "Not played"}));
+    // Brier of week 1: (0.5875 - 1)^2, 0.25 for the even game, 0.6703^2; over three.
+    EXPECT_EQ(grid.rows[0], (std::vector<std::string>{"Week 1", "3", "1", "0", "1/2 = 50.0%",
+                                                      "6.67", "0.290", "0"}));
+    EXPECT_EQ(grid.rows[1], (std::vector<std::string>{"Week 2", "2", "0", "1", "1/1 = 100.0%",
+                                                      "9.50", "0.028", "1"}));
     EXPECT_EQ(grid.text(3, 0), "Super Bowl");
     EXPECT_EQ(grid.text(3, 4), "0/1 = 0.0%");
     EXPECT_EQ(grid.rows[4],
-              (std::vector<std::string>{"Season", "7", "1", "1", "3/5 = 60.0%", "9.14", "1"}));
+              (std::vector<std::string>{"Season", "7", "1", "1", "3/5 = 60.0%", "9.14", "0.200",
+                                        "1"}));
 }
 
 TEST(SeasonAccuracy, gamesGridNamesTeamsAndMarksEvenTiedAndUnplayed) {

@@ -56,7 +56,7 @@ struct ShippedLeague {
         std::vector<std::string> names;
         const auto* alignment = alignmentOf(season);
         for (int32_t t = 1; alignment && t <= alignment->teamCount; ++t) {
-            names.push_back(TeamName(league, t, true) + " " + TeamName(league, t, false));
+            names.push_back(FullTeamName(league, t));
         }
         return names;
     }

@@ -49,12 +49,12 @@ private slots:
         auto* window = openForecastAccuracy(host);
         QVERIFY(window != nullptr);
         auto* weeks = window->widget()->findChild<QTableView*>(QStringLiteral("WeeksGrid"));
-        QCOMPARE(weeks->model()->columnCount(), 7);
+        QCOMPARE(weeks->model()->columnCount(), 8);
 
         setNextMarketLinesFile(QString::fromStdString((host.dir.path() / "lines.csv").string()));
         QVERIFY(importMarketLines(host));
-        QCOMPARE(weeks->model()->columnCount(), 10);
-        QCOMPARE(weeks->model()->headerData(9, Qt::Horizontal).toString(),
+        QCOMPARE(weeks->model()->columnCount(), 12);
+        QCOMPARE(weeks->model()->headerData(11, Qt::Horizontal).toString(),
                  QStringLiteral("Against the line"));
         QVERIFY(!host.dir.read("GRDLines.24.csv").empty());
         QCOMPARE(host.errors.size(), size_t(1)); // the message that says how many
@@ -66,7 +66,7 @@ private slots:
                      ->findChild<QTableView*>(QStringLiteral("WeeksGrid"))
                      ->model()
                      ->columnCount(),
-                 10);
+                 12);
     }
 
     void theChartKeepsItsTeamsThroughAnImport() {
