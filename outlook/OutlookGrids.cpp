@@ -129,6 +129,49 @@ std::vector<std::string> outlookFootnotes(const OutlookFigures& figures) {
     return notes;
 }
 
+namespace {
+
+void appendTable(std::vector<std::string>& lines, const GridContent& grid) {
+    auto join = [](const std::vector<std::string>& cells) {
+        std::string line;
+        for (size_t i = 0; i < cells.size(); ++i) {
+            line += (i == 0 ? "" : "|") + cells[i];
+        }
+        return line;
+    };
+    lines.push_back("{$B}" + join(grid.titles));
+    for (const auto& row : grid.rows) {
+        lines.push_back(join(row));
+    }
+}
+
+} // namespace
+
+std::vector<std::string> outlookReportLines(const OutlookSeason& season,
+                                            const OutlookFigures& figures) {
+    std::vector<std::string> lines;
+    for (int conference = 0; conference < season.shape.conferenceCount(); ++conference) {
+        if (conference > 0) {
+            lines.push_back("\f");
+        }
+        lines.push_back("{$B}" + season.shape.conferenceNames[static_cast<size_t>(conference)] +
+                        ", " + outlookTitle(season));
+        lines.push_back("");
+        appendTable(lines, conferenceGrid(season, figures, conference));
+    }
+    auto games = nextWeekGrid(season);
+    if (games.rowCount() > 0) {
+        lines.push_back("");
+        lines.push_back("{$B}Week " + std::to_string(season.nextWeek()));
+        appendTable(lines, games);
+    }
+    lines.push_back("");
+    for (const auto& note : outlookFootnotes(figures)) {
+        lines.push_back(note);
+    }
+    return lines;
+}
+
 std::string outlookTitle(const OutlookSeason& season) {
     if (season.nextWeek() == kNoWeek) {
         return season.seasonLabel + " after the regular season";

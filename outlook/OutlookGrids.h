@@ -34,6 +34,11 @@ std::string outlookCsv(const OutlookSeason& season, const OutlookFigures& figure
 // The lines under the tables: how chances are worked out and how ties fell.
 std::vector<std::string> outlookFootnotes(const OutlookFigures& figures);
 
+// The printed report: a page per conference, its table rows with cells split by "|"
+// and headed in bold, the coming week's games and the footnotes on the last page.
+std::vector<std::string> outlookReportLines(const OutlookSeason& season,
+                                            const OutlookFigures& figures);
+
 // "Week 10 of 2025-26"; "after the regular season" once it is played.
 std::string outlookTitle(const OutlookSeason& season);
 

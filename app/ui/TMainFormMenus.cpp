@@ -3,6 +3,7 @@
 #include "accuracy/ui/AccuracyWindows.h"
 #include "app/ui/AppIcon.h"
 #include "app/ui/MainFormDisplayHost.h"
+#include "outlook/ui/OutlookWindow.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -82,6 +83,7 @@ void TMainForm::createMenus() {
         setDataCaption({});
         return true;
     });
+    addOutlookMenuItem(displayHostOf(*this), mmView);
 }
 
 void TMainForm::createFileMenu() {

@@ -35,6 +35,13 @@ QStringList boldCells(const QStringList& lines) {
     return cells;
 }
 
+// Plain lines may hold tables, their cells split by '|', and page breaks.
+const QString kPageBreak = QStringLiteral("\f");
+
+bool isTableLine(const QString& line) {
+    return line.contains(QLatin1Char('|'));
+}
+
 constexpr int kGameColumns = 7; // a game's six columns and the gap before the next
 constexpr int kHeadingColumn = 3;
 
@@ -60,8 +67,15 @@ void SchedulePageLayout::ApplySchedulePrefs(const SchedulePrintPrefs& prefs,
     auto margin = [&](double value) { return convertUnit(value, unit, writer_.MeasureUnit()); };
     writer_.setMargins({margin(prefs.topMargin), margin(prefs.bottomMargin),
                         margin(prefs.leftMargin), margin(prefs.rightMargin)});
-    if (columns == kPlainScheduleLines)
+    if (columns == kPlainScheduleLines && plainTable_.isEmpty())
         writer_.setFont(toQFont(prefs.font));
+    else if (columns == kPlainScheduleLines)
+        fitFontToPrintableWidth(writer_, toQFont(prefs.font), [this] {
+            int width = 0;
+            for (int column : plainColumnWidths())
+                width += column;
+            return width;
+        });
     else
         fitFontToPrintableWidth(writer_, toQFont(prefs.font),
                                 [this, columns] { return tableWidth(columns); });
@@ -107,6 +121,27 @@ std::vector<int> SchedulePageLayout::columnWidths(ScheduleColumns columns) const
     return widths;
 }
 
+std::vector<int> SchedulePageLayout::plainColumnWidths() const {
+    std::vector<int> widths;
+    const int gap = cellGap(writer_.metrics().horizontalDpi());
+    for (const QString& line : plainTable_) {
+        const QStringList cells = line.split(QLatin1Char('|'));
+        widths.resize(std::max(widths.size(), static_cast<size_t>(cells.size())));
+        for (qsizetype i = 0; i < cells.size(); ++i)
+            widths[static_cast<size_t>(i)] =
+                std::max(widths[static_cast<size_t>(i)], writer_.textWidth(cells[i]) + gap);
+    }
+    return widths;
+}
+
+QString SchedulePageLayout::plainTableFormat() const {
+    QStringList format;
+    for (int width : plainColumnWidths())
+        format << (format.isEmpty() ? QStringLiteral("<") : QStringLiteral(">")) +
+                      QString::number(writer_.pixelsToWidth(width), 'g', 17);
+    return format.join(QLatin1Char('|'));
+}
+
 QString SchedulePageLayout::ScheduleTableFormat(ScheduleColumns columns) const {
     QStringList format;
     for (int width : columnWidths(columns))
@@ -129,18 +164,24 @@ Status SchedulePageLayout::PrintTheSchedule(const QStringList& lines, ScheduleCo
         writer_.setTitle(title);
         writer_.setHeader(QStringLiteral(" GRD Oddsmith: ") + title);
         headings_ = boldCells(lines);
+        plainTable_.clear();
+        if (columns == kPlainScheduleLines)
+            std::copy_if(lines.begin(), lines.end(), std::back_inserter(plainTable_), isTableLine);
         ApplySchedulePrefs(prefs, columns);
         // Centred over the printed width of the schedule's own page and margins.
         writer_.setHeaderFormat(
             QStringLiteral("^") +
             QString::number(writer_.pixelsToWidth(writer_.printable().width), 'g', 17));
         writer_.StartDocument();
-        writer_.setTableFormat(ScheduleTableFormat(columns));
+        writer_.setTableFormat(columns == kPlainScheduleLines ? plainTableFormat()
+                                                              : ScheduleTableFormat(columns));
         for (const QString& line : lines) {
-            if (columns == kPlainScheduleLines)
-                writer_.WriteTextLine(line);
-            else
+            if (columns != kPlainScheduleLines || isTableLine(line))
                 writer_.WriteTableRow(line);
+            else if (line == kPageBreak)
+                writer_.StartNewPage();
+            else
+                writer_.WriteTextLine(line);
         }
         writer_.FinishDocument();
     } catch (const std::exception& failure) {

@@ -39,8 +39,14 @@ private:
     // The printed width of a whole table row.
     int tableWidth(ScheduleColumns columns) const;
 
+    // The widths and the format of the table that plain lines hold: each column as wide
+    // as its widest cell, the first left-aligned and the others right-aligned.
+    std::vector<int> plainColumnWidths() const;
+    QString plainTableFormat() const;
+
     PageWriter& writer_;
     QStringList headings_;
+    QStringList plainTable_; // the plain lines that are table rows
 };
 
 } // namespace grd

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
+#include <algorithm>
 
 namespace grd {
 namespace {
@@ -79,6 +79,14 @@ TEST(SeasonOdds, chancesAddUpAndDoNotDependOnThreads) {
         EXPECT_NEAR(playoffs, 7.0, 1e-9);
     }
     EXPECT_EQ(nextWeekGrid(season).rowCount(), 14);
+
+    // The report: a page per conference, each table headed in bold.
+    auto lines =
+        outlookReportLines(season, {standingsOf(season.played, season.shape, 1), one, 1000, 5});
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "\f"), 1);
+    EXPECT_EQ(lines.front(), "{$B}AFC, 2025-26 before week 10");
+    EXPECT_EQ(lines[2].substr(0, 15), "{$B}Team|Divisi");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "{$B}Week 10"), 1);
 }
 
 TEST(SeasonOdds, cancelledSimulationGivesNothing) {

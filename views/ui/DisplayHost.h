@@ -41,7 +41,8 @@ public:
 
     // Printing, which lives above the windows. A print run of one report kind (a
     // ReportKind); the schedule window's grid of a view (for the complete schedule the
-    // columns per page are asked first); plain lines under a title.
+    // columns per page are asked first); plain lines under a title (table rows with
+    // cells split by "|", "\f" for a new page).
     virtual void printReport(int kind, bool preview) = 0;
     virtual void printSchedule(const GridContent& grid, int scheduleType,
                                const std::string& viewName, bool preview, QWidget* owner) = 0;

@@ -1,0 +1,129 @@
+#include "app/ui/TMainForm.h"
+#include "league/ui/MessageDialogs.h"
+#include "outlook/ui/TSeasonOutlookForm.h"
+#include "support/TempDir.h"
+#include "support/ToolRun.h"
+#include "views/ui/DisplayGridModel.h"
+
+#include "MainFormTesting.h"
+#include "TestConfig.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+
+#include <filesystem>
+
+namespace grd {
+
+// View | Season Outlook on the shipped 2025 data caught up through week 9.
+class OutlookCommandsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TempDir> dir_;
+    std::vector<Failure> errors_;
+
+    std::unique_ptr<test::TempDir> next_; // the season a week further on
+
+    static bool replayThrough(const test::TempDir& dir, int week) {
+        return test::runTool("replay " + dir.path().string() + " " + ODDSMITH_DATA_DIR +
+                             "games-2025.csv --through " + std::to_string(week))
+                   .status == 0;
+    }
+    void ready(TMainForm& form) {
+        form.resize(1200, 760);
+        form.show();
+        test::tickTwice(form);
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+    }
+    // Alt+V, then O, as a user opens it.
+    static TSeasonOutlookForm* openByKeys(TMainForm& form) {
+        QTest::keyClick(&form, Qt::Key_V, Qt::AltModifier);
+        if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }))
+            return nullptr;
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_O);
+        // Closing the menu leaves no window active under the offscreen platform.
+        QApplication::setActiveWindow(&form);
+        auto* window = form.mdiArea()->activeSubWindow();
+        return window == nullptr ? nullptr : qobject_cast<TSeasonOutlookForm*>(window->widget());
+    }
+    static QString cell(TSeasonOutlookForm* outlook, int tab, int row, int column) {
+        auto* grid = outlook->findChild<QTabWidget*>("OutlookTabs")->widget(tab);
+        auto* model = qobject_cast<QTableView*>(grid)->model();
+        return model->index(row, column).data().toString();
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<test::TempDir>();
+        test::copyProgramFiles(dir_->path());
+        QVERIFY(replayThrough(*dir_, 9));
+        next_ = std::make_unique<test::TempDir>();
+        test::copyProgramFiles(next_->path());
+        QVERIFY(replayThrough(*next_, 10));
+        errors_.clear();
+        MessageDialogs::recordErrors(&errors_);
+    }
+    void cleanup() {
+        MessageDialogs::recordErrors(nullptr);
+        dir_.reset();
+        next_.reset();
+    }
+
+    void opensByKeysFillsInTheChancesAndCopies() {
+        TMainForm form(dir_->dir());
+        ready(form);
+        auto* outlook = openByKeys(form);
+        QVERIFY(outlook != nullptr);
+        QCOMPARE(outlook->windowTitle(), QStringLiteral("Season Outlook: 2025-26"));
+        auto* tabs = outlook->findChild<QTabWidget*>("OutlookTabs");
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->tabText(2), QStringLiteral("Week 10"));
+        QCOMPARE(cell(outlook, 0, 0, 0), QStringLiteral("New England Patriots"));
+        QTRY_VERIFY_WITH_TIMEOUT(!outlook->simulating(), 20000);
+        QVERIFY(!cell(outlook, 0, 0, 8).isEmpty()); // Playoffs %
+        QVERIFY(outlook->findChild<QLabel*>("OutlookFootnote")->text().contains("13.5 points"));
+        QTest::mouseClick(outlook->findChild<QPushButton*>("OutlookCopy"), Qt::LeftButton);
+        QVERIFY2(QGuiApplication::clipboard()->text().contains("Week 10"),
+                 qPrintable(QGuiApplication::clipboard()->text().left(300)));
+        QVERIFY(errors_.empty());
+    }
+
+    void cancelKeepsTheStandingsAndANewWeekRedrawsThem() {
+        TMainForm form(dir_->dir());
+        ready(form);
+        auto* outlook = openByKeys(form);
+        QVERIFY(outlook != nullptr);
+        QTest::mouseClick(outlook->findChild<QPushButton*>("OutlookCancel"), Qt::LeftButton);
+        QTRY_VERIFY(!outlook->simulating());
+        QCOMPARE(cell(outlook, 0, 0, 5), QStringLiteral("2")); // seed today
+        // The weekly task of week 10 as it saves: its archive, then the main data file.
+        for (const char* name : {"WEEK-10.25", "MAIN-DTA.GRD"})
+            std::filesystem::copy_file(next_->path() / name, dir_->path() / name,
+                                       std::filesystem::copy_options::overwrite_existing);
+        QTRY_COMPARE_WITH_TIMEOUT(outlook->findChild<QTabWidget*>("OutlookTabs")->tabText(2),
+                                  QStringLiteral("Week 11"), 10000);
+    }
+
+    void aSeasonWithoutScoresSaysWhatIsMissing() {
+        dir_ = std::make_unique<test::TempDir>();
+        test::copyProgramFiles(dir_->path());
+        TMainForm form(dir_->dir());
+        ready(form);
+        QVERIFY(openByKeys(form) == nullptr);
+        QCOMPARE(errors_.size(), size_t(1));
+        QCOMPARE(errors_.front().number, -55);
+    }
+};
+
+} // namespace grd
+
+QTEST_MAIN(grd::OutlookCommandsTest)
+#include "OutlookCommands_test.moc"
