@@ -96,9 +96,8 @@ TEST(SeasonAccuracy, weeksGridShowsCountsSharesAndErrors) {
                                                       "9.50", "0.028", "1"}));
     EXPECT_EQ(grid.text(3, 0), "Super Bowl");
     EXPECT_EQ(grid.text(3, 4), "0/1 = 0.0%");
-    EXPECT_EQ(grid.rows[4],
-              (std::vector<std::string>{"Season", "7", "1", "1", "3/5 = 60.0%", "9.14", "0.200",
-                                        "1"}));
+    EXPECT_EQ(grid.rows[4], (std::vector<std::string>{"Season", "7", "1", "1", "3/5 = 60.0%",
+                                                      "9.14", "0.200", "1"}));
 }
 
 TEST(SeasonAccuracy, gamesGridNamesTeamsAndMarksEvenTiedAndUnplayed) {
