@@ -13,8 +13,9 @@ namespace grd {
 
 namespace {
 
-constexpr int kOpeningWidth = 1100;
-constexpr int kOpeningHeight = 560;
+// Wide enough for every seed's column on a 1280-pixel screen.
+constexpr int kOpeningWidth = 1400;
+constexpr int kOpeningHeight = 640;
 
 } // namespace
 

@@ -136,6 +136,7 @@ void TSeasonOutlookForm::makeTabs() {
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grid->setSelectionBehavior(QAbstractItemView::SelectRows);
         grid->verticalHeader()->hide();
+        grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
         tabs_->addTab(grid, QString());
         models_.push_back(model);
     }
