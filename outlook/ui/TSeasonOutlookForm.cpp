@@ -80,9 +80,9 @@ TSeasonOutlookForm::TSeasonOutlookForm(DisplayHost& host, QWidget* parent)
     progress_->setFormat(tr("Simulating seasons: %p%"));
     cancel_ = button(tr("&Cancel"), "OutlookCancel", this);
     cancel_->setFocusPolicy(Qt::ClickFocus);
-    auto* copy = button(tr("C&opy"), "OutlookCopy", this);
+    auto* copy = button(tr("Cop&y"), "OutlookCopy", this);
     print_ = button(tr("&Print..."), "OutlookPrint", this);
-    preview_ = button(tr("Pre&view"), "OutlookPreview", this);
+    preview_ = button(tr("P&review"), "OutlookPreview", this);
     buttons->addWidget(progress_, 1);
     buttons->addWidget(cancel_);
     buttons->addStretch();

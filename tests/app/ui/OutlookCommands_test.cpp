@@ -109,6 +109,11 @@ private slots:
         QTest::mouseClick(outlook->findChild<QPushButton*>("OutlookCancel"), Qt::LeftButton);
         QTRY_VERIFY(!outlook->simulating());
         QCOMPARE(cell(outlook, 0, 0, 5), QStringLiteral("2")); // seed today
+        // The window's buttons take no letter of the main menus.
+        QApplication::setActiveWindow(&form);
+        QTest::keyClick(&form, Qt::Key_V, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         // The weekly task of week 10 as it saves: its archive, then the main data file.
         for (const char* name : {"WEEK-10.25", "MAIN-DTA.GRD"})
             std::filesystem::copy_file(next_->path() / name, dir_->path() / name,

@@ -2,6 +2,7 @@
 #include "prefs/tPrefsRec.h"
 #include "printing/ReportKind.h"
 #include "printing/ReportText.h"
+#include "printing/ScheduleColumns.h"
 #include "printing/ui/TPagePrinter.h"
 #include "printing/ui/TPrintReportsDlg.h"
 #include "support/TempDir.h"
@@ -212,6 +213,22 @@ private slots:
         QCOMPARE(pages.size(), 2);
         QVERIFY(pages[0].contains(QStringLiteral("Scores")));
         QVERIFY(pages[1].contains(QStringLiteral("Team Rankings")));
+        QVERIFY(errors_.empty());
+    }
+
+    // The season outlook's report: tables in plain lines, a page per conference.
+    void plainLines_holdTablesAndPageBreaks() {
+        TPrintReportsDlg dialog(prefs_, nullptr, true);
+        TPrintReportsDlg::setNextPdfFileName(path("outlook.pdf"));
+        dialog.PrintSchedule({QStringLiteral("{$B}AFC"), QStringLiteral("{$B}Team|Seed"),
+                              QStringLiteral("Kansas City Chiefs|1"), QStringLiteral("\f"),
+                              QStringLiteral("{$B}NFC"), QStringLiteral("Detroit Lions|1")},
+                             kPlainScheduleLines, false, QStringLiteral("Season Outlook"));
+        const QStringList pages = pdfPages(path("outlook.pdf"));
+        QCOMPARE(pages.size(), 2);
+        QVERIFY2(pages[0].contains(QStringLiteral("Kansas City Chiefs 1")), qPrintable(pages[0]));
+        QVERIFY(!pages[0].contains(QStringLiteral("|")));
+        QVERIFY(pages[1].contains(QStringLiteral("Detroit Lions 1")));
         QVERIFY(errors_.empty());
     }
 
