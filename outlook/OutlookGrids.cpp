@@ -22,11 +22,11 @@ std::string fractionText(double chance) {
 } // namespace
 
 GridContent conferenceGrid(const OutlookSeason& season, const OutlookFigures& figures,
-                           int conference) {
+                           int conference, bool seedColumns) {
     std::vector<std::string> titles{"Team",       "Division",   "W-L-T",     "Div",
                                     "Conf",       "Seed today", "Mean wins", "Division %",
                                     "Playoffs %", "Top seed %"};
-    for (int seed = 1; seed <= season.shape.fieldSize; ++seed) {
+    for (int seed = 1; seedColumns && seed <= season.shape.fieldSize; ++seed) {
         titles.push_back("Seed " + std::to_string(seed) + " %");
     }
     GridContent grid(std::move(titles));
@@ -54,7 +54,7 @@ GridContent conferenceGrid(const OutlookSeason& season, const OutlookFigures& fi
             grid.set(row, 7, percentText(odds.division));
             grid.set(row, 8, percentText(odds.playoffs));
             grid.set(row, 9, percentText(odds.topSeed));
-            for (size_t s = 0; s < odds.seeds.size(); ++s) {
+            for (size_t s = 0; seedColumns && s < odds.seeds.size(); ++s) {
                 grid.set(row, 10 + static_cast<int>(s), percentText(odds.seeds[s]));
             }
         }
@@ -114,8 +114,8 @@ std::string outlookCsv(const OutlookSeason& season, const OutlookFigures& figure
 
 std::vector<std::string> outlookFootnotes(const OutlookFigures& figures) {
     std::vector<std::string> notes{
-        cformat("Chances: a team forecast to win by m points wins with the chance that a normal "
-                "distribution with a standard deviation of %.1f points lies above -m; ties %.1f%%.",
+        cformat("Chances: the result spreads normally around the forecast margin, with a "
+                "standard deviation of %.1f points; ties %.1f%%.",
                 kMarginDeviation, 100.0 * kTieChance)};
     if (!figures.odds.empty()) {
         notes.push_back(cformat("%d simulated seasons, seed %llu: the same seed gives the same "
@@ -157,7 +157,7 @@ std::vector<std::string> outlookReportLines(const OutlookSeason& season,
         lines.push_back("{$B}" + season.shape.conferenceNames[static_cast<size_t>(conference)] +
                         ", " + outlookTitle(season));
         lines.push_back("");
-        appendTable(lines, conferenceGrid(season, figures, conference));
+        appendTable(lines, conferenceGrid(season, figures, conference, false));
     }
     auto games = nextWeekGrid(season);
     if (games.rowCount() > 0) {

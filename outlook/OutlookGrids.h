@@ -21,9 +21,9 @@ struct OutlookFigures {
 };
 
 // One conference's teams, division by division in rank order: records, today's seed
-// and the chances.
+// and the chances, with the chance of each seed when seedColumns is set.
 GridContent conferenceGrid(const OutlookSeason& season, const OutlookFigures& figures,
-                           int conference);
+                           int conference, bool seedColumns = true);
 
 // The remaining games of the coming week with their forecasts and chances.
 GridContent nextWeekGrid(const OutlookSeason& season);
@@ -35,7 +35,8 @@ std::string outlookCsv(const OutlookSeason& season, const OutlookFigures& figure
 std::vector<std::string> outlookFootnotes(const OutlookFigures& figures);
 
 // The printed report: a page per conference, its table rows with cells split by "|"
-// and headed in bold, the coming week's games and the footnotes on the last page.
+// and headed in bold, the coming week's games and the footnotes on the last page. The
+// chance of each seed stays in the window: a page could not hold it readably.
 std::vector<std::string> outlookReportLines(const OutlookSeason& season,
                                             const OutlookFigures& figures);
 

@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <numeric>
 
 namespace grd {
 
@@ -23,13 +24,14 @@ QString widest(const PageWriter& writer, const QStringList& texts) {
     return best;
 }
 
+const QString kBold = QStringLiteral("{$B}");
+
 // The texts of the bold heading lines.
 QStringList boldCells(const QStringList& lines) {
-    const QString bold = QStringLiteral("{$B}");
     QStringList cells;
     for (const QString& line : lines)
-        if (line.startsWith(bold))
-            for (const QString& cell : line.mid(bold.size()).split(QLatin1Char('|')))
+        if (line.startsWith(kBold))
+            for (const QString& cell : line.mid(kBold.size()).split(QLatin1Char('|')))
                 if (!cell.isEmpty())
                     cells << cell;
     return cells;
@@ -40,6 +42,16 @@ const QString kPageBreak = QStringLiteral("\f");
 
 bool isTableLine(const QString& line) {
     return line.contains(QLatin1Char('|'));
+}
+
+// The runs of table lines, in order.
+std::vector<QStringList> tablesOf(const QStringList& lines) {
+    std::vector<QStringList> tables;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (isTableLine(lines[i]))
+            (i > 0 && isTableLine(lines[i - 1]) ? tables.back() : tables.emplace_back())
+                << lines[i];
+    return tables;
 }
 
 constexpr int kGameColumns = 7; // a game's six columns and the gap before the next
@@ -67,14 +79,14 @@ void SchedulePageLayout::ApplySchedulePrefs(const SchedulePrintPrefs& prefs,
     auto margin = [&](double value) { return convertUnit(value, unit, writer_.MeasureUnit()); };
     writer_.setMargins({margin(prefs.topMargin), margin(prefs.bottomMargin),
                         margin(prefs.leftMargin), margin(prefs.rightMargin)});
-    if (columns == kPlainScheduleLines && plainTable_.isEmpty())
-        writer_.setFont(toQFont(prefs.font));
-    else if (columns == kPlainScheduleLines)
+    if (columns == kPlainScheduleLines)
         fitFontToPrintableWidth(writer_, toQFont(prefs.font), [this] {
-            int width = 0;
-            for (int column : plainColumnWidths())
-                width += column;
-            return width;
+            int widest = 0;
+            for (const QStringList& table : plainTables_) {
+                const auto widths = plainColumnWidths(table);
+                widest = std::max(widest, std::accumulate(widths.begin(), widths.end(), 0));
+            }
+            return widest;
         });
     else
         fitFontToPrintableWidth(writer_, toQFont(prefs.font),
@@ -121,22 +133,24 @@ std::vector<int> SchedulePageLayout::columnWidths(ScheduleColumns columns) const
     return widths;
 }
 
-std::vector<int> SchedulePageLayout::plainColumnWidths() const {
+std::vector<int> SchedulePageLayout::plainColumnWidths(const QStringList& table) const {
     std::vector<int> widths;
-    const int gap = cellGap(writer_.metrics().horizontalDpi());
-    for (const QString& line : plainTable_) {
-        const QStringList cells = line.split(QLatin1Char('|'));
+    // Wider than a schedule's gap: records such as "2-0-0" stand side by side.
+    const int gap = 3 * cellGap(writer_.metrics().horizontalDpi());
+    for (const QString& line : table) {
+        const bool bold = line.startsWith(kBold);
+        const QStringList cells = line.mid(bold ? kBold.size() : 0).split(QLatin1Char('|'));
         widths.resize(std::max(widths.size(), static_cast<size_t>(cells.size())));
         for (qsizetype i = 0; i < cells.size(); ++i)
             widths[static_cast<size_t>(i)] =
-                std::max(widths[static_cast<size_t>(i)], writer_.textWidth(cells[i]) + gap);
+                std::max(widths[static_cast<size_t>(i)], writer_.textWidth(cells[i], bold) + gap);
     }
     return widths;
 }
 
-QString SchedulePageLayout::plainTableFormat() const {
+QString SchedulePageLayout::plainTableFormat(const QStringList& table) const {
     QStringList format;
-    for (int width : plainColumnWidths())
+    for (int width : plainColumnWidths(table))
         format << (format.isEmpty() ? QStringLiteral("<") : QStringLiteral(">")) +
                       QString::number(writer_.pixelsToWidth(width), 'g', 17);
     return format.join(QLatin1Char('|'));
@@ -156,6 +170,24 @@ int SchedulePageLayout::tableWidth(ScheduleColumns columns) const {
     return width;
 }
 
+void SchedulePageLayout::writePlainLines(const QStringList& lines) {
+    size_t table = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        if (!isTableLine(line)) {
+            if (line == kPageBreak)
+                writer_.StartNewPage();
+            else
+                writer_.WriteTextLine(line);
+            continue;
+        }
+        // Each table has columns of its own.
+        if (i == 0 || !isTableLine(lines[i - 1]))
+            writer_.setTableFormat(plainTableFormat(plainTables_[table++]));
+        writer_.WriteTableRow(line);
+    }
+}
+
 Status SchedulePageLayout::PrintTheSchedule(const QStringList& lines, ScheduleColumns columns,
                                             const SchedulePrintPrefs& prefs, const QString& title) {
     try {
@@ -164,24 +196,20 @@ Status SchedulePageLayout::PrintTheSchedule(const QStringList& lines, ScheduleCo
         writer_.setTitle(title);
         writer_.setHeader(QStringLiteral(" GRD Oddsmith: ") + title);
         headings_ = boldCells(lines);
-        plainTable_.clear();
-        if (columns == kPlainScheduleLines)
-            std::copy_if(lines.begin(), lines.end(), std::back_inserter(plainTable_), isTableLine);
+        plainTables_ =
+            columns == kPlainScheduleLines ? tablesOf(lines) : std::vector<QStringList>();
         ApplySchedulePrefs(prefs, columns);
         // Centred over the printed width of the schedule's own page and margins.
         writer_.setHeaderFormat(
             QStringLiteral("^") +
             QString::number(writer_.pixelsToWidth(writer_.printable().width), 'g', 17));
         writer_.StartDocument();
-        writer_.setTableFormat(columns == kPlainScheduleLines ? plainTableFormat()
-                                                              : ScheduleTableFormat(columns));
-        for (const QString& line : lines) {
-            if (columns != kPlainScheduleLines || isTableLine(line))
+        if (columns == kPlainScheduleLines) {
+            writePlainLines(lines);
+        } else {
+            writer_.setTableFormat(ScheduleTableFormat(columns));
+            for (const QString& line : lines)
                 writer_.WriteTableRow(line);
-            else if (line == kPageBreak)
-                writer_.StartNewPage();
-            else
-                writer_.WriteTextLine(line);
         }
         writer_.FinishDocument();
     } catch (const std::exception& failure) {

@@ -39,14 +39,16 @@ private:
     // The printed width of a whole table row.
     int tableWidth(ScheduleColumns columns) const;
 
-    // The widths and the format of the table that plain lines hold: each column as wide
-    // as its widest cell, the first left-aligned and the others right-aligned.
-    std::vector<int> plainColumnWidths() const;
-    QString plainTableFormat() const;
+    // The widths and the format of a table of plain lines: each column as wide as its
+    // widest cell, the first left-aligned and the others right-aligned.
+    std::vector<int> plainColumnWidths(const QStringList& table) const;
+    QString plainTableFormat(const QStringList& table) const;
+    // Plain lines: text lines, table rows in their table's format and page breaks.
+    void writePlainLines(const QStringList& lines);
 
     PageWriter& writer_;
     QStringList headings_;
-    QStringList plainTable_; // the plain lines that are table rows
+    std::vector<QStringList> plainTables_; // runs of plain lines that are table rows
 };
 
 } // namespace grd
