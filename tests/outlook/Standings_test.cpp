@@ -1,5 +1,6 @@
 #include "outlook/OutlookFixture.h"
 #include "outlook/Standings.h"
+#include "outlook/TieBreaker.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,39 @@ TEST(Standings, coinTossBreaksAnEvenTieTheSameWayForTheSameSeed) {
             otherOrder || standingsOf(table, shape, seed).divisionOrder != seed2.divisionOrder;
     }
     EXPECT_TRUE(otherOrder);
+}
+
+// 2, 3 and 5 tie for the wild card at 1-1 and beat each other in a circle; 3 scored
+// the most points. Only 2, ahead of 3 in their division, may meet 5: 5 beat 2. Had 3
+// taken part, it would have won on the ranking in points.
+TEST(Standings, wildCardTiesKeepOnlyTheBestOfEachDivision) {
+    auto shape = smallLeague();
+    SeasonTable table(shape.teamCount);
+    table.add(2, 20, 3, 10);
+    table.add(3, 40, 5, 10);
+    table.add(5, 20, 2, 10);
+    for (int winner : {1, 1, 4, 4}) {
+        table.add(winner, 20, 6, 10);
+    }
+    auto standings = standingsOf(table, shape, 1);
+    EXPECT_EQ(standings.divisionOrder[0], (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(standings.seeds[0][2], 5);
+}
+
+// Between divisions, a team that beat every other of three goes first, though the
+// others have the better conference record.
+TEST(Standings, wildCardSweepDecidesThreeTeams) {
+    auto shape = smallLeague();
+    SeasonTable table(shape.teamCount);
+    table.add(2, 20, 4, 10);
+    table.add(2, 20, 5, 10);
+    for (int loser : {1, 1, 1}) {
+        table.add(loser, 20, 2, 10);
+    }
+    table.add(4, 20, 6, 10);
+    table.add(5, 20, 6, 10);
+    TieBreaker breaker(table, shape, 1);
+    EXPECT_EQ(breaker.first({4, 5, 2}, TieProcedure::WildCard), 2);
 }
 
 // Random results of the rest of a real season: never is a team seeded ahead of a team
