@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -90,6 +91,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!outlook->simulating(), 20000);
         QVERIFY(!cell(outlook, 0, 0, 8).isEmpty()); // Playoffs %
         QVERIFY(outlook->findChild<QLabel*>("OutlookFootnote")->text().contains("13.5 points"));
+        // A click on "Playoffs %" sorts by it, as numbers, and again the other way.
+        auto* grid = qobject_cast<QTableView*>(tabs->widget(0));
+        QHeaderView* header = grid->horizontalHeader();
+        const QPoint playoffs(header->sectionViewportPosition(8) + 5, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, playoffs);
+        const double lowest = cell(outlook, 0, 0, 8).toDouble();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, playoffs);
+        QVERIFY(cell(outlook, 0, 0, 8).toDouble() > 90.0);
+        QVERIFY(lowest < 1.0);
         // The offscreen platform hands the activation to the closed menu late.
         QApplication::setActiveWindow(&form);
         QTRY_COMPARE(QApplication::focusWidget(),
