@@ -1,5 +1,7 @@
 #include "league/LeagueLookups.h"
 
+#include "league/CityForms.h"
+
 #include <algorithm>
 
 namespace grd {
@@ -47,9 +49,7 @@ std::string TeamName(const LeagueStructure& league, int32_t team, bool cityNames
 }
 
 std::string FullTeamName(const LeagueStructure& league, int32_t team) {
-    auto city = TeamName(league, team, true);
-    auto name = TeamName(league, team, false);
-    return city.empty() || name.empty() ? city + name : city + " " + name;
+    return fullNameOf(TeamName(league, team, true), TeamName(league, team, false));
 }
 
 int32_t TeamAt(const LeagueStructure& league, int32_t divisionOrdinal, int32_t position) {

@@ -226,6 +226,13 @@ Question repeatedWeekQuestion(const std::string& standsAt, const std::string& ch
             " GRD Oddsmith: Weekly Tasks", true};
 }
 
+Question weekStaysQuestion() {
+    return {"The games entered are not the games of a scheduled week, so the season's week "
+            "will not advance: the data will stand at \"Week__\" and no scheduled game will be "
+            "forecast.  Go on?",
+            " GRD Oddsmith: Weekly Tasks", false};
+}
+
 Question yesNoCancelQuestion(int code) {
     std::string caption = code > 300   ? " GRD Oddsmith: Create New Schedule"
                           : code > 200 ? " GRD Oddsmith: File Save As"

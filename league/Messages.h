@@ -59,6 +59,11 @@ constexpr int kRepeatedWeekQuestion = 14;
 // the default.
 Question repeatedWeekQuestion(const std::string& standsAt, const std::string& chosen);
 
+// Asked when step-by-step scores of "Other" are not the games of a scheduled week.
+constexpr int kWeekStaysQuestion = 15;
+// The question saying the season's week will not advance; Yes goes on.
+Question weekStaysQuestion();
+
 // The Yes/No/Cancel question of a code (101-103, 201); unknown codes give an empty text.
 Question yesNoCancelQuestion(int code);
 

@@ -1,5 +1,6 @@
 #include "records/LeagueHistory.h"
 
+#include "league/CityForms.h"
 #include "league/Format.h"
 #include "records/CsvTable.h"
 
@@ -45,10 +46,12 @@ NameKey nameKey(const TeamEra& era) {
 
 class NameTable {
 public:
+    explicit NameTable(const std::vector<TeamEra>& eras) : eras_(eras) {}
+
     int32_t add(const TeamEra& era) {
         auto [found, added] = codes_.try_emplace(nameKey(era), nextCode());
         if (added) {
-            append(found->second, era.city, era.team, era.abbr);
+            append(found->second, cityForm(era, eras_), era.team, era.abbr);
         }
         return found->second;
     }
@@ -64,12 +67,13 @@ public:
 
 private:
     int32_t nextCode() const { return names_.codes.empty() ? 0 : names_.codes.back() + 1; }
+    const std::vector<TeamEra>& eras_;
     std::map<NameKey, int32_t> codes_;
     NamesList names_;
 };
 
 NameTable nameTable(const std::vector<TeamEra>& eras, int currentSeason) {
-    NameTable table;
+    NameTable table(eras);
     table.append(0, "Unknown", "Unknown", "?");
     table.append(kAfcPlaceholderCode, "AFC", "AFC", "AFC");
     table.append(kNfcPlaceholderCode, "NFC", "NFC", "NFC");
@@ -183,6 +187,14 @@ Result<TeamEra> teamEraOf(const CsvTable& table, const CsvTable::Row& row) {
 }
 
 } // namespace
+
+std::string cityForm(const TeamEra& era, const std::vector<TeamEra>& eras) {
+    bool shared = std::any_of(eras.begin(), eras.end(), [&](const TeamEra& other) {
+        return other.franchise != era.franchise && other.city == era.city &&
+               other.firstSeason <= era.lastSeason && era.firstSeason <= other.lastSeason;
+    });
+    return shared ? sharedCityForm(era.city, era.team) : era.city;
+}
 
 Result<std::vector<TeamEra>> parseTeamEras(std::string_view text) {
     auto table = CsvTable::parse(text, {"franchise", "first_season", "last_season", "abbr", "city",

@@ -27,6 +27,10 @@ struct TeamEra {
 
 Result<std::vector<TeamEra>> parseTeamEras(std::string_view text);
 
+// The city name the names file gives an era: its city, or where another franchise
+// played in the same city in one of its seasons, a shared city form ("LA Rams").
+std::string cityForm(const TeamEra& era, const std::vector<TeamEra>& eras);
+
 // The league model and names that the shipped files hold. Team numbers of a season
 // follow the franchises' order; a name of the current league has code team + 2,
 // codes 1 and 2 name the AFC and NFC of playoff placeholders, older names follow.

@@ -5,6 +5,7 @@
 #include "league/SpreadForecast.h"
 #include "tasks/WeekEntries.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -216,6 +217,7 @@ bool WeeklyTask::loadWeek(int entry) {
     }
     app_.rankings = std::move(rankings);
     app_.loadedMainData = fingerprintOf(main);
+    weekOnDisk_ = app_.program.currentWeek;
     if (!app_.schedule || app_.schedule->teamCount != app_.rankings->teamCount) {
         host_.showError({-19, {}});
         return false;
@@ -254,50 +256,71 @@ bool WeeklyTask::saveQuestion(int code, bool saveAs) {
     return true;
 }
 
+// Scores of "Other" that are exactly the games of a scheduled week the data does not
+// hold yet count as that week: the season advances and the next week is forecast.
+bool WeeklyTask::countAsScheduledWeek() {
+    auto& state = app_.program;
+    auto teams = app_.schedule->teamCount;
+    auto pairsOf = [](const std::vector<int32_t>& list, int32_t games) {
+        std::vector<std::pair<int32_t, int32_t>> pairs;
+        for (int32_t k = 1; k <= games && 2 * k < static_cast<int32_t>(list.size()); ++k) {
+            auto a = list[static_cast<size_t>(2 * k - 1)];
+            auto b = list[static_cast<size_t>(2 * k)];
+            pairs.emplace_back(std::min(a, b), std::max(a, b));
+        }
+        std::sort(pairs.begin(), pairs.end());
+        return pairs;
+    };
+    const auto entered = pairsOf(state.scoreTeams, state.scoreGameCount);
+    int weeks = regularWeeks();
+    for (int week = std::max(1, weekOnDisk_); week <= weeks; ++week) {
+        std::vector<int32_t> scheduled(state.scoreTeams.size(), kEmptyMark);
+        fillGames(scheduled, host_.scoreGames(week + 1));
+        if (pairsOf(scheduled, countGames(scheduled, teams)) != entered) {
+            continue;
+        }
+        state.currentWeek = currentWeekOfEntry(week, weeks);
+        if (week < weeks) {
+            fillGames(state.forecastPairs, host_.forecastGames(week + 1));
+            state.forecastGameCount = countGames(state.forecastPairs, teams);
+        }
+        return true;
+    }
+    return false;
+}
+
 void WeeklyTask::finishWeek() {
     auto& state = app_.program;
     auto& rankings = *app_.rankings;
-    int week = state.currentWeek;
     int final = kFirstPlayoffWeek + playoffWeeks();
-    auto forecastScheduled = [&] {
+    if (state.currentWeek > 1) {
+        auto kind = state.currentWeek <= kFirstPlayoffWeek ? WeeklyTaskHost::ScoreEntry::Quick
+                                                           : WeeklyTaskHost::ScoreEntry::StepByStep;
+        if (!host_.enterScores(kind)) {
+            return;
+        }
+    }
+    if (state.currentWeek > final && !countAsScheduledWeek() &&
+        !host_.confirmQuestion(kWeekStaysQuestion, weekStaysQuestion())) {
+        return;
+    }
+    int week = state.currentWeek;
+    if (week < kFirstPlayoffWeek) {
         if (state.forecastGameCount >= 1) {
             ForecastScheduledGames(rankings, state);
         }
         if (host_.confirmYesNo(kMoreForecastsQuestion)) {
             host_.chooseForecasts();
         }
-    };
-    if (week == 1) {
-        forecastScheduled();
         host_.restoreLayout();
-        saveQuestion(kSaveForecastsQuestion, false);
-    } else if (week < kFirstPlayoffWeek) {
-        if (!host_.enterScores(WeeklyTaskHost::ScoreEntry::Quick)) {
-            return;
-        }
-        forecastScheduled();
-        host_.restoreLayout();
-        saveQuestion(kSaveAllQuestion, false);
-    } else if (week == kFirstPlayoffWeek) {
-        if (!host_.enterScores(WeeklyTaskHost::ScoreEntry::Quick)) {
-            return;
-        }
-        bool chosen = host_.chooseForecasts();
-        host_.restoreLayout();
-        saveQuestion(chosen ? kSaveAllQuestion : kSaveRankingsQuestion, false);
+        saveQuestion(week == 1 ? kSaveForecastsQuestion : kSaveAllQuestion, false);
     } else if (week == final) {
-        if (!host_.enterScores(WeeklyTaskHost::ScoreEntry::StepByStep)) {
-            return;
-        }
         host_.restoreLayout();
         saveQuestion(kSaveRankingsQuestion, true);
     } else {
-        if (!host_.enterScores(WeeklyTaskHost::ScoreEntry::StepByStep)) {
-            return;
-        }
         bool chosen = host_.chooseForecasts();
         host_.restoreLayout();
-        saveQuestion(chosen ? kSaveAllQuestion : kSaveRankingsQuestion, true);
+        saveQuestion(chosen ? kSaveAllQuestion : kSaveRankingsQuestion, week != kFirstPlayoffWeek);
     }
     if (host_.confirmYesNo(kPrintQuestion)) {
         host_.printReports();

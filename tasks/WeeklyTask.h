@@ -41,6 +41,7 @@ private:
     bool loadWeek(int entry);
     void fillGames(std::vector<int32_t>& list, std::optional<GameRange> range);
     void finishWeek();
+    bool countAsScheduledWeek();
     bool saveQuestion(int code, bool saveAs);
     void writeWeek(const std::string& archivePath);
     bool mayWriteMainData();
@@ -49,6 +50,7 @@ private:
 
     AppState& app_;
     WeeklyTaskHost& host_;
+    int32_t weekOnDisk_ = kNoWeek; // the week the main data file stood at when read
 };
 
 // Counts the games of a week list: the pairs before the first empty second entry,

@@ -18,12 +18,9 @@ std::vector<Failure>* recorder = nullptr;
 std::vector<int> questions;
 
 // A box sizes itself to its text; a short question would cut its caption in the title
-// bar. The room for the title bar's icon and buttons is a generous estimate.
+// bar.
 void fitCaption(QMessageBox& box) {
-    constexpr int kTitleBarExtras = 140;
-    QFont title = box.font();
-    title.setBold(true);
-    const int width = QFontMetrics(title).horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+    const int width = titleBarWidth(box.windowTitle(), box.font());
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
@@ -67,6 +64,12 @@ void showMessage(QMessageBox::Icon icon, const QString& text, const QString& cap
 }
 
 } // namespace
+
+int titleBarWidth(const QString& caption, QFont font) {
+    constexpr int kTitleBarExtras = 140;
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(caption) + kTitleBarExtras;
+}
 
 void ShowError(int number, const std::string& detail, QWidget* parent) {
     if (recorder != nullptr) {

@@ -3,6 +3,7 @@
 #include "files/Failure.h"
 #include "league/Messages.h"
 
+#include <QFont>
 #include <QString>
 #include <optional>
 #include <string>
@@ -13,6 +14,10 @@ class QWidget;
 namespace grd {
 
 enum class Answer { Yes, No, Cancel };
+
+// The width a window needs to show caption whole in its title bar, beside the title
+// bar's icon and buttons (a generous estimate of their room), in font made bold.
+int titleBarWidth(const QString& caption, QFont font);
 
 // Shows the numbered error dialog modally; the detail text may be empty.
 void ShowError(int number, const std::string& detail = {}, QWidget* parent = nullptr);

@@ -25,4 +25,21 @@ void fitFontToPrintableWidth(PageWriter& writer, QFont font, const std::function
     }
 }
 
+void fitFontToOnePage(PageWriter& writer, int lines) {
+    QFont font = writer.Font();
+    const double stored = font.pointSizeF();
+    auto fits = [&] { return lines * writer.LineHeight() <= writer.printable().height; };
+    font.setPointSizeF(kSmallestFittedPoints);
+    writer.setFont(font);
+    const bool possible = fits();
+    double points = stored;
+    font.setPointSizeF(points);
+    writer.setFont(font);
+    while (possible && !fits() && points > kSmallestFittedPoints) {
+        points = std::max(kSmallestFittedPoints, points - 0.5);
+        font.setPointSizeF(points);
+        writer.setFont(font);
+    }
+}
+
 } // namespace grd

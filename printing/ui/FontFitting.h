@@ -15,4 +15,9 @@ class PageWriter;
 // font size stays as the user set it.
 void fitFontToPrintableWidth(PageWriter& writer, QFont font, const std::function<int()>& wanted);
 
+// A layout meant for one page that a few lines overflow: lowers the writer's font in
+// half points until lines lines fit the printable height, when they fit at 6 points;
+// otherwise leaves the font, and the text takes the pages it needs.
+void fitFontToOnePage(PageWriter& writer, int lines);
+
 } // namespace grd

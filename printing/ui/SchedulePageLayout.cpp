@@ -199,6 +199,9 @@ Status SchedulePageLayout::PrintTheSchedule(const QStringList& lines, ScheduleCo
         plainTables_ =
             columns == kPlainScheduleLines ? tablesOf(lines) : std::vector<QStringList>();
         ApplySchedulePrefs(prefs, columns);
+        // Three columns put the whole season on a page.
+        if (columns == kThreeColumns)
+            fitFontToOnePage(writer_, static_cast<int>(lines.size()));
         // Centred over the printed width of the schedule's own page and margins.
         writer_.setHeaderFormat(
             QStringLiteral("^") +

@@ -109,6 +109,17 @@ TEST(ShippedData, eachEraNamesItsOwnTeams) {
         EXPECT_TRUE(holds(shipped.namesOf(season), name)) << season << " " << name;
     }
     EXPECT_FALSE(holds(shipped.namesOf(2019), "Las Vegas Raiders"));
+    // Two franchises of one city have city forms of their own; one alone keeps its city.
+    std::vector<std::string> cities2025;
+    const auto* alignment = shipped.alignmentOf(2025);
+    ASSERT_NE(alignment, nullptr);
+    for (int32_t team = 1; team <= alignment->teamCount; ++team) {
+        cities2025.push_back(TeamName(shipped.league, team, true));
+    }
+    for (const char* city : {"LA Rams", "LA Chargers", "NY Giants", "NY Jets", "Kansas City"}) {
+        EXPECT_NE(std::find(cities2025.begin(), cities2025.end(), city), cities2025.end()) << city;
+    }
+    EXPECT_EQ(std::count(cities2025.begin(), cities2025.end(), "Los Angeles"), 0);
     EXPECT_FALSE(holds(shipped.namesOf(1997), "Cleveland Browns"));
 }
 
@@ -145,7 +156,7 @@ TEST(ShippedData, scheduleHoldsThe2025Season) {
     std::map<std::string, std::string> cities;
     for (const auto& era : eras.value()) {
         if (era.firstSeason <= 2025 && 2025 <= era.lastSeason) {
-            cities[era.abbr] = era.city;
+            cities[era.abbr] = cityForm(era, eras.value());
         }
     }
     size_t next = 0;

@@ -6,6 +6,7 @@
 
 #include "league/RankingsFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -246,6 +247,47 @@ TEST_F(WeeklyTaskTest, playoffWeeksSaveUnderTheOfferedNames) {
                              "Q5", "save as Super Bowl.24", "Q1"}));
     EXPECT_TRUE(fx.exists("Super Bowl.24"));
     EXPECT_EQ(fx.app.program.currentWeek, 103);
+}
+
+// "Other" scores of exactly week 2's games count as week 2; others keep "Week__" after
+// saying so.
+TEST_F(WeeklyTaskTest, otherScoresOfAScheduledWeekCountAsThatWeek) {
+    runEntries(0, 1); // the data stands at week 2
+    const int other = 3 + 3 + 1;
+    // Week 2 pairs 1-4, 3-6, 5-8 and 7-2; entered in another order and the other way round.
+    auto enterGames = [this](std::vector<std::pair<int, int>> games) {
+        host.scores = [this, games](WeeklyTaskHost::ScoreEntry) {
+            SlowScoreEntry entry(data());
+            for (auto [a, b] : games) {
+                entry.pick(a);
+                entry.pick(b);
+                EXPECT_FALSE(entry.enterGame("20", "10"));
+            }
+            if (entry.entering()) {
+                entry.allGamesEntered();
+            }
+            return !entry.done();
+        };
+    };
+    enterGames({{4, 1}, {5, 8}, {3, 6}, {2, 7}});
+    host.week = other;
+    host.takeOffered = true;
+    host.log.clear();
+    host.yesNo = {false, true, false}; // no extra forecasts, save, no print
+    WeeklyTask(fx.app, host).run();
+    EXPECT_EQ(fx.app.program.currentWeek, 3);
+    EXPECT_EQ(fx.app.program.forecastGameCount, 4);
+    EXPECT_TRUE(fx.exists("WEEK-02.24"));
+    EXPECT_EQ(std::count(host.log.begin(), host.log.end(), "Q15"), 0);
+
+    enterGames({{1, 2}, {3, 4}});
+    host.week = other;
+    host.log.clear();
+    host.yesNo = {false}; // No to "the week will not advance"
+    const std::string saved = fx.dir.read("MAIN-DTA.GRD");
+    WeeklyTask(fx.app, host).run();
+    EXPECT_EQ(std::count(host.log.begin(), host.log.end(), "Q15"), 1);
+    EXPECT_EQ(fx.dir.read("MAIN-DTA.GRD"), saved);
 }
 
 TEST_F(WeeklyTaskTest, saveDialogCancelWritesNothing) {

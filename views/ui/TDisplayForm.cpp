@@ -114,6 +114,22 @@ void TDisplayForm::setCaption(const QString& caption) {
     setWindowTitle(caption);
     if (QMdiSubWindow* sub = subWindow()) {
         sub->setWindowTitle(caption);
+        fitCaption();
+    }
+}
+
+// A caption cut short in the title bar hides which week or file the window shows:
+// the window widens for it, as far as the area allows.
+void TDisplayForm::fitCaption() {
+    QMdiSubWindow* sub = subWindow();
+    QMdiArea* area = host_.mdiArea();
+    if (sub == nullptr || area == nullptr) {
+        return;
+    }
+    const int room = area->viewport()->width() - sub->x();
+    const int wanted = std::min(titleBarWidth(caption(), sub->font()), room);
+    if (sub->width() < wanted) {
+        sub->resize(wanted, sub->height());
     }
 }
 
@@ -215,6 +231,7 @@ void TDisplayForm::CalcPosition() {
     const WindowRect rect =
         initialRect(kind(), columnWidth(), widest_, frame, free.width(), free.height());
     sub->setGeometry(rect.left, rect.top, std::max(rect.width, 80), std::max(rect.height, 60));
+    fitCaption();
 }
 
 void TDisplayForm::MaybeResetHeight(int extra) {

@@ -87,6 +87,7 @@ protected:
     void PrintOrPreviewRequest(bool preview, bool spreadsGrid = false);
 
 private:
+    void fitCaption();
     void createPopupMenu();
     void DisplayPopupMenuPopup();
     void chooseNames(bool cityNames);

@@ -252,6 +252,26 @@ private slots:
         QVERIFY(wide <= writer.printable().width);
     }
 
+    // The 2025 season's 109 lines, its 22 sections three side by side, fill one Letter
+    // page at the shipped size: at 7 points three lines spilled onto a second.
+    void threeColumnSchedule_holdsASeasonOnOneLetterPage() {
+        PageWriter writer(TMeasureUnit::muInches);
+        const SchedulePrintPrefs prefs =
+            LoadPreferences("no-such-dir/GRDOdds.cfg", false).prefs.view.schedules[2];
+        SchedulePageLayout layout(writer);
+        QString game = QStringLiteral(" Thu| Sep 18| 8:15 PM|San Francisco| at |Jacksonville");
+        const QString heading =
+            QStringLiteral("{$B}|") + QStringList(3, QStringLiteral("|| Week 10")).join("|||||");
+        QStringList lines;
+        for (int row = 0; row < 8; ++row) {
+            lines << heading;
+            for (int n = 0; n < (row < 5 ? 13 : 12); ++n)
+                lines << game + QStringLiteral("||") + game + QStringLiteral("||") + game;
+        }
+        QVERIFY(layout.PrintTheSchedule(lines, kThreeColumns, prefs, QStringLiteral("2025")));
+        QCOMPARE(writer.pages().count(), 1);
+    }
+
     void roundHeadings_printWholeInEveryScheduleLayout() {
         const auto schedules =
             LoadPreferences("no-such-dir/GRDOdds.cfg", false).prefs.view.schedules;

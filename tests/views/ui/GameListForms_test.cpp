@@ -1,9 +1,11 @@
+#include "league/ui/MessageDialogs.h"
 #include "views/ui/DisplayTestHost.h"
 #include "views/ui/TArchiveScoresForm.h"
 #include "views/ui/TArchiveSpreadsForm.h"
 #include "views/ui/TSpreadsForm.h"
 
 #include <QHeaderView>
+#include <QMdiSubWindow>
 #include <QTableView>
 #include <QTest>
 
@@ -40,6 +42,12 @@ private slots:
         auto* spreads = host.open<TArchiveSpreadsForm>(kArchiveSpreadsWindow);
         auto* scores = host.open<TArchiveScoresForm>(kArchiveScoresWindow);
         QVERIFY(spreads != nullptr && scores != nullptr);
+        // Each window is wide enough for its whole caption.
+        for (TDisplayForm* form :
+             {static_cast<TDisplayForm*>(spreads), static_cast<TDisplayForm*>(scores)}) {
+            auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+            QVERIFY(sub->width() >= titleBarWidth(form->caption(), sub->font()));
+        }
         spreads->CopyToClipboard();
         QCOMPARE(test::clipboardLines(), test::expectedLines("archive-spreads.txt"));
         scores->CopyToClipboard();
