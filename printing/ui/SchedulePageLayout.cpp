@@ -170,6 +170,11 @@ int SchedulePageLayout::tableWidth(ScheduleColumns columns) const {
     return width;
 }
 
+bool SchedulePageLayout::roomForRows(int rows) const {
+    const int y = writer_.GetPosition().y() - writer_.printable().top;
+    return y == 0 || y + rows * writer_.LineHeight() <= writer_.printable().height;
+}
+
 void SchedulePageLayout::writePlainLines(const QStringList& lines) {
     size_t table = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -211,8 +216,12 @@ Status SchedulePageLayout::PrintTheSchedule(const QStringList& lines, ScheduleCo
             writePlainLines(lines);
         } else {
             writer_.setTableFormat(ScheduleTableFormat(columns));
-            for (const QString& line : lines)
+            for (const QString& line : lines) {
+                // A heading never ends a page: it goes over with its first games.
+                if (line.startsWith(kBold) && !roomForRows(2))
+                    writer_.StartNewPage();
                 writer_.WriteTableRow(line);
+            }
         }
         writer_.FinishDocument();
     } catch (const std::exception& failure) {

@@ -43,6 +43,8 @@ private:
     // widest cell, the first left-aligned and the others right-aligned.
     std::vector<int> plainColumnWidths(const QStringList& table) const;
     QString plainTableFormat(const QStringList& table) const;
+    // Whether rows more rows fit under the pen on its page; always on a fresh page.
+    bool roomForRows(int rows) const;
     // Plain lines: text lines, table rows in their table's format and page breaks.
     void writePlainLines(const QStringList& lines);
 

@@ -272,6 +272,31 @@ private slots:
         QCOMPARE(writer.pages().count(), 1);
     }
 
+    // Two columns: a page with room for one more line leaves a week's heading to the next.
+    void twoColumnSchedule_neverEndsAPageWithAHeading() {
+        const SchedulePrintPrefs prefs =
+            LoadPreferences("no-such-dir/GRDOdds.cfg", false).prefs.view.schedules[1];
+        const QString game = QStringLiteral(" Sun| Nov 9| 1:00 PM|New England| at |Seattle");
+        const QString row = game + QStringLiteral("||") + game;
+        const QString heading = QStringLiteral("{$B}||| Week 11||||||| Week 12");
+        PageWriter writer(TMeasureUnit::muInches);
+        SchedulePageLayout layout(writer);
+        QVERIFY(layout.PrintTheSchedule({row}, kTwoColumns, prefs, QStringLiteral("2025")));
+        const int perPage = writer.printable().height / writer.LineHeight();
+        QStringList lines(perPage - 1, row);
+        lines << heading << row << row;
+        QVERIFY(layout.PrintTheSchedule(lines, kTwoColumns, prefs, QStringLiteral("2025")));
+        QCOMPARE(writer.pages().count(), 2);
+        auto drawn = [&](int page) {
+            QStringList texts;
+            for (const auto& text : grd::test::replay(writer.pages().page(page).picture).texts)
+                texts << text.text;
+            return texts;
+        };
+        QVERIFY(!drawn(1).contains(QStringLiteral(" Week 11")));
+        QVERIFY(drawn(2).contains(QStringLiteral(" Week 11")));
+    }
+
     void roundHeadings_printWholeInEveryScheduleLayout() {
         const auto schedules =
             LoadPreferences("no-such-dir/GRDOdds.cfg", false).prefs.view.schedules;
