@@ -241,7 +241,11 @@ void ReportPageLayout::drawDivisionRankings() {
     int first = block_->firstLine + 1;
     if (first <= block_->lastLine && g.y() + g.LH < g.frameBottom)
         writeDivisionRow(first);
+    // A division bar never ends the page: its teams would have no room under it.
+    auto roomForBar = [&] { return g.y() + (highlightRows_ ? 3 : 2) * g.LH <= g.frameBottom; };
     for (int index = first + 1; index <= block_->lastLine && !g.full(); ++index) {
+        if (startsBold(line(index)) && !roomForBar())
+            break;
         int top = g.y();
         g.row(line(index));
         if (verticalLines_ && highlightRows_ && !startsBold(line(index)))
@@ -251,7 +255,7 @@ void ReportPageLayout::drawDivisionRankings() {
         int next = index + 1;
         if (highlightRows_ && next < block_->lastLine && startsBold(line(next))) {
             g.ruledGap();
-            if (g.full())
+            if (g.full() || !roomForBar())
                 break;
             writeDivisionRow(next);
             index = next;

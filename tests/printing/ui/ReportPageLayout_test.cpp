@@ -186,6 +186,31 @@ private slots:
         QCOMPARE(rec.outlines.size(), size_t(1));
     }
 
+    // Forty one-team divisions overflow the page: its last row is a team, never a bar.
+    void divisionReport_neverEndsThePageOnADivisionBar() {
+        std::string team = "|Team|100.0 | 10 | 10 | 10 | 10 |10.0 |10.0 |0.500 | 1| 1| 0";
+        std::vector<std::string> rows;
+        for (int division = 1; division <= 40; ++division)
+            rows.insert(rows.end(), {"{$B}|Division " + std::to_string(division),
+                                     std::to_string(division) + team});
+        for (bool highlight : {false, true}) {
+            for (int margin = 0; margin < 4; ++margin) {
+                PageWriter writer(TMeasureUnit::muInches);
+                ReportText text = oneBlock(kDivisionReport, rows);
+                ReportPrintPrefs prefs = prefsFor(false);
+                prefs.highlightRows = highlight;
+                prefs.topMargin += 2.0 * margin; // millimetres: where the page ends moves
+                ReportPageLayout layout(writer, text);
+                Recording rec = layOut(writer, prefs, layout);
+                auto last = std::max_element(
+                    rec.texts.begin(), rec.texts.end(),
+                    [](const auto& a, const auto& b) { return a.baseline.y() < b.baseline.y(); });
+                QVERIFY(last != rec.texts.end());
+                QVERIFY2(!last->font.bold(), qPrintable(last->text));
+            }
+        }
+    }
+
     void pickSheet_hasSummaryLinesAndSlashes() {
         PageWriter writer(TMeasureUnit::muInches);
         std::vector<std::string> rows = {"  []|Dallas|_____|  []|Denver|_____| 3.5 ",
