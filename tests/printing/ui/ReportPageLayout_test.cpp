@@ -146,6 +146,31 @@ private slots:
         }
     }
 
+    // More rows than a page holds, with highlight gaps, under top margins that move
+    // where the page ends: every row stays inside the frame, and the frame on the page.
+    void overfullReports_keepEveryRowInsideTheFrame() {
+        for (int kind : {int(kTeamReport), int(kCategoryReport)}) {
+            for (int step = 0; step < 20; ++step) {
+                PageWriter writer(TMeasureUnit::muInches);
+                ReportText text = oneBlock(kind, teamRows(70));
+                ReportPrintPrefs prefs = prefsFor(false);
+                prefs.highlightRows = true;
+                prefs.topMargin += 1.5 * step; // millimetres
+                ReportPageLayout layout(writer, text);
+                Recording rec = layOut(writer, prefs, layout);
+                const ReportGeometry& g = layout.geometry();
+                QVERIFY(g.frameBottom <= writer.printable().top + writer.printable().height);
+                for (const auto& drawn : rec.texts)
+                    if (drawn.baseline.y() > g.frameTop)
+                        QVERIFY2(drawn.baseline.y() < g.frameBottom,
+                                 qPrintable(QStringLiteral("%1, step %2: %3")
+                                                .arg(kind)
+                                                .arg(step)
+                                                .arg(drawn.text)));
+            }
+        }
+    }
+
     void teamReport_withoutAverageLine_endsTheFrameUnderTheRows() {
         PageWriter writer(TMeasureUnit::muInches);
         std::vector<std::string> rows = teamRows(2);
