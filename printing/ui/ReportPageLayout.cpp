@@ -2,10 +2,12 @@
 
 #include "prefs/ui/FontConversion.h"
 #include "printing/ReportKind.h"
+#include "printing/TextFitting.h"
 #include "printing/ui/FontFitting.h"
 #include "printing/ui/PageWriter.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace grd {
 
@@ -205,7 +207,11 @@ void ReportPageLayout::drawTeamRankings() {
         g.gap();
         QString sample = QStringLiteral("Average points per game this week: ") +
                          (landscape_ ? QStringLiteral(" 99.9") : QStringLiteral(" 999.9"));
-        writer_.setTableFormat(QStringLiteral("<") + widthOf(sample, false));
+        // Room for the inner gap every cell keeps from the frame.
+        const int gap = cellGap(writer_.metrics().horizontalDpi());
+        writer_.setTableFormat(
+            QStringLiteral("<") +
+            QString::number(writer_.pixelsToWidth(writer_.textWidth(sample) + 2 * gap), 'g', 17));
         if (g.y() + g.LH < g.frameBottom) {
             g.row(last);
             g.frameBottom = std::min(g.frameBottom, g.y() + g.half);
@@ -319,6 +325,21 @@ void ReportPageLayout::drawPlainList() {
     }
 }
 
+// The summary lines: a label under the game columns, then one cell under each of the
+// W, S and initials columns, each as wide as the column above it, so that its text
+// keeps the same inner gap from the column lines.
+QString ReportPageLayout::summaryFormat() const {
+    constexpr size_t kGameColumns = 7;
+    auto units = [this](int pixels) {
+        return QString::number(writer_.pixelsToWidth(pixels), 'g', 17);
+    };
+    const auto games = columnWidth_.begin() + std::min(kGameColumns, columnWidth_.size());
+    QString format = QStringLiteral(">") + units(std::accumulate(columnWidth_.begin(), games, 0));
+    for (auto column = games; column != columnWidth_.end(); ++column)
+        format += QStringLiteral("|>") + units(*column);
+    return format;
+}
+
 void ReportPageLayout::drawPickSheet() {
     ReportGeometry& g = *geometry_;
     titleRow();
@@ -336,13 +357,7 @@ void ReportPageLayout::drawPickSheet() {
         g.ruledGap();
     }
     g.gap();
-    QString wide =
-        widthOf(QStringLiteral("  99").repeated(2) + QStringLiteral("  San Francisco").repeated(2) +
-                    QStringLiteral(" Spread").repeated(3),
-                false);
-    QString mark = QStringLiteral(">") + widthOf(QStringLiteral("  Pts+"), false);
-    writer_.setTableFormat(QStringLiteral(">") + wide + QStringLiteral("|") + mark +
-                           QStringLiteral("|") + mark + QStringLiteral("|") + mark);
+    writer_.setTableFormat(summaryFormat());
     int wLeft = columnLineX_.empty() ? g.frameLeft : columnLineX_.front();
     int lastRule = yTop;
     auto summary = [&](const std::string& text) {

@@ -46,6 +46,7 @@ private:
     void drawCategoryRankings();
     void drawPlainList();
     void drawPickSheet();
+    QString summaryFormat() const;
 
     PageWriter& writer_;
     const ReportText& text_;

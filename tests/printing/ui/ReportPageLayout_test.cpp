@@ -1,5 +1,6 @@
 #include "prefs/Preferences.h"
 #include "printing/ReportKind.h"
+#include "printing/TextFitting.h"
 #include "printing/ui/PageWriter.h"
 #include "printing/ui/RecordingDevice.h"
 #include "printing/ui/ReportPageLayout.h"
@@ -233,6 +234,36 @@ private slots:
                 QVERIFY(last != rec.texts.end());
                 QVERIFY2(!last->font.bold(), qPrintable(last->text));
             }
+        }
+    }
+
+    // Every cell keeps the inner gap from the frame and the column lines: the team
+    // report's average line, and the counts and "%" under W, S and the initials.
+    void innerGaps_keepTextOffTheFrameAndColumnLines() {
+        PageWriter writer(TMeasureUnit::muInches);
+        ReportText team = oneBlock(kTeamReport, teamRows(4));
+        ReportPageLayout teamLayout(writer, team);
+        Recording rec = layOut(writer, prefsFor(false), teamLayout);
+        const int gap = cellGap(writer.metrics().horizontalDpi());
+        auto average = std::find_if(rec.texts.begin(), rec.texts.end(), [](const auto& t) {
+            return t.text.startsWith(QStringLiteral("Average points per game"));
+        });
+        QVERIFY(average != rec.texts.end());
+        QVERIFY(average->baseline.x() >= teamLayout.geometry().frameLeft + gap);
+
+        PageWriter sheetWriter(TMeasureUnit::muInches);
+        ReportText sheet =
+            oneBlock(kSpreadsGridReport, {"  []|Dallas|_____|  []|Denver|_____| 3.5 ", " 16"});
+        ReportPageLayout sheetLayout(sheetWriter, sheet);
+        Recording drawn = layOut(sheetWriter, prefsFor(false), sheetLayout);
+        std::vector<int> lines = sheetLayout.columnLineX();
+        lines.push_back(sheetLayout.geometry().frameRight);
+        for (const auto& text : drawn.texts) {
+            if (text.text != QStringLiteral("%") && text.text.trimmed() != QStringLiteral("16"))
+                continue;
+            int right = int(text.baseline.x()) + sheetWriter.textWidth(text.text);
+            for (int line : lines)
+                QVERIFY2(std::abs(line - right) >= gap, qPrintable(text.text));
         }
     }
 
