@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QSvgGenerator>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -78,7 +79,6 @@ TRatingsChartForm::TRatingsChartForm(DisplayHost& host, QWidget* parent)
     TeamsTree = new QTreeWidget(this);
     TeamsTree->setObjectName(QStringLiteral("TeamsTree"));
     TeamsTree->setHeaderHidden(true);
-    TeamsTree->setMaximumWidth(250);
     RatingCombo = new QComboBox(this);
     RatingCombo->setObjectName(QStringLiteral("RatingCombo"));
     RatingCombo->addItems({tr("Total"), tr("Offense"), tr("Defense")});
@@ -164,6 +164,11 @@ void TRatingsChartForm::fillTeams(const std::vector<int32_t>& chosen) {
         }
     }
     TeamsTree->expandAll();
+    // Wide enough for the longest full name, "Washington Commanders" among them.
+    TeamsTree->resizeColumnToContents(0);
+    TeamsTree->setFixedWidth(TeamsTree->columnWidth(0) +
+                             TeamsTree->verticalScrollBar()->sizeHint().width() +
+                             2 * TeamsTree->frameWidth());
 }
 
 std::vector<int32_t> TRatingsChartForm::chosenTeams() const {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -57,6 +58,9 @@ private slots:
                  points({97.0, 96.5, 96.0, 95.5, 95.0}));
         auto* tree = form->findChild<QTreeWidget*>(QStringLiteral("TeamsTree"));
         QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("East Division"));
+        // Every name shows whole.
+        QVERIFY(tree->width() - tree->verticalScrollBar()->sizeHint().width() >=
+                tree->columnWidth(0));
         tree->topLevelItem(0)->child(1)->setCheckState(0, Qt::Unchecked);
         QVERIFY(!form->seriesNames().contains(QStringLiteral("Miami Dolphins")));
         QCOMPARE(form->seriesNames().size(), 6);
