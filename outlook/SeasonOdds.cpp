@@ -1,6 +1,7 @@
 #include "outlook/SeasonOdds.h"
 
 #include "accuracy/WinChance.h"
+#include "outlook/SplitMix.h"
 #include "outlook/Standings.h"
 
 #include <algorithm>
@@ -18,13 +19,6 @@ constexpr int kBlockRuns = 200;
 constexpr int kTieScore = 20;
 constexpr int kLosingScore = 21;
 
-uint64_t mix(uint64_t x) {
-    x += 0x9E3779B97F4A7C15ULL;
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
-    return x ^ (x >> 31);
-}
-
 // A small fast generator (splitmix64): its stream depends on its seed alone.
 class Generator {
 public:
@@ -32,7 +26,7 @@ public:
     // Uniform in (0, 1).
     double uniform() {
         state_ += 0x9E3779B97F4A7C15ULL;
-        return (static_cast<double>(mix(state_) >> 11) + 0.5) * 0x1.0p-53;
+        return (static_cast<double>(splitMix(state_) >> 11) + 0.5) * 0x1.0p-53;
     }
 
 private:
@@ -130,7 +124,7 @@ void playRuns(const OutlookSeason& season, SimulationControl& control, std::atom
         int last = std::min(control.runs, first + kBlockRuns);
         for (int run = first; run < last; ++run) {
             table = season.played;
-            uint64_t runSeed = mix(control.seed ^ mix(static_cast<uint64_t>(run)));
+            uint64_t runSeed = splitMix(control.seed ^ splitMix(static_cast<uint64_t>(run)));
             Generator generator(runSeed);
             for (const auto& game : season.remaining) {
                 playGame(game, generator, table);

@@ -1,5 +1,7 @@
 #include "outlook/TieBreaker.h"
 
+#include "outlook/SplitMix.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -12,13 +14,6 @@ namespace {
 
 // The common games need at least this many games for every team between divisions.
 constexpr int kFewestCommonGames = 4;
-
-uint64_t mix(uint64_t x) {
-    x += 0x9E3779B97F4A7C15ULL;
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
-    return x ^ (x >> 31);
-}
 
 // The opponents every team of group met.
 uint64_t commonOpponents(const SeasonTable& table, const std::vector<int>& group) {
@@ -217,7 +212,7 @@ int TieBreaker::rankingSum(int team, bool conference) {
 }
 
 uint64_t TieBreaker::coin(int team) const {
-    return mix(coinSeed_ ^ mix(static_cast<uint64_t>(team)));
+    return splitMix(coinSeed_ ^ splitMix(static_cast<uint64_t>(team)));
 }
 
 } // namespace grd

@@ -86,14 +86,8 @@ int outlook(const Args& args) {
         return usageError("outlook", *problem, kHelp);
     }
     AppState app;
-    if (!options.dir.empty()) {
-        app.programDir = options.dir;
-    } else if (auto dir = defaultDataDirectory("outlook")) {
-        app.programDir = *dir;
-    } else {
-        return 1;
-    }
-    if (!loadProgramDirectory("outlook", app)) {
+    if (!chooseProgramDirectory("outlook", options.dir, app) ||
+        !loadProgramDirectory("outlook", app)) {
         return 1;
     }
     auto season = readOutlookSeason(app.programDir, app.league, *app.schedule);

@@ -35,6 +35,18 @@ std::optional<std::string> defaultDataDirectory(const char* command) {
     return choice.paths.dataDir;
 }
 
+bool chooseProgramDirectory(const char* command, const std::string& dir, AppState& app) {
+    if (!dir.empty()) {
+        app.programDir = dir;
+        return true;
+    }
+    auto chosen = defaultDataDirectory(command);
+    if (chosen) {
+        app.programDir = *chosen;
+    }
+    return chosen.has_value();
+}
+
 bool loadProgramDirectory(const char* command, AppState& app,
                           std::vector<std::string>* abbreviations) {
     if (auto failed = loadProgramData(app, abbreviations)) {

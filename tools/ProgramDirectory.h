@@ -20,6 +20,10 @@ std::string programDirectory(const std::string& dir);
 // message on standard error, nothing.
 std::optional<std::string> defaultDataDirectory(const char* command);
 
+// Sets app.programDir to dir, or to the data directory Oddsmith itself would use when
+// dir is empty; false after a message on standard error when there is none.
+bool chooseProgramDirectory(const char* command, const std::string& dir, AppState& app);
+
 // Loads the league model, schedule and names of app.programDir as start-up does, and,
 // when asked, the names file's abbreviations; reports the first failure.
 bool loadProgramDirectory(const char* command, AppState& app,

@@ -74,11 +74,9 @@ int replay(const Args& args) {
     if (!call)
         return 2;
     AppState app;
-    if (call->positional.size() == 2) {
-        app.programDir = programDirectory(call->positional.front());
-    } else if (auto dir = defaultDataDirectory("replay")) {
-        app.programDir = *dir;
-    } else {
+    if (!chooseProgramDirectory(
+            "replay",
+            call->positional.size() == 2 ? programDirectory(call->positional.front()) : "", app)) {
         return 1;
     }
     auto lock = lockForWriting("replay", app.programDir);

@@ -67,14 +67,8 @@ int report(const Args& args) {
         return usageError("report", *problem, kHelp);
     }
     AppState app;
-    if (!options.dir.empty()) {
-        app.programDir = options.dir;
-    } else if (auto dir = defaultDataDirectory("report")) {
-        app.programDir = *dir;
-    } else {
-        return 1;
-    }
-    if (!loadProgramDirectory("report", app)) {
+    if (!chooseProgramDirectory("report", options.dir, app) ||
+        !loadProgramDirectory("report", app)) {
         return 1;
     }
     LoadedPreferences prefs = LoadPreferences(app.programDir + std::string(kConfigFileName), false);

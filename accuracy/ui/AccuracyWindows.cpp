@@ -2,6 +2,7 @@
 
 #include "accuracy/MarketLinesFile.h"
 #include "accuracy/SeasonArchives.h"
+#include "accuracy/ui/SeasonWindow.h"
 #include "accuracy/ui/TForecastAccuracyForm.h"
 #include "accuracy/ui/TRatingsChartForm.h"
 #include "files/AtomicFile.h"
@@ -27,20 +28,11 @@ namespace grd {
 namespace {
 
 const QString kImportCaption = QStringLiteral("GRD Oddsmith: Import Market Lines");
+const QSize kOpeningSize(900, 640);
 
 std::optional<QString>& nextLinesFile() {
     static std::optional<QString> name;
     return name;
-}
-
-// Failures of the files of this program's own go in a plain message; the others have
-// their numbered one.
-void showFailure(const Failure& failure, QWidget* parent) {
-    if (failure.number != 0) {
-        ShowError(failure, parent);
-    } else {
-        ShowPlainMessage(QString::fromStdString(failure.detail), kImportCaption, parent);
-    }
 }
 
 // What an import needs of the program's state, copied so that it can be read off the
@@ -93,35 +85,6 @@ std::optional<Result<std::vector<MarketLine>>> readLinesWithProgress(ImportSourc
     return lines;
 }
 
-// One window of a kind: asking again brings the open one to the front. A damaged
-// archive is reported and opens nothing.
-template <class Form> QMdiSubWindow* openSeasonWindow(DisplayHost& host, const char* name) {
-    QMdiArea* area = host.mdiArea();
-    if (area == nullptr) {
-        return nullptr;
-    }
-    for (QMdiSubWindow* open : area->subWindowList()) {
-        if (qobject_cast<Form*>(open->widget()) != nullptr) {
-            area->setActiveSubWindow(open);
-            return open;
-        }
-    }
-    auto* form = new Form(host);
-    if (auto loaded = form->load(); !loaded) {
-        delete form;
-        showFailure(loaded.failure(), area);
-        return nullptr;
-    }
-    QMdiSubWindow* window = area->addSubWindow(form);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setObjectName(QLatin1String(name));
-    window->setWindowTitle(form->windowTitle());
-    window->setGeometry(0, 0, std::min(area->viewport()->width(), 900),
-                        std::min(area->viewport()->height(), 640));
-    window->show();
-    return window;
-}
-
 // The open accuracy and chart windows read the season's files again, after a command
 // changed them.
 void reloadSeasonWindows(DisplayHost& host) {
@@ -140,12 +103,20 @@ void reloadSeasonWindows(DisplayHost& host) {
 
 } // namespace
 
+void showFailure(const Failure& failure, QWidget* parent) {
+    if (failure.number != 0) {
+        ShowError(failure, parent);
+    } else {
+        ShowPlainMessage(QString::fromStdString(failure.detail), kImportCaption, parent);
+    }
+}
+
 QMdiSubWindow* openForecastAccuracy(DisplayHost& host) {
-    return openSeasonWindow<TForecastAccuracyForm>(host, "TForecastAccuracyForm");
+    return openSeasonWindow<TForecastAccuracyForm>(host, "TForecastAccuracyForm", kOpeningSize);
 }
 
 QMdiSubWindow* openRatingsChart(DisplayHost& host) {
-    return openSeasonWindow<TRatingsChartForm>(host, "TRatingsChartForm");
+    return openSeasonWindow<TRatingsChartForm>(host, "TRatingsChartForm", kOpeningSize);
 }
 
 void setNextMarketLinesFile(const QString& fileName) {

@@ -1,6 +1,6 @@
 #include "outlook/ui/OutlookWindow.h"
 
-#include "league/ui/MessageDialogs.h"
+#include "accuracy/ui/SeasonWindow.h"
 #include "outlook/ui/TSeasonOutlookForm.h"
 #include "views/ui/DisplayHost.h"
 
@@ -14,38 +14,20 @@ namespace grd {
 namespace {
 
 // Wide enough for every seed's column on a 1280-pixel screen.
-constexpr int kOpeningWidth = 1400;
-constexpr int kOpeningHeight = 640;
+const QSize kOpeningSize(1400, 640);
 
 } // namespace
 
 QMdiSubWindow* openSeasonOutlook(DisplayHost& host) {
-    QMdiArea* area = host.mdiArea();
-    if (area == nullptr) {
-        return nullptr;
+    QMdiSubWindow* window =
+        openSeasonWindow<TSeasonOutlookForm>(host, "TSeasonOutlookForm", kOpeningSize);
+    if (auto* form =
+            window == nullptr ? nullptr : qobject_cast<TSeasonOutlookForm*>(window->widget())) {
+        QObject::connect(form, &QWidget::windowTitleChanged, window, &QWidget::setWindowTitle,
+                         Qt::UniqueConnection);
+        // After the menu that opened it has closed and given back the focus it took.
+        QTimer::singleShot(0, form, [form] { form->focusTable(); });
     }
-    for (QMdiSubWindow* open : area->subWindowList()) {
-        if (qobject_cast<TSeasonOutlookForm*>(open->widget()) != nullptr) {
-            area->setActiveSubWindow(open);
-            return open;
-        }
-    }
-    auto* form = new TSeasonOutlookForm(host);
-    if (auto loaded = form->load(); !loaded) {
-        delete form;
-        ShowError(loaded.failure(), area);
-        return nullptr;
-    }
-    QMdiSubWindow* window = area->addSubWindow(form);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setObjectName(QStringLiteral("TSeasonOutlookForm"));
-    window->setWindowTitle(form->windowTitle());
-    QObject::connect(form, &QWidget::windowTitleChanged, window, &QWidget::setWindowTitle);
-    window->setGeometry(0, 0, std::min(area->viewport()->width(), kOpeningWidth),
-                        std::min(area->viewport()->height(), kOpeningHeight));
-    window->show();
-    // After the menu that opened it has closed and given back the focus it took.
-    QTimer::singleShot(0, form, [form] { form->focusTable(); });
     return window;
 }
 
