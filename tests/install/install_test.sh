@@ -24,9 +24,10 @@ shipped=$prefix/share/grd-oddsmith/shipped
 for f in bin/Oddsmith bin/grdtool share/grd-oddsmith/shipped/GRDStructure.txt \
     share/grd-oddsmith/shipped/GRDSchedule.ccs share/grd-oddsmith/shipped/GRDNames.ccn \
     share/grd-oddsmith/shipped/MAIN-DTA.GRD share/grd-oddsmith/shipped/GRDOdds.help/contexts.map \
-    share/applications/grd-oddsmith.desktop share/icons/hicolor/scalable/apps/grd-oddsmith.svg \
+    share/applications/io.github.grdoddsmith.Oddsmith.desktop share/icons/hicolor/scalable/apps/grd-oddsmith.svg \
     share/icons/hicolor/48x48/apps/grd-oddsmith.png share/icons/hicolor/128x128/apps/grd-oddsmith.png \
-    share/man/man1/grdtool.1.gz; do
+    share/man/man1/grdtool.1.gz share/man/man1/Oddsmith.1.gz \
+    share/metainfo/io.github.grdoddsmith.Oddsmith.metainfo.xml; do
     [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
 [ -n "$(find "$prefix" -path '*/grd-oddsmith/libGRDOdds.so')" ] || fail "no private library"

@@ -16,7 +16,7 @@ fail() {
 }
 deb=$(ls "$work"/grd-oddsmith_*.deb)
 dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/files"
-for f in ./usr/bin/Oddsmith ./usr/bin/grdtool ./usr/share/applications/grd-oddsmith.desktop \
+for f in ./usr/bin/Oddsmith ./usr/bin/grdtool ./usr/share/applications/io.github.grdoddsmith.Oddsmith.desktop \
     ./usr/share/icons/hicolor/scalable/apps/grd-oddsmith.svg \
     ./usr/share/icons/hicolor/48x48/apps/grd-oddsmith.png \
     ./usr/share/icons/hicolor/128x128/apps/grd-oddsmith.png \
