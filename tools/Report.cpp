@@ -5,6 +5,7 @@
 #include "printing/ReportText.h"
 #include "tools/ProgramDirectory.h"
 #include "tools/ToolArgs.h"
+#include "views/CsvText.h"
 
 #include <cstdio>
 #include <optional>
@@ -14,19 +15,21 @@ namespace grd::tool {
 namespace {
 
 constexpr const char* kHelp =
-    "usage: grdtool report [DIR] [--archive FILE] [--reports LIST]\n\n"
+    "usage: grdtool report [DIR] [--archive FILE] [--reports LIST] [--csv]\n\n"
     "Prints the text of the reports the program prints for the main data file of\n"
     "data directory DIR (by default the program's own, as Oddsmith chooses it), or\n"
     "for the archive FILE: one line per report line, cells\n"
     "joined by \"|\". LIST names the reports, separated by commas:\n"
     "spreads-plain, spreads-grid, scores, team, division, category. Without it every\n"
     "report the data holds is printed. Reports come in the program's print order.\n"
-    "Team names follow the preferences in DIR's GRDOdds.cfg.\n";
+    "Team names follow the preferences in DIR's GRDOdds.cfg. --csv prints the same\n"
+    "cells as CSV records (RFC 4180), without the blank and style-only lines.\n";
 
 struct Options {
     std::string dir;
     std::optional<std::string> archive;
     std::optional<ReportChoices> reports;
+    bool csv = false;
 };
 
 // The options, or the problem with them.
@@ -36,20 +39,25 @@ std::optional<std::string> parseOptions(const Args& args, Options& options) {
         options.dir = programDirectory(args[0]);
         first = 1;
     }
-    for (size_t i = first; i < args.size(); i += 2) {
+    for (size_t i = first; i < args.size(); ++i) {
+        if (args[i] == "--csv") {
+            options.csv = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             return args[i] + " needs a value";
         }
-        if (args[i] == "--archive") {
-            options.archive = args[i + 1];
-        } else if (args[i] == "--reports") {
+        const std::string& value = args[++i];
+        if (args[i - 1] == "--archive") {
+            options.archive = value;
+        } else if (args[i - 1] == "--reports") {
             std::string unknown;
-            options.reports = parseReportList(args[i + 1], unknown);
+            options.reports = parseReportList(value, unknown);
             if (!options.reports) {
                 return "unknown report '" + unknown + "'";
             }
         } else {
-            return "unknown option '" + args[i] + "'";
+            return "unknown option '" + args[i - 1] + "'";
         }
     }
     return std::nullopt;
@@ -96,8 +104,8 @@ int report(const Args& args) {
         printFailure("report", file, text.failure());
         return 1;
     }
-    std::string out;
-    for (const std::string& line : text.value().lines) {
+    std::string out = options.csv ? reportCsv(text.value().lines) : std::string();
+    for (const std::string& line : options.csv ? std::vector<std::string>() : text.value().lines) {
         out += line + "\n";
     }
     std::fwrite(out.data(), 1, out.size(), stdout);

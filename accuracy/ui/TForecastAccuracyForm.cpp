@@ -3,6 +3,7 @@
 #include "accuracy/AccuracyGrids.h"
 #include "accuracy/MarketLinesFile.h"
 #include "league/ui/HelpContext.h"
+#include "views/CsvText.h"
 #include "views/ui/DisplayCellDelegate.h"
 #include "views/ui/DisplayGridModel.h"
 #include "views/ui/DisplayHost.h"
@@ -195,6 +196,11 @@ std::string TForecastAccuracyForm::clipboardText() const {
             : forecastWeekName(league_, season_.weeks[static_cast<size_t>(chosenWeek_)].week);
     return accuracyClipboardText(caption().toStdString(), weeksModel_->content(), weekName,
                                  gamesModel_->content());
+}
+
+QString TForecastAccuracyForm::csvText() const {
+    return QString::fromStdString(gridCsv(weeksModel_->content()) + "\r\n" +
+                                  gridCsv(gamesModel_->content()));
 }
 
 void TForecastAccuracyForm::CopyToClipboard() {

@@ -44,6 +44,8 @@ public:
 public slots:
     void DrawTheGrid(bool recalcPosition, bool recalcWidths);
     void CopyToClipboard();
+    // Both tables as File | Export as CSV writes them: the weeks, a blank line, the games.
+    QString csvText() const;
 
 private:
     QTableView* makeGrid(const char* name, DisplayGridModel*& model);

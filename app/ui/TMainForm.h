@@ -213,6 +213,7 @@ private:
     QAction* smFilePrint = nullptr;
     QAction* smFilePrintPreview = nullptr;
     QAction* smFilePrinterSetup = nullptr;
+    QAction* smFileExportCsv = nullptr;
     QAction* smFileReplaceMain = nullptr;
     QAction* smFileRevert = nullptr;
     QAction* smFileExit = nullptr;

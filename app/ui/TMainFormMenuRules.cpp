@@ -1,6 +1,7 @@
 #include "app/ui/TMainForm.h"
 
 #include "app/MenuRules.h"
+#include "app/ui/CsvExport.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -84,6 +85,7 @@ void TMainForm::mmFileClick() {
     smFilePrint->setEnabled(rules.print);
     smFilePrintPreview->setEnabled(rules.print);
     smFileReplaceMain->setEnabled(rules.replaceMain && !state_.readOnly);
+    smFileExportCsv->setEnabled(canExportCsv(mdi_));
 }
 
 void TMainForm::mmEditClick() {

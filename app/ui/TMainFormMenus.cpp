@@ -2,6 +2,7 @@
 
 #include "accuracy/ui/AccuracyWindows.h"
 #include "app/ui/AppIcon.h"
+#include "app/ui/CsvExport.h"
 #include "app/ui/MainFormDisplayHost.h"
 #include "outlook/ui/OutlookWindow.h"
 
@@ -99,6 +100,10 @@ void TMainForm::createFileMenu() {
     smFilePrinterSetup = addItem(mmFile, "smFilePrinterSetup", QStringLiteral("Printer &Setup..."),
                                  QStringLiteral("Choose the printer and its settings"));
     connect(smFilePrinterSetup, &QAction::triggered, this, &TMainForm::smFilePrinterSetupClick);
+    smFileExportCsv = addItem(mmFile, "smFileExportCsv", QStringLiteral("Export as &CSV..."),
+                              QStringLiteral("Save the active window's table as a CSV file"));
+    connect(smFileExportCsv, &QAction::triggered, this,
+            [this] { exportActiveWindowCsv(mdi_, this); });
     mmFile->addSeparator();
     smFileReplaceMain =
         addItem(mmFile, "smFileReplaceMain", QStringLiteral("Replace &Main Data File..."),

@@ -3,6 +3,7 @@
 #include "league/Messages.h"
 #include "league/ui/HelpContext.h"
 #include "views/ClipboardText.h"
+#include "views/CsvText.h"
 #include "views/ui/DisplayGridModel.h"
 #include "views/ui/DisplayHost.h"
 
@@ -257,6 +258,14 @@ std::string TSeasonOutlookForm::clipboardText() const {
         text += "\n";
     }
     return text;
+}
+
+QString TSeasonOutlookForm::csvText() const {
+    std::string csv;
+    for (const auto* model : models_) {
+        csv += (csv.empty() ? "" : "\r\n") + gridCsv(model->content());
+    }
+    return QString::fromStdString(csv);
 }
 
 void TSeasonOutlookForm::CopyToClipboard() {

@@ -43,6 +43,8 @@ public:
 
 public slots:
     void CopyToClipboard();
+    // Every table as File | Export as CSV writes them, a blank line between two.
+    QString csvText() const;
     void cancelSimulation();
 
 private:

@@ -110,6 +110,12 @@ TEST_F(ReportTool, teamNamesFollowThePreferences) {
     EXPECT_EQ(run.out, expected("MAIN-DTA.GRD", kMainDataKind,
                                 {false, false, false, true, false, false}, false));
     EXPECT_NE(run.out.find("|Saints|"), std::string::npos);
+
+    const ToolRun csv = tool("report " + dir() + " --csv --reports team");
+    ASSERT_EQ(csv.exitCode, 0) << csv.err;
+    EXPECT_EQ(csv.out.find('|'), std::string::npos);
+    EXPECT_NE(csv.out.find(",Saints,"), std::string::npos);
+    EXPECT_NE(csv.out.find("\r\n"), std::string::npos);
 }
 
 TEST_F(ReportTool, failuresSayWhatIsWrongAndPrintNothing) {

@@ -3,6 +3,7 @@
 #include "league/ui/HelpContext.h"
 #include "league/ui/MessageDialogs.h"
 #include "views/ClipboardText.h"
+#include "views/CsvText.h"
 #include "views/DisplayCaption.h"
 #include "views/DisplayGeometry.h"
 #include "views/DisplayKind.h"
@@ -251,6 +252,10 @@ void TDisplayForm::MaybeResetHeight(int extra) {
 }
 
 // ---- Clipboard and printing -------------------------------------------------
+
+QString TDisplayForm::csvText() const {
+    return QString::fromStdString(gridCsv(content(), columns_));
+}
 
 std::string TDisplayForm::clipboardText() const {
     return gridClipboardText(caption().toStdString(), content(), columns_);

@@ -61,6 +61,8 @@ public slots:
     // column widths, when asked.
     virtual void DrawTheGrid(bool recalcPosition, bool recalcWidths);
     virtual void CopyToClipboard();
+    // The grid as File | Export as CSV writes it, columns in display order.
+    QString csvText() const;
 
 protected:
     DisplayHost& host() const { return host_; }

@@ -1,3 +1,4 @@
+#include "app/ui/CsvExport.h"
 #include "app/ui/TMainForm.h"
 #include "league/ui/MessageDialogs.h"
 #include "outlook/ui/TSeasonOutlookForm.h"
@@ -19,6 +20,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 namespace grd {
@@ -130,6 +133,31 @@ private slots:
                                        std::filesystem::copy_options::overwrite_existing);
         QTRY_COMPARE_WITH_TIMEOUT(outlook->findChild<QTabWidget*>("OutlookTabs")->tabText(2),
                                   QStringLiteral("Week 11"), 10000);
+    }
+
+    // File | Export as CSV by its keys: every table of the window, as a CSV reader reads it.
+    void exportAsCsvWritesTheActiveWindowsTables() {
+        TMainForm form(dir_->dir());
+        ready(form);
+        auto* outlook = openByKeys(form);
+        QVERIFY(outlook != nullptr);
+        QTRY_VERIFY(!outlook->simulating());
+        const std::string file = (next_->path() / "outlook.csv").string();
+        setNextCsvFileName(QString::fromStdString(file));
+        QApplication::setActiveWindow(&form);
+        QTest::keyClick(&form, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_C);
+        // Two conferences of 16 teams and the 14 games of week 10, each under its header.
+        const std::string count =
+            "python3 -c \"import csv,sys; print(sum(1 for r in csv.reader(open(sys.argv[1], "
+            "newline='')) if r))\" " +
+            file;
+        FILE* pipe = popen(count.c_str(), "r");
+        char rows[16] = {};
+        QVERIFY(pipe != nullptr && std::fgets(rows, sizeof rows, pipe) != nullptr);
+        pclose(pipe);
+        QCOMPARE(std::atoi(rows), 17 + 17 + 15);
     }
 
     void aSeasonWithoutScoresSaysWhatIsMissing() {
