@@ -6,8 +6,9 @@ set(CPACK_PACKAGE_NAME grd-oddsmith)
 set(CPACK_PACKAGE_VENDOR "GRD Oddsmith")
 set(CPACK_PACKAGE_CONTACT "GRD Oddsmith developers <oddsmith@grdsoftware.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "forecasts the point spreads of football games")
-set(CPACK_PACKAGE_DESCRIPTION "GRD Oddsmith rates the teams of a professional football \
-league from each week's final scores and forecasts the point spreads of the coming week's games.")
+set(CPACK_PACKAGE_DESCRIPTION "GRD Oddsmith rates the teams of a professional football\n\
+league from each week's final scores and forecasts the point spreads of\n\
+the coming week's games.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
