@@ -4,7 +4,13 @@
 # level down, so an install into ~/.local never mixes them with the user's own
 # data in ~/.local/share/grd-oddsmith, nor overwrites those on a reinstall.
 set(ODDSMITH_INSTALL_SHAREDIR ${CMAKE_INSTALL_DATADIR}/grd-oddsmith/shipped)
-set(ODDSMITH_INSTALL_LIBDIR ${CMAKE_INSTALL_LIBDIR}/grd-oddsmith)
+# The private library folder sits in the multiarch library folder where the
+# platform has one: ldconfig never looks there, so the package runs no ldconfig.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+    set(ODDSMITH_INSTALL_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE}/grd-oddsmith)
+else()
+    set(ODDSMITH_INSTALL_LIBDIR ${CMAKE_INSTALL_LIBDIR}/grd-oddsmith)
+endif()
 file(RELATIVE_PATH ODDSMITH_SHIPPED_FROM_BIN /prefix/${CMAKE_INSTALL_BINDIR}
      /prefix/${ODDSMITH_INSTALL_SHAREDIR})
 file(RELATIVE_PATH ODDSMITH_LIBRARY_FROM_BIN /prefix/${CMAKE_INSTALL_BINDIR}

@@ -8,7 +8,7 @@ packages=(
     qt6-charts-dev libqt6charts6 qt6-svg-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox imagemagick fonts-dejavu-core fonts-liberation2 poppler-utils python3
-    librsvg2-bin appstream desktop-file-utils
+    librsvg2-bin appstream desktop-file-utils lintian
 )
 missing=()
 for p in "${packages[@]}"; do

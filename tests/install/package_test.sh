@@ -34,4 +34,9 @@ for p in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins; do
     [[ "$depends" == *"$p"* ]] || fail "Depends lacks $p: $depends"
 done
 [[ "$(dpkg-deb -f "$deb" Recommends)" == *fonts-liberation2* ]] || fail "Recommends lacks the Arial-width font"
+# What a packager would have to fix: lintian's errors and warnings.
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || {
+    cat "$work/lintian.log"
+    fail "lintian"
+}
 echo "package $(basename "$deb") holds the program"
