@@ -10,12 +10,13 @@
 #include "league/NamesFile.h"
 #include "league/ui/MessageDialogs.h"
 #include "league/ui/ProgressWork.h"
+#include "league/ui/RecordsFileDialog.h"
+#include "league/ui/ScriptedFileName.h"
 #include "records/CsvTable.h"
 #include "tasks/SeasonReplay.h"
 #include "tasks/ui/TCatchUpDlg.h"
 #include "views/ui/DisplayHost.h"
 
-#include "league/ui/RecordsFileDialog.h"
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -30,8 +31,8 @@ namespace {
 const QString kImportCaption = QStringLiteral("GRD Oddsmith: Import Market Lines");
 const QSize kOpeningSize(900, 640);
 
-std::optional<QString>& nextLinesFile() {
-    static std::optional<QString> name;
+ScriptedFileName& nextLinesFile() {
+    static ScriptedFileName name;
     return name;
 }
 
@@ -120,15 +121,14 @@ QMdiSubWindow* openRatingsChart(DisplayHost& host) {
 }
 
 void setNextMarketLinesFile(const QString& fileName) {
-    nextLinesFile() = fileName;
+    nextLinesFile().set(fileName);
 }
 
 bool importMarketLines(DisplayHost& host) {
     QWidget* parent = host.mdiArea();
     QString chosen;
-    if (nextLinesFile()) {
-        chosen = *nextLinesFile();
-        nextLinesFile().reset();
+    if (auto scripted = nextLinesFile().take()) {
+        chosen = *scripted;
     } else {
         chosen = chooseRecordsFile(parent, kImportCaption, TForecastAccuracyForm::kHelpContext);
     }

@@ -2,6 +2,7 @@
 
 #include "files/AtomicFile.h"
 #include "league/ui/MessageDialogs.h"
+#include "league/ui/ScriptedFileName.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -18,8 +19,8 @@ namespace {
 
 const QString kCaption = QStringLiteral("GRD Oddsmith: Export as CSV");
 
-std::optional<QString>& nextFileName() {
-    static std::optional<QString> name;
+ScriptedFileName& nextFileName() {
+    static ScriptedFileName name;
     return name;
 }
 
@@ -34,9 +35,8 @@ QObject* exportingForm(QMdiArea* area) {
 }
 
 QString chooseFile(QWidget* parent, const QString& caption) {
-    if (nextFileName()) {
-        QString name = *nextFileName();
-        nextFileName().reset();
+    if (auto scripted = nextFileName().take()) {
+        QString name = *scripted;
         return name;
     }
     // The window's caption, made a file name: "Team Rankings 2025-26 Week 10.csv".
@@ -73,7 +73,7 @@ void exportActiveWindowCsv(QMdiArea* area, QWidget* parent) {
 }
 
 void setNextCsvFileName(const QString& fileName) {
-    nextFileName() = fileName;
+    nextFileName().set(fileName);
 }
 
 } // namespace grd

@@ -1,5 +1,6 @@
 // The tool bar's commands of the preview: page setup, options, font, print and PDF.
 #include "league/ui/MessageDialogs.h"
+#include "league/ui/ScriptedFileName.h"
 #include "prefs/tPrefsRec.h"
 #include "prefs/ui/FontConversion.h"
 #include "printing/ui/PrinterPage.h"
@@ -21,8 +22,8 @@ namespace grd {
 
 namespace {
 
-std::optional<QString>& nextPdfFileName() {
-    static std::optional<QString> name;
+ScriptedFileName& nextPdfFileName() {
+    static ScriptedFileName name;
     return name;
 }
 
@@ -45,7 +46,7 @@ template <class Prefs> void storePageSetup(Prefs& prefs, const QPageLayout& layo
 } // namespace
 
 void TPrintReportsDlg::setNextPdfFileName(const QString& fileName) {
-    nextPdfFileName() = fileName;
+    nextPdfFileName().set(fileName);
 }
 
 void TPrintReportsDlg::setNextFont(std::optional<QFont> font) {
@@ -131,7 +132,7 @@ void TPrintReportsDlg::PrintBtnClick() {
     if (PgPrinter->PageCount() == 0)
         return;
     if (!printerReady()) {
-        if (nextPdfFileName() ||
+        if (nextPdfFileName().pending() ||
             QMessageBox::question(this, windowTitle(),
                                   tr("No printer is installed, so nothing can be printed.\n\n"
                                      "Save the pages as a PDF file instead?")) == QMessageBox::Yes)
@@ -174,9 +175,8 @@ void TPrintReportsDlg::printAll() {
 }
 
 std::optional<QString> TPrintReportsDlg::askPdfFileName() {
-    if (nextPdfFileName()) {
-        QString name = *nextPdfFileName();
-        nextPdfFileName().reset();
+    if (auto scripted = nextPdfFileName().take()) {
+        QString name = *scripted;
         return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
     }
     QString name = QFileDialog::getSaveFileName(this, tr("Save as PDF"), title_ + ".pdf",

@@ -6,6 +6,7 @@
 #include "league/ui/HelpContext.h"
 #include "league/ui/MessageDialogs.h"
 #include "league/ui/ProgressWork.h"
+#include "league/ui/ScriptedFileName.h"
 #include "records/CsvTable.h"
 #include "tasks/SeasonReplay.h"
 
@@ -27,8 +28,8 @@ namespace {
 
 const QString kCaption = QStringLiteral("GRD Oddsmith: Catch Up from Game Records");
 
-std::optional<QString>& nextFileName() {
-    static std::optional<QString> name;
+ScriptedFileName& nextFileName() {
+    static ScriptedFileName name;
     return name;
 }
 
@@ -211,14 +212,13 @@ void TCatchUpDlg::reject() {
 }
 
 void TCatchUpDlg::setNextFileName(const QString& fileName) {
-    nextFileName() = fileName;
+    nextFileName().set(fileName);
 }
 
 bool TCatchUpDlg::Run(const AppState& app, QWidget* parent) {
     QString chosen;
-    if (nextFileName()) {
-        chosen = *nextFileName();
-        nextFileName().reset();
+    if (auto scripted = nextFileName().take()) {
+        chosen = *scripted;
     } else {
         chosen = chooseRecordsFile(parent, kCaption, kHelpContext);
     }

@@ -1,6 +1,7 @@
 #include "tasks/ui/TZeroMainDataDlg.h"
 
 #include "league/ui/MessageDialogs.h"
+#include "league/ui/ScriptedFileName.h"
 #include "tasks/UpdateMainData.h"
 #include "tasks/ui/TaskWidgets.h"
 
@@ -19,8 +20,8 @@ namespace {
 
 const QString kCaption = QStringLiteral(" GRD Oddsmith: Zero Main Data");
 
-std::optional<QString>& nextFileName() {
-    static std::optional<QString> name;
+ScriptedFileName& nextFileName() {
+    static ScriptedFileName name;
     return name;
 }
 
@@ -95,14 +96,13 @@ void TZeroMainDataDlg::Run(const std::string& programDir, QWidget* parent) {
 }
 
 void TZeroMainDataDlg::setNextFileName(const QString& fileName) {
-    nextFileName() = fileName;
+    nextFileName().set(fileName);
 }
 
 void TZeroMainDataDlg::BrowseBtnClick() {
     QString chosen;
-    if (nextFileName()) {
-        chosen = *nextFileName();
-        nextFileName().reset();
+    if (auto scripted = nextFileName().take()) {
+        chosen = *scripted;
     } else {
         QFileDialog OpenDlg(this, kCaption, QFileInfo(InputFileEdit->text()).path());
         OpenDlg.setObjectName(QStringLiteral("OpenDlg"));

@@ -1,6 +1,7 @@
 #include "tasks/ui/WeeklyTaskWindows.h"
 
 #include "league/ui/MessageDialogs.h"
+#include "league/ui/ScriptedFileName.h"
 #include "tasks/ui/TQGetScoresDlg.h"
 #include "tasks/ui/TSlowForecastsForm.h"
 #include "tasks/ui/TSlowScoresForm.h"
@@ -13,8 +14,8 @@
 namespace grd {
 
 namespace {
-std::optional<QString>& nextArchivePath() {
-    static std::optional<QString> path;
+ScriptedFileName& nextArchivePath() {
+    static ScriptedFileName path;
     return path;
 }
 
@@ -45,7 +46,7 @@ WeeklyTaskWindows::WeeklyTaskWindows(AppState& app, CompanionLibrary& companion,
     : app_(app), companion_(companion), main_(std::move(main)) {}
 
 void WeeklyTaskWindows::setNextArchivePath(const QString& path) {
-    nextArchivePath() = path;
+    nextArchivePath().set(path);
 }
 
 void WeeklyTaskWindows::showError(const Failure& failure) {
@@ -188,9 +189,8 @@ std::optional<std::string> WeeklyTaskWindows::savePath(const QString& caption,
                                                        const std::string& offeredName) {
     FocusBack back(main_.widget);
     QString path;
-    if (auto& preset = nextArchivePath()) {
+    if (auto preset = nextArchivePath().take()) {
         path = *preset;
-        preset.reset();
     } else {
         QFileDialog dialog(main_.widget, caption, QString::fromStdString(app_.programDir));
         dialog.setObjectName(QStringLiteral("SaveAsDlg"));
