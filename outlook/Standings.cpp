@@ -10,14 +10,7 @@ namespace {
 
 // The teams of candidates with the best percentage.
 std::vector<int> leaders(const SeasonTable& table, const std::vector<int>& candidates) {
-    double best = 0.0;
-    for (int team : candidates) {
-        best = std::max(best, table.record(team).percentage());
-    }
-    std::vector<int> tied;
-    std::copy_if(candidates.begin(), candidates.end(), std::back_inserter(tied),
-                 [&](int team) { return table.record(team).percentage() == best; });
-    return tied;
+    return bestOf(candidates, [&](int team) { return table.record(team).percentage(); });
 }
 
 void erase(std::vector<int>& teams, int team) {

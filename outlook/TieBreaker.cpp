@@ -71,19 +71,7 @@ std::vector<int> TieBreaker::apply(Step step, const std::vector<int>& group,
         return {*std::max_element(group.begin(), group.end(),
                                   [&](int a, int b) { return coin(a) < coin(b); })};
     }
-    std::vector<double> values;
-    values.reserve(group.size());
-    for (int team : group) {
-        values.push_back(value(step, team, common));
-    }
-    double best = *std::max_element(values.begin(), values.end());
-    std::vector<int> kept;
-    for (size_t i = 0; i < group.size(); ++i) {
-        if (values[i] == best) {
-            kept.push_back(group[i]);
-        }
-    }
-    return kept;
+    return bestOf(group, [&](int team) { return value(step, team, common); });
 }
 
 std::vector<int> TieBreaker::headToHead(const std::vector<int>& group,
@@ -98,14 +86,7 @@ std::vector<int> TieBreaker::headToHead(const std::vector<int>& group,
                         [&](int team) { return met(team).games == 0; })) {
             return group;
         }
-        double best = 0.0;
-        for (int team : group) {
-            best = std::max(best, met(team).percentage());
-        }
-        std::vector<int> kept;
-        std::copy_if(group.begin(), group.end(), std::back_inserter(kept),
-                     [&](int team) { return met(team).percentage() == best; });
-        return kept;
+        return bestOf(group, [&](int team) { return met(team).percentage(); });
     }
     // Between divisions, three or more: only a sweep counts, either way.
     auto sweptBy = [&](int team, bool won) {

@@ -3,10 +3,29 @@
 #include "outlook/LeagueShape.h"
 #include "outlook/SeasonTable.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 namespace grd {
+
+// The teams of group with the highest value(team), in group's order.
+template <class Value> std::vector<int> bestOf(const std::vector<int>& group, Value value) {
+    std::vector<double> values;
+    values.reserve(group.size());
+    double best = 0.0;
+    for (int team : group) {
+        values.push_back(value(team));
+        best = values.size() == 1 ? values.back() : std::max(best, values.back());
+    }
+    std::vector<int> kept;
+    for (size_t i = 0; i < group.size(); ++i) {
+        if (values[i] == best) {
+            kept.push_back(group[i]);
+        }
+    }
+    return kept;
+}
 
 // Which of the league's two tie-breaking procedures applies: between teams of one
 // division, or between teams of different divisions (wild cards and seeds).
