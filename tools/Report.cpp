@@ -2,10 +2,10 @@
 
 #include "league/RankingsFile.h"
 #include "printing/ReportChoices.h"
+#include "printing/ReportCsv.h"
 #include "printing/ReportText.h"
 #include "tools/ProgramDirectory.h"
 #include "tools/ToolArgs.h"
-#include "views/CsvText.h"
 
 #include <cstdio>
 #include <optional>

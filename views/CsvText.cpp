@@ -5,7 +5,6 @@ namespace grd {
 namespace {
 
 constexpr const char* kRecordEnd = "\r\n";
-constexpr std::string_view kStyleMarks[] = {"{$B}", "{$I}", "{$U}", "{$S}"};
 
 std::string_view trimmed(std::string_view text) {
     auto first = text.find_first_not_of(' ');
@@ -15,15 +14,15 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string record(const std::vector<std::string_view>& cells) {
+} // namespace
+
+std::string csvRecord(const std::vector<std::string_view>& cells) {
     std::string line;
     for (size_t i = 0; i < cells.size(); ++i) {
         line += (i == 0 ? "" : ",") + csvField(cells[i]);
     }
     return line + kRecordEnd;
 }
-
-} // namespace
 
 std::string csvField(std::string_view text) {
     text = trimmed(text);
@@ -43,36 +42,11 @@ std::string gridCsv(const GridContent& grid, const ColumnMap& columns) {
         for (int display = 0; display < grid.columnCount(); ++display) {
             cells.push_back(cellOfLogical(columns.logicalAt(display)));
         }
-        return record(cells);
+        return csvRecord(cells);
     };
     std::string csv = rowOf([&](int logical) -> std::string_view { return grid.title(logical); });
     for (int row = 0; row < grid.rowCount(); ++row) {
         csv += rowOf([&](int logical) -> std::string_view { return grid.text(row, logical); });
-    }
-    return csv;
-}
-
-std::string reportCsv(const std::vector<std::string>& lines) {
-    std::string csv;
-    for (std::string_view line : lines) {
-        for (auto mark : kStyleMarks) {
-            if (line.starts_with(mark)) {
-                line.remove_prefix(mark.size());
-            }
-        }
-        if (trimmed(line).empty()) {
-            continue;
-        }
-        std::vector<std::string_view> cells;
-        for (size_t start = 0;;) {
-            auto bar = line.find('|', start);
-            cells.push_back(line.substr(start, bar == std::string_view::npos ? bar : bar - start));
-            if (bar == std::string_view::npos) {
-                break;
-            }
-            start = bar + 1;
-        }
-        csv += record(cells);
     }
     return csv;
 }

@@ -17,8 +17,7 @@ std::string csvField(std::string_view text);
 // after each record.
 std::string gridCsv(const GridContent& grid, const ColumnMap& columns = ColumnMap());
 
-// Report lines, cells split by "|", as CSV records; their style marks ("{$B}") and
-// blank lines are left out.
-std::string reportCsv(const std::vector<std::string>& lines);
+// Cells as one CSV record, CR LF at its end.
+std::string csvRecord(const std::vector<std::string_view>& cells);
 
 } // namespace grd
