@@ -4,6 +4,7 @@
 #include "league/Format.h"
 #include "league/LeagueStructure.h"
 #include "records/CsvTable.h"
+#include "records/GameRecords.h"
 
 #include <cmath>
 
@@ -15,17 +16,6 @@ int32_t programWeek(long long recordsWeek, int regularWeeks) {
     return recordsWeek <= regularWeeks
                ? static_cast<int32_t>(recordsWeek)
                : static_cast<int32_t>(kFirstPlayoffWeek + recordsWeek - regularWeeks - 1);
-}
-
-// A row of another season would replace the season's good lines with wrong ones.
-Status checkSeason(const CsvTable& table, const CsvTable::Row& row, std::string_view seasonLabel) {
-    auto season = table.field(row, "season");
-    if (!season.empty() && season != seasonLabel.substr(0, 4)) {
-        return lineFailure(row.line, "the records are of the " + std::string(season) +
-                                         " season, not of the loaded season " +
-                                         std::string(seasonLabel));
-    }
-    return Ok{};
 }
 
 } // namespace
@@ -41,14 +31,17 @@ Result<std::vector<MarketLine>> parseMarketLines(std::string_view text,
     if (!table) {
         return table.failure();
     }
+    // A row of another season would replace the season's good lines with wrong ones.
+    auto rows = rowsOfSeason(table.value(), seasonLabel);
+    if (!rows) {
+        return rows.failure();
+    }
     std::vector<MarketLine> lines;
-    for (const auto& row : table.value().rows()) {
+    for (const CsvTable::Row* each : rows.value()) {
+        const CsvTable::Row& row = *each;
         auto lineText = table.value().field(row, "spread_line");
         if (lineText.find_first_not_of(' ') == std::string_view::npos) {
             continue;
-        }
-        if (auto checked = checkSeason(table.value(), row, seasonLabel); !checked) {
-            return checked.failure();
         }
         auto weekText = table.value().field(row, "week");
         auto week = parseInteger(weekText);

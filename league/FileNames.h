@@ -35,8 +35,9 @@ bool isPlainFileName(std::string_view name);
 
 // Whether name is one the program gives its own files in a data directory, ignoring
 // case: the main data, revert, old-season, structure, schedule, names and
-// configuration files, the market lines, and archives (any plain name with a two-digit
-// season extension, as playoff archives are named after their week).
+// configuration files, the fetched game records, the market lines, and archives (any
+// plain name with a two-digit season extension, as playoff archives are named after
+// their week).
 bool isProgramFileName(std::string_view name);
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b);

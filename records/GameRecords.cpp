@@ -15,14 +15,40 @@ std::string GameRecord::describe() const {
            printableField(homeTeam);
 }
 
-Result<std::vector<GameRecord>> parseGameRecords(std::string_view text) {
+Result<std::vector<const CsvTable::Row*>> rowsOfSeason(const CsvTable& table,
+                                                       std::string_view seasonLabel) {
+    std::vector<const CsvTable::Row*> rows;
+    const std::string_view year = seasonLabel.substr(0, 4);
+    for (const auto& row : table.rows()) {
+        std::string_view season = table.field(row, "season");
+        if (year.empty() || season.empty() || season == year) {
+            rows.push_back(&row);
+        }
+    }
+    if (rows.empty() && !table.rows().empty()) {
+        const auto& first = table.rows().front();
+        return lineFailure(first.line, "the records are of the " +
+                                           printableField(table.field(first, "season")) +
+                                           " season, not of the loaded season " +
+                                           printableField(seasonLabel));
+    }
+    return rows;
+}
+
+Result<std::vector<GameRecord>> parseGameRecords(std::string_view text,
+                                                 std::string_view seasonLabel) {
     auto table = CsvTable::parse(
         text, {"week", "game_type", "away_team", "home_team", "away_score", "home_score"});
     if (!table) {
         return table.failure();
     }
+    auto rows = rowsOfSeason(table.value(), seasonLabel);
+    if (!rows) {
+        return rows.failure();
+    }
     std::vector<GameRecord> records;
-    for (const auto& row : table.value().rows()) {
+    for (const CsvTable::Row* each : rows.value()) {
+        const CsvTable::Row& row = *each;
         auto field = [&](std::string_view column) { return table.value().field(row, column); };
         GameRecord record;
         record.line = row.line;

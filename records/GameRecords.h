@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/Failure.h"
+#include "records/CsvTable.h"
 
 #include <optional>
 #include <string>
@@ -28,10 +29,18 @@ struct GameRecord {
     std::string describe() const;
 };
 
-// Reads the records by their column names; other columns are ignored. A missing
-// column, a week that is not a number or a score outside 0..98 is a failure naming
-// the line.
-Result<std::vector<GameRecord>> parseGameRecords(std::string_view text);
+// The rows of one season (seasonLabel such as "2025" or "2008-09"): public records hold
+// every season, one per row. All rows when seasonLabel is empty or the records have no
+// season column. Records with rows but none of the season fail naming the first row, as
+// the records of another season would otherwise pass for an empty one.
+Result<std::vector<const CsvTable::Row*>> rowsOfSeason(const CsvTable& table,
+                                                       std::string_view seasonLabel);
+
+// Reads the records of a season (all of them when seasonLabel is empty) by their column
+// names; other columns are ignored. A missing column, a week that is not a number or a
+// score outside 0..98 is a failure naming the line.
+Result<std::vector<GameRecord>> parseGameRecords(std::string_view text,
+                                                 std::string_view seasonLabel = {});
 
 // Refuses what no season holds, naming the line: a team playing itself, or a team
 // with two games in one week (which a duplicated game is).

@@ -19,5 +19,6 @@ int replay(const Args& args);
 int report(const Args& args);
 int accuracy(const Args& args);
 int outlook(const Args& args);
+int fetch(const Args& args);
 
 } // namespace grd::tool

@@ -95,7 +95,7 @@ int replay(const Args& args) {
         std::fprintf(stderr, "grdtool replay: %s\n", text.failure().detail.c_str());
         return 1;
     }
-    auto records = parseGameRecords(text.value());
+    auto records = parseGameRecords(text.value(), app.league.seasonLabel);
     if (!records) {
         printFailure("replay", games, records.failure());
         return 1;

@@ -24,6 +24,9 @@ constexpr Command kCommands[] = {
     {"report", "print the report texts of the main data or an archive", grd::tool::report},
     {"accuracy", "tell how the season's forecasts fared", grd::tool::accuracy},
     {"outlook", "print the standings and the playoff odds", grd::tool::outlook},
+#ifdef ODDSMITH_FETCH
+    {"fetch", "download the league's public game records", grd::tool::fetch},
+#endif
 };
 
 void usage(std::FILE* out) {
@@ -57,6 +60,12 @@ int main(int argc, char** argv) {
             return command.run(grd::tool::Args(argv + 2, argv + argc));
         }
     }
+#ifndef ODDSMITH_FETCH
+    if (name == "fetch") {
+        std::fprintf(stderr, "grdtool: fetch is not part of this build, which has no Qt\n");
+        return 1;
+    }
+#endif
     std::fprintf(stderr, "grdtool: unknown command '%s'\n", argv[1]);
     usage(stderr);
     return 2;

@@ -4,6 +4,7 @@
 #include "accuracy/SeasonArchives.h"
 #include "accuracy/ui/SeasonWindow.h"
 #include "accuracy/ui/TForecastAccuracyForm.h"
+#include "accuracy/ui/TGetRecordsDlg.h"
 #include "accuracy/ui/TRatingsChartForm.h"
 #include "files/AtomicFile.h"
 #include "league/Messages.h"
@@ -102,6 +103,13 @@ void reloadSeasonWindows(DisplayHost& host) {
     }
 }
 
+QString askForLinesFile(QWidget* parent) {
+    if (auto scripted = nextLinesFile().take()) {
+        return *scripted;
+    }
+    return chooseRecordsFile(parent, kImportCaption, TForecastAccuracyForm::kHelpContext);
+}
+
 } // namespace
 
 void showFailure(const Failure& failure, QWidget* parent) {
@@ -124,14 +132,9 @@ void setNextMarketLinesFile(const QString& fileName) {
     nextLinesFile().set(fileName);
 }
 
-bool importMarketLines(DisplayHost& host) {
+bool importMarketLines(DisplayHost& host, const QString& recordsFile) {
     QWidget* parent = host.mdiArea();
-    QString chosen;
-    if (auto scripted = nextLinesFile().take()) {
-        chosen = *scripted;
-    } else {
-        chosen = chooseRecordsFile(parent, kImportCaption, TForecastAccuracyForm::kHelpContext);
-    }
+    const QString chosen = recordsFile.isEmpty() ? askForLinesFile(parent) : recordsFile;
     if (chosen.isEmpty()) {
         return false;
     }
@@ -169,16 +172,27 @@ void addAccuracyMenuItems(DisplayHost& host, QMenu* file, QMenu* seasonal, QMenu
     file->insertAction(file->actions().value(0), import);
     file->insertSeparator(file->actions().value(1));
     QObject::connect(import, &QAction::triggered, file, [&host] { importMarketLines(host); });
+    auto catchUpFrom = [&host, before = std::move(beforeCatchUp)](const QString& records) {
+        if (before() && TCatchUpDlg::Run(host.appState(), host.mdiArea(), records)) {
+            reloadSeasonWindows(host);
+        }
+    };
+    QAction* get = new QAction(QObject::tr("&Get Game Records..."), file);
+    get->setObjectName(QStringLiteral("smFileGetRecords"));
+    get->setStatusTip(QObject::tr("Download the league's game records and catch up the season"));
+    file->insertAction(import, get);
+    QObject::connect(get, &QAction::triggered, file, [&host, catchUpFrom] {
+        TGetRecordsDlg dialog(host.appState(), catchUpFrom,
+                              [&host](const QString& records) { importMarketLines(host, records); },
+                              host.mdiArea());
+        dialog.exec();
+    });
     seasonal->addSeparator();
     QAction* catchUp = seasonal->addAction(QObject::tr("Catch &Up from Game Records..."));
     catchUp->setObjectName(QStringLiteral("smTasksSeasonalCatchUp"));
     catchUp->setStatusTip(QObject::tr("Enter the weeks that game records hold scores for"));
     QObject::connect(catchUp, &QAction::triggered, seasonal,
-                     [&host, before = std::move(beforeCatchUp)] {
-                         if (before() && TCatchUpDlg::Run(host.appState(), host.mdiArea())) {
-                             reloadSeasonWindows(host);
-                         }
-                     });
+                     [catchUpFrom] { catchUpFrom(QString()); });
     view->addSeparator();
     QAction* accuracy = view->addAction(QObject::tr("Forecast Acc&uracy"));
     accuracy->setObjectName(QStringLiteral("smViewForecastAccuracy"));

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class QMdiSubWindow;
-class QString;
 class QMenu;
 class QWidget;
 
@@ -19,9 +20,10 @@ QMdiSubWindow* openForecastAccuracy(DisplayHost& host);
 QMdiSubWindow* openRatingsChart(DisplayHost& host);
 
 // File | Import Market Lines: reads the spread_line column of game records in the
-// public layout and keeps the lines beside the season's archives, where the accuracy
-// window finds them; an open one shows them at once. False when nothing was imported.
-bool importMarketLines(DisplayHost& host);
+// public layout (recordsFile, or the file the user chooses when it is empty) and keeps
+// the lines beside the season's archives, where the accuracy window finds them; an open
+// one shows them at once. False when nothing was imported.
+bool importMarketLines(DisplayHost& host, const QString& recordsFile = {});
 
 /**
  * Sets the records file the next import reads instead of showing the file dialog; an
@@ -30,7 +32,7 @@ bool importMarketLines(DisplayHost& host);
  */
 void setNextMarketLinesFile(const QString& fileName);
 
-// The season's accuracy, chart and catch-up commands, added to the main window's menus in
+// The season's records, accuracy, chart and catch-up commands, added to the main window's menus in
 // one place. beforeCatchUp is the main window's leave to change the season's files:
 // unsaved results offered for saving, display windows closed; false keeps them.
 void addAccuracyMenuItems(DisplayHost& host, QMenu* file, QMenu* seasonal, QMenu* view,

@@ -52,7 +52,8 @@ void TMainForm::enableReadyMenus() {
 void TMainForm::disableWritingCommands() {
     setItemsEnabled(mmTasks, false);
     for (QAction* action : {smFileRevert, smFileReplaceMain, smWindowSaveLayout,
-                            findChild<QAction*>(QStringLiteral("smFileImportMarketLines"))})
+                            findChild<QAction*>(QStringLiteral("smFileImportMarketLines")),
+                            findChild<QAction*>(QStringLiteral("smFileGetRecords"))})
         if (action != nullptr)
             action->setEnabled(false);
 }

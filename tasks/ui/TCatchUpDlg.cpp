@@ -33,6 +33,13 @@ ScriptedFileName& nextFileName() {
     return name;
 }
 
+QString askForRecords(QWidget* parent) {
+    if (auto scripted = nextFileName().take()) {
+        return *scripted;
+    }
+    return chooseRecordsFile(parent, kCaption, TCatchUpDlg::kHelpContext);
+}
+
 } // namespace
 
 TCatchUpDlg::TCatchUpDlg(const AppState& app, QWidget* parent) : QDialog(parent) {
@@ -89,7 +96,7 @@ std::optional<Result<std::vector<GameRecord>>> TCatchUpDlg::readRecords(const st
                 records.emplace(Failure{kImportError, text.failure().detail});
                 return;
             }
-            auto parsed = parseGameRecords(text.value());
+            auto parsed = parseGameRecords(text.value(), replay_.league.seasonLabel);
             records.emplace(parsed ? std::move(parsed)
                                    : Failure{kImportError, file + ": " + parsed.failure().detail});
         });
@@ -215,13 +222,8 @@ void TCatchUpDlg::setNextFileName(const QString& fileName) {
     nextFileName().set(fileName);
 }
 
-bool TCatchUpDlg::Run(const AppState& app, QWidget* parent) {
-    QString chosen;
-    if (auto scripted = nextFileName().take()) {
-        chosen = *scripted;
-    } else {
-        chosen = chooseRecordsFile(parent, kCaption, kHelpContext);
-    }
+bool TCatchUpDlg::Run(const AppState& app, QWidget* parent, const QString& recordsFile) {
+    const QString chosen = recordsFile.isEmpty() ? askForRecords(parent) : recordsFile;
     if (chosen.isEmpty()) {
         return false;
     }

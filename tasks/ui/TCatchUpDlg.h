@@ -38,8 +38,9 @@ public:
     bool readCancelled() const { return readCancelled_; }
     int weeksWritten() const { return weeksWritten_; }
 
-    // Asks for the records and runs the dialog; true when any week was written.
-    static bool Run(const AppState& app, QWidget* parent);
+    // Runs the dialog on recordsFile, or on the records the user chooses when it is
+    // empty; true when any week was written.
+    static bool Run(const AppState& app, QWidget* parent, const QString& recordsFile = {});
 
     /**
      * Sets the records file the next Run opens instead of showing the file dialog;

@@ -57,11 +57,18 @@ TEST(MarketLine, badRecordsFailNamingTheRowAndTheValue) {
     EXPECT_TRUE(parseMarketLines("week,away_team,home_team,spread_line\n1,MIA,BUF,-100\n", teams, 3,
                                  "2025-26")
                     .ok());
-    auto otherSeason = parseMarketLines(
-        "season,week,away_team,home_team,spread_line\n2025,1,MIA,BUF,3\n2024,1,MIA,BUF,3\n", teams,
+    // Public records hold every season: only the loaded one's rows count, and records
+    // of another season alone are refused rather than read as no lines.
+    auto mixed = parseMarketLines(
+        "season,week,away_team,home_team,spread_line\n2024,1,MIA,BUF,9\n2025,1,MIA,BUF,3\n", teams,
         3, "2025-26");
+    ASSERT_TRUE(mixed.ok());
+    ASSERT_EQ(mixed.value().size(), 1u);
+    EXPECT_EQ(mixed.value()[0].line, 3);
+    auto otherSeason = parseMarketLines(
+        "season,week,away_team,home_team,spread_line\n2024,1,MIA,BUF,3\n", teams, 3, "2025-26");
     ASSERT_FALSE(otherSeason.ok());
-    EXPECT_NE(otherSeason.failure().detail.find("line 3: the records are of the 2024 season, not "
+    EXPECT_NE(otherSeason.failure().detail.find("line 2: the records are of the 2024 season, not "
                                                 "of the loaded season 2025-26"),
               std::string::npos)
         << otherSeason.failure().detail;
