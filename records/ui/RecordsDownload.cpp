@@ -45,7 +45,7 @@ public:
         silence.start(limits_.timeout);
         ticks.start(kProgressInterval);
         if (!reply_->isFinished()) {
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
+            loop.exec();
         }
         collect();
         return result();

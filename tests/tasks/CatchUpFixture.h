@@ -12,6 +12,7 @@
 #include "support/ToolRun.h"
 
 #include <memory>
+#include <sstream>
 #include <string>
 
 namespace grd::test {
@@ -32,6 +33,17 @@ inline bool makeSeasonStart(const TempDir& dir, AppState& app) {
     return LoadLeagueStructure(app.programDir, app.league).empty() &&
            LoadSchedule(app.programDir, *app.schedule, app.league).ok() &&
            LoadNames(app.programDir, app.schedule->namesFileName, app.league).ok();
+}
+
+// Records in the public layout, every game with the same market line.
+inline std::string recordsWithLines(const std::string& line,
+                                    const std::string& file = kGames2024) {
+    std::istringstream records(readFile(file));
+    std::string text;
+    for (std::string row; std::getline(records, row);) {
+        text += row + (text.empty() ? ",spread_line\n" : "," + line + "\n");
+    }
+    return text;
 }
 
 // The 2024 records with week 2's first game turned round: BUF at MIA becomes MIA at

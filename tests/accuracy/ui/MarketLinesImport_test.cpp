@@ -9,7 +9,6 @@
 #include <QTableView>
 #include <QTest>
 
-#include <sstream>
 
 using namespace grd;
 
@@ -25,12 +24,7 @@ struct SeasonHost : test::DisplayTestHost {
                     .status != 0) {
             return false;
         }
-        std::istringstream records(test::readFile(test::kGames2024));
-        std::string lines;
-        for (std::string line; std::getline(records, line);) {
-            lines += line + (lines.empty() ? ",spread_line\n" : ",3\n");
-        }
-        dir.write("lines.csv", lines);
+        dir.write("lines.csv", test::recordsWithLines("3"));
         return true;
     }
 
@@ -88,13 +82,18 @@ private slots:
         QVERIFY(importMarketLines(host));
         const std::string good = host.dir.read("GRDLines.24.csv");
         const std::string lines = host.dir.read("lines.csv");
+        // Records of another season alone, and one unknown team.
         const struct {
             std::string from, to, named;
-        } cases[] = {{"\n2024,", "\n2023,", "2023 season, not of the loaded season 2024-25"},
-                     {",BUF,", ",XYZ,", "\"XYZ\""}};
+            bool everywhere;
+        } cases[] = {{"\n2024,", "\n2023,", "2023 season, not of the loaded season 2024-25", true},
+                     {",BUF,", ",XYZ,", "\"XYZ\"", false}};
         for (const auto& bad : cases) {
             std::string text = lines;
-            text.replace(text.find(bad.from), bad.from.size(), bad.to);
+            for (size_t at = text.find(bad.from); at != std::string::npos;
+                 at = bad.everywhere ? text.find(bad.from, at) : std::string::npos) {
+                text.replace(at, bad.from.size(), bad.to);
+            }
             host.dir.write("lines.csv", text);
             host.errors.clear();
             setNextMarketLinesFile(file);

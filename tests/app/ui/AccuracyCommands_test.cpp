@@ -3,8 +3,11 @@
 #include "app/ui/TMainForm.h"
 #include "league/ui/HelpRequest.h"
 #include "league/ui/MessageDialogs.h"
+#include "prefs/RecordsAddress.h"
+#include "support/LocalHttpServer.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
+#include "tasks/CatchUpFixture.h"
 #include "tasks/ui/TCatchUpDlg.h"
 
 #include "MainFormTesting.h"
@@ -20,6 +23,27 @@
 #include <QTimer>
 
 namespace grd {
+
+namespace {
+
+// Runs act on the modal window of the given name once it is the active one; each call
+// polls with a timer of its own, as a nested dialog's wait runs inside another's.
+void whenModal(const char* name, std::function<void(QWidget*)> act) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, name, act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal->objectName() == QLatin1String(name) &&
+            QApplication::activeWindow() == modal) {
+            poll->stop();
+            poll->deleteLater();
+            act(modal);
+        }
+    });
+    poll->start();
+}
+
+} // namespace
 
 // The season commands as the main window offers them, on the shipped 2025 data with
 // its first two weeks caught up.
@@ -163,6 +187,43 @@ private slots:
         item(form, "smTasksSeasonalCatchUp")->trigger();
         QVERIFY(weeks->model()->rowCount() > weeksBefore);
         QVERIFY2(errors_.empty(), errors_.empty() ? "" : errors_.front().detail.c_str());
+    }
+
+    // As a new user would: File | Get Game Records from the stand-in for the public
+    // address, then the catch-up and the market lines it offers, all by keys.
+    void getGameRecordsCatchesUpAndImportsTheLinesByKeys() {
+        test::LocalHttpServer server;
+        server.answer("/games.csv",
+                      test::LocalHttpServer::Answer::file(QByteArray::fromStdString(
+                          test::recordsWithLines("-3", ODDSMITH_DATA_DIR "games-2025.csv"))));
+        qputenv("no_proxy", "127.0.0.1");
+        qputenv(kRecordsAddressVariable, server.url("/games.csv").toLatin1());
+        TMainForm form(dir_->dir());
+        ready(form);
+        whenModal("TGetRecordsDlg", [](QWidget* get) {
+            QTest::keyClick(get, Qt::Key_Return); // Get
+            whenModal("TCatchUpDlg", [](QWidget* catchUp) {
+                QTest::keyClick(catchUp, Qt::Key_Return); // Run
+                QTest::keyClick(catchUp, Qt::Key_Return); // Close
+            });
+            QTest::keyClick(get, Qt::Key_Return); // Catch Up, the default once records came
+            // Offscreen, the closed catch-up dialog leaves no window active.
+            QApplication::setActiveWindow(get);
+            QTest::keyClick(get, Qt::Key_M, Qt::AltModifier);
+            QTest::qWait(300); // a mnemonic's click is animated
+            QTest::keyClick(get, Qt::Key_Escape);
+        });
+        QTest::keyClick(&form, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_G);
+        qunsetenv(kRecordsAddressVariable);
+        QVERIFY(!dir_->read("GRDRecords.csv").empty());
+        QVERIFY(!dir_->read("WEEK-13.25").empty());
+        QVERIFY(!dir_->read("GRDLines.25.csv").empty());
+        QCOMPARE(errors_.size(), size_t(1));
+        QVERIFY2(errors_.front().detail.find("Market lines of 272 games imported") !=
+                     std::string::npos,
+                 errors_.front().detail.c_str());
     }
 
     void catchUpCancelledInItsFileDialogChangesNothing() {

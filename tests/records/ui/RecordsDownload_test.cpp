@@ -6,7 +6,6 @@
 
 #include <QTest>
 
-#include <sstream>
 
 using namespace grd;
 using Answer = test::LocalHttpServer::Answer;
@@ -15,12 +14,7 @@ namespace {
 
 // The 2024 records in the public layout: with every home team a 3-point favourite.
 QByteArray publicRecords() {
-    std::istringstream records(test::readFile(test::kGames2024));
-    std::string text;
-    for (std::string line; std::getline(records, line);) {
-        text += line + (text.empty() ? ",spread_line\n" : ",-3\n");
-    }
-    return QByteArray::fromStdString(text);
+    return QByteArray::fromStdString(test::recordsWithLines("-3"));
 }
 
 // Every file of a directory with its bytes, to show that nothing changed.
