@@ -41,8 +41,15 @@ QString LocalHttpServer::url(const QByteArray& path) const {
 }
 
 void LocalHttpServer::serve(QTcpSocket* socket) {
+    const QByteArray received = socket->peek(socket->bytesAvailable());
+    // Not HTTP (a TLS hello, say): answered as a plain server would.
+    if (!QByteArray("GET ").startsWith(received.left(4))) {
+        socket->write("HTTP/1.1 400 Bad Request\r\nConnection: close\r\n\r\n");
+        socket->disconnectFromHost();
+        return;
+    }
     // The whole head first; a GET has no body.
-    if (!socket->peek(socket->bytesAvailable()).contains("\r\n\r\n")) {
+    if (!received.contains("\r\n\r\n")) {
         return;
     }
     const QByteArray head = socket->readAll();

@@ -74,6 +74,9 @@ private slots:
             {server.url("/empty"), "the records hold no game"},
             {QStringLiteral("ftp://127.0.0.1/games.csv"), "not an http or https address"},
             {QStringLiteral("http://127.0.0.1:1/games.csv"), "Connection refused"},
+            // A server that answers TLS in plain HTTP.
+            {server.url("/games.csv").replace(QStringLiteral("http:"), QStringLiteral("https:")),
+             "TLS error: "},
         };
         DownloadLimits limits;
         limits.timeout = std::chrono::milliseconds(1000);
