@@ -47,9 +47,8 @@ bool isPlainFileName(std::string_view name) {
 
 bool isProgramFileName(std::string_view name) {
     static constexpr std::string_view kFixed[] = {
-        "MAIN-DTA.GRD",     "main-dta.rvt",    "MAIN-DTA.OLD", "tempfile.grd",
-        "GRDStructure.txt", "GRDSchedule.ccs", "GRDNames.ccn", "GRDOdds.cfg",
-        "GRDRecords.csv"};
+        "MAIN-DTA.GRD",    "main-dta.rvt", "MAIN-DTA.OLD", "tempfile.grd",  "GRDStructure.txt",
+        "GRDSchedule.ccs", "GRDNames.ccn", "GRDOdds.cfg",  "GRDRecords.csv"};
     for (std::string_view fixed : kFixed) {
         if (equalsIgnoringCase(name, fixed)) {
             return true;

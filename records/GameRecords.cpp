@@ -27,10 +27,9 @@ Result<std::vector<const CsvTable::Row*>> rowsOfSeason(const CsvTable& table,
     }
     if (rows.empty() && !table.rows().empty()) {
         const auto& first = table.rows().front();
-        return lineFailure(first.line, "the records are of the " +
-                                           printableField(table.field(first, "season")) +
-                                           " season, not of the loaded season " +
-                                           printableField(seasonLabel));
+        return lineFailure(
+            first.line, "the records are of the " + printableField(table.field(first, "season")) +
+                            " season, not of the loaded season " + printableField(seasonLabel));
     }
     return rows;
 }

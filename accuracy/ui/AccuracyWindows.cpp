@@ -182,9 +182,9 @@ void addAccuracyMenuItems(DisplayHost& host, QMenu* file, QMenu* seasonal, QMenu
     get->setStatusTip(QObject::tr("Download the league's game records and catch up the season"));
     file->insertAction(import, get);
     QObject::connect(get, &QAction::triggered, file, [&host, catchUpFrom] {
-        TGetRecordsDlg dialog(host.appState(), catchUpFrom,
-                              [&host](const QString& records) { importMarketLines(host, records); },
-                              host.mdiArea());
+        TGetRecordsDlg dialog(
+            host.appState(), catchUpFrom,
+            [&host](const QString& records) { importMarketLines(host, records); }, host.mdiArea());
         dialog.exec();
     });
     seasonal->addSeparator();

@@ -59,10 +59,10 @@ TGetRecordsDlg::TGetRecordsDlg(const AppState& app, RecordsCommand catchUp,
     AddressEdit->setObjectName(QStringLiteral("AddressEdit"));
     auto* form = new QFormLayout;
     form->addRow(tr("&Address:"), AddressEdit);
-    auto* where = new QLabel(
-        tr("The records are kept as %1 in the data directory, replacing the file there.")
-            .arg(QString::fromUtf8(kRecordsFileName.data(), kRecordsFileName.size())),
-        this);
+    auto* where =
+        new QLabel(tr("The records are kept as %1 in the data directory, replacing the file there.")
+                       .arg(QString::fromUtf8(kRecordsFileName.data(), kRecordsFileName.size())),
+                   this);
     where->setWordWrap(true);
     FetchProgress = new QProgressBar(this);
     FetchProgress->setObjectName(QStringLiteral("FetchProgress"));
@@ -141,11 +141,10 @@ void TGetRecordsDlg::GetBtnClick() {
     cancelled_ = false;
     setRunning(true);
     StatusLabel->setText(tr("Connecting to %1...").arg(address()));
-    auto records = fetchPublicRecords(
-        address(), app_.league.seasonLabel, {},
-        [this](std::int64_t received, std::int64_t expected) {
-            return downloadProgress(received, expected);
-        });
+    auto records = fetchPublicRecords(address(), app_.league.seasonLabel, {},
+                                      [this](std::int64_t received, std::int64_t expected) {
+                                          return downloadProgress(received, expected);
+                                      });
     const std::filesystem::path target = recordsFileIn(app_.programDir);
     Status saved = records ? saveRecordsFile(target, records.value().text) : Status(Ok{});
     setRunning(false);
@@ -158,7 +157,8 @@ void TGetRecordsDlg::GetBtnClick() {
             StatusLabel->setText(tr("Cancelled; nothing was saved."));
             return;
         }
-        StatusLabel->setText(tr("Nothing was saved: %1").arg(QString::fromStdString(failure.detail)));
+        StatusLabel->setText(
+            tr("Nothing was saved: %1").arg(QString::fromStdString(failure.detail)));
         ShowError(failure, this);
         return;
     }
@@ -169,9 +169,9 @@ void TGetRecordsDlg::GetBtnClick() {
 
 void TGetRecordsDlg::fetched(const RecordsSummary& summary) {
     const QString season = QString::fromStdString(app_.league.seasonLabel);
-    QString text =
-        tr("Saved %1: %2.").arg(QString::fromUtf8(kRecordsFileName.data(), kRecordsFileName.size()),
-                                seasonsText(summary));
+    QString text = tr("Saved %1: %2.")
+                       .arg(QString::fromUtf8(kRecordsFileName.data(), kRecordsFileName.size()),
+                            seasonsText(summary));
     if (summary.seasonGames == 0) {
         text += tr(" They hold no game of the %1 season yet.").arg(season);
     } else {
@@ -184,8 +184,9 @@ void TGetRecordsDlg::fetched(const RecordsSummary& summary) {
     StatusLabel->setText(text);
     CatchUpBtn->setEnabled(summary.seasonScored > 0);
     ImportBtn->setEnabled(summary.seasonLines > 0);
-    makeDefault(CatchUpBtn->isEnabled() ? CatchUpBtn
-                                        : ImportBtn->isEnabled() ? ImportBtn : CloseBtn);
+    makeDefault(CatchUpBtn->isEnabled()  ? CatchUpBtn
+                : ImportBtn->isEnabled() ? ImportBtn
+                                         : CloseBtn);
 }
 
 // The next download starts from the address that worked, unless the environment
@@ -206,8 +207,9 @@ void TGetRecordsDlg::keepAddress() {
     }
     const Failure* failure = !config ? &config.failure() : !kept ? &kept.failure() : nullptr;
     if (failure != nullptr) {
-        StatusLabel->setText(StatusLabel->text() + tr(" The address was not kept for next time: %1")
-                                                       .arg(QString::fromStdString(failure->detail)));
+        StatusLabel->setText(StatusLabel->text() +
+                             tr(" The address was not kept for next time: %1")
+                                 .arg(QString::fromStdString(failure->detail)));
     }
 }
 

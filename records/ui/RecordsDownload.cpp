@@ -34,7 +34,9 @@ public:
         QTimer silence;
         silence.setSingleShot(true);
         QTimer ticks;
-        QObject::connect(&silence, &QTimer::timeout, [this] { stop("no answer within " + std::to_string(limits_.timeout.count() / 1000) + " s"); });
+        QObject::connect(&silence, &QTimer::timeout, [this] {
+            stop("no answer within " + std::to_string(limits_.timeout.count() / 1000) + " s");
+        });
         QObject::connect(&ticks, &QTimer::timeout, [this] { report(); });
         QObject::connect(reply_, &QNetworkReply::metaDataChanged, [this] { checkLength(); });
         QObject::connect(reply_, &QNetworkReply::readyRead, [this, &silence] {
@@ -71,7 +73,8 @@ private:
             return;
         }
         const QByteArray chunk = reply_->readAll();
-        if (static_cast<std::int64_t>(body_.size() + static_cast<size_t>(chunk.size())) > limits_.maxBytes) {
+        if (static_cast<std::int64_t>(body_.size() + static_cast<size_t>(chunk.size())) >
+            limits_.maxBytes) {
             stop("larger than " + mebibytes(limits_.maxBytes));
             return;
         }
@@ -83,7 +86,8 @@ private:
             return;
         }
         const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
-        if (!progress_(static_cast<std::int64_t>(body_.size()), length.isValid() ? length.toLongLong() : -1)) {
+        if (!progress_(static_cast<std::int64_t>(body_.size()),
+                       length.isValid() ? length.toLongLong() : -1)) {
             stop("cancelled");
         }
     }
@@ -99,9 +103,8 @@ private:
         if (status >= 300) {
             const QString reason =
                 reply_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-            return Failure{kImportError,
-                           "HTTP status " + std::to_string(status) +
-                               (reason.isEmpty() ? "" : " " + reason.toStdString())};
+            return Failure{kImportError, "HTTP status " + std::to_string(status) +
+                                             (reason.isEmpty() ? "" : " " + reason.toStdString())};
         }
         if (reply_->error() != QNetworkReply::NoError) {
             return Failure{kImportError, cause()};
@@ -137,7 +140,9 @@ Result<std::string> downloadFile(const QString& address, const DownloadLimits& l
                                  const DownloadProgress& progress) {
     const QUrl url(address, QUrl::StrictMode);
     const std::string named = address.toStdString() + ": ";
-    if (!url.isValid() || (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")) || url.host().isEmpty()) {
+    if (!url.isValid() ||
+        (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")) ||
+        url.host().isEmpty()) {
         return Failure{kImportError, named + "not an http or https address"};
     }
     QNetworkProxyFactory::setUseSystemConfiguration(true);
@@ -164,9 +169,9 @@ Result<FetchedRecords> fetchPublicRecords(const QString& address, std::string_vi
     }
     auto summary = checkPublicRecords(text.value(), seasonLabel);
     if (!summary) {
-        return Failure{kImportError, address.toStdString() +
-                                         ": not game records in the public layout: " +
-                                         summary.failure().detail};
+        return Failure{kImportError,
+                       address.toStdString() +
+                           ": not game records in the public layout: " + summary.failure().detail};
     }
     return FetchedRecords{std::move(text.value()), summary.value()};
 }

@@ -11,10 +11,9 @@ constexpr std::string_view kHeader = "season,game_type,week,away_team,away_score
 
 // Two seasons, the later one under way: one game scored without a line, one unplayed
 // with a line.
-const std::string kTwoSeasons = std::string(kHeader) +
-                                "2024,REG,1,MIA,20,BUF,23,Home,-3\n"
-                                "2025,REG,1,MIA,17,BUF,24,Home,\n"
-                                "2025,REG,2,BUF,,NYJ,,Home,2.5\n";
+const std::string kTwoSeasons = std::string(kHeader) + "2024,REG,1,MIA,20,BUF,23,Home,-3\n"
+                                                       "2025,REG,1,MIA,17,BUF,24,Home,\n"
+                                                       "2025,REG,2,BUF,,NYJ,,Home,2.5\n";
 
 TEST(PublicRecords, theLoadedSeasonIsCountedApartFromTheWholeCollection) {
     auto summary = checkPublicRecords(kTwoSeasons, "2025-26");

@@ -59,11 +59,11 @@ void LocalHttpServer::serve(QTcpSocket* socket) {
     if (answer.silent) {
         return;
     }
-    QByteArray reply = "HTTP/1.1 " + QByteArray::number(answer.status) + " " +
-                       reasonOf(answer.status) + "\r\nContent-Length: " +
-                       QByteArray::number(answer.announced >= 0 ? answer.announced
-                                                                : answer.body.size()) +
-                       "\r\nConnection: close\r\n";
+    QByteArray reply =
+        "HTTP/1.1 " + QByteArray::number(answer.status) + " " + reasonOf(answer.status) +
+        "\r\nContent-Length: " +
+        QByteArray::number(answer.announced >= 0 ? answer.announced : answer.body.size()) +
+        "\r\nConnection: close\r\n";
     if (!answer.location.isEmpty()) {
         reply += "Location: " + answer.location + "\r\n";
     }
@@ -83,7 +83,8 @@ int runServing(const QString& program, const QStringList& arguments, QByteArray*
     if (output != nullptr) {
         *output = process.readAll();
     }
-    return process.exitStatus() == QProcess::NormalExit && process.error() != QProcess::FailedToStart
+    return process.exitStatus() == QProcess::NormalExit &&
+                   process.error() != QProcess::FailedToStart
                ? process.exitCode()
                : -1;
 }

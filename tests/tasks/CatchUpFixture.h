@@ -36,8 +36,7 @@ inline bool makeSeasonStart(const TempDir& dir, AppState& app) {
 }
 
 // Records in the public layout, every game with the same market line.
-inline std::string recordsWithLines(const std::string& line,
-                                    const std::string& file = kGames2024) {
+inline std::string recordsWithLines(const std::string& line, const std::string& file = kGames2024) {
     std::istringstream records(readFile(file));
     std::string text;
     for (std::string row; std::getline(records, row);) {

@@ -65,9 +65,8 @@ std::string describe(const RecordsSummary& summary, const std::string& seasonLab
                     : " of the seasons " + summary.firstSeason + " to " + summary.lastSeason;
     }
     if (!seasonLabel.empty()) {
-        text += cformat("; %s: %d games, %d with scores, %d with market lines",
-                        seasonLabel.c_str(), summary.seasonGames, summary.seasonScored,
-                        summary.seasonLines);
+        text += cformat("; %s: %d games, %d with scores, %d with market lines", seasonLabel.c_str(),
+                        summary.seasonGames, summary.seasonScored, summary.seasonLines);
     }
     return text;
 }

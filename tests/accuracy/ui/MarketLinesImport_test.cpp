@@ -9,7 +9,6 @@
 #include <QTableView>
 #include <QTest>
 
-
 using namespace grd;
 
 namespace {

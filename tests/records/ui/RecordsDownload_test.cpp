@@ -6,7 +6,6 @@
 
 #include <QTest>
 
-
 using namespace grd;
 using Answer = test::LocalHttpServer::Answer;
 
