@@ -111,14 +111,23 @@ private slots:
         test::LocalHttpServer server;
         const QByteArray records = publicRecords();
         server.answer("/games.csv", Answer::file(records));
+        server.answer("/columns", Answer::file("season,week\n2024,1\n"));
+        server.answer("/silent", Answer::silence());
+        server.answer("/huge", Answer::file(records, 65ll << 20));
         const QString target = QString::fromStdString(dir.path().string());
         const auto before = contents(dir);
         QByteArray output;
-        QCOMPARE(test::runServing(QStringLiteral(ODDSMITH_GRDTOOL),
-                                  {"fetch", target, "--url", server.url("/nothing")}, &output),
-                 1);
-        QVERIFY2(output.contains("HTTP status 404 Not Found"), output.constData());
-        QVERIFY(contents(dir) == before);
+        for (auto [path, cause] : {std::pair{"/nothing", "HTTP status 404 Not Found"},
+                                   std::pair{"/columns", "has no column game_type"},
+                                   std::pair{"/silent", "no answer within 1 s"},
+                                   std::pair{"/huge", "larger than 64 MiB"}}) {
+            QCOMPARE(test::runServing(
+                         QStringLiteral(ODDSMITH_GRDTOOL),
+                         {"fetch", target, "--url", server.url(path), "--timeout", "1"}, &output),
+                     1);
+            QVERIFY2(output.contains(cause), output.constData());
+            QVERIFY(contents(dir) == before);
+        }
 
         QCOMPARE(test::runServing(QStringLiteral(ODDSMITH_GRDTOOL),
                                   {"fetch", target, "--url", server.url("/games.csv")}, &output),
