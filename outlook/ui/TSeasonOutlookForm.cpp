@@ -29,10 +29,21 @@ constexpr int kPollMilliseconds = 50;
 // Files change in bursts while a task saves: the window reads them once it is done.
 constexpr int kReloadDelayMilliseconds = 400;
 
-// Sorts numbers as numbers; empty cells (no seed) after every number.
+// Sorts numbers as numbers, empty cells (no seed) after every number whichever the
+// order, and sets numbers right as tables of figures read.
 class NumericSortModel : public QSortFilterProxyModel {
 public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::TextAlignmentRole) {
+            bool number = false;
+            index.data().toString().toDouble(&number);
+            return QVariant::fromValue((number ? Qt::AlignRight : Qt::AlignLeft) |
+                                       Qt::AlignVCenter);
+        }
+        return QSortFilterProxyModel::data(index, role);
+    }
 
 protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
@@ -46,7 +57,8 @@ protected:
             return x < y;
         }
         if (a.isEmpty() != b.isEmpty()) {
-            return b.isEmpty();
+            // A descending sort asks the other way round.
+            return sortOrder() == Qt::AscendingOrder ? b.isEmpty() : a.isEmpty();
         }
         return QString::localeAwareCompare(a, b) < 0;
     }

@@ -103,6 +103,19 @@ private slots:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, playoffs);
         QVERIFY(cell(outlook, 0, 0, 8).toDouble() > 90.0);
         QVERIFY(lowest < 1.0);
+        // Figures stand right, names left; teams without a seed stay last either way.
+        auto alignment = [grid](int column) {
+            return grid->model()->index(0, column).data(Qt::TextAlignmentRole).toInt() &
+                   Qt::AlignHorizontal_Mask;
+        };
+        QCOMPARE(alignment(8), int(Qt::AlignRight));
+        QCOMPARE(alignment(0), int(Qt::AlignLeft));
+        const QPoint seed(header->sectionViewportPosition(5) + 5, header->height() / 2);
+        for (int click = 0; click < 2; ++click) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, seed);
+            QVERIFY(!cell(outlook, 0, 0, 5).isEmpty());
+            QVERIFY(cell(outlook, 0, 15, 5).isEmpty());
+        }
         // The offscreen platform hands the activation to the closed menu late.
         QApplication::setActiveWindow(&form);
         QTRY_COMPARE(QApplication::focusWidget(),
