@@ -109,7 +109,7 @@ StartupOutcome runStartup(AppState& state, StartupHost& host, bool usMeasurement
     }
     // Saves stopped by a crash or a kill leave their temporary files behind.
     if (!state.readOnly) {
-        removeStaleTemporaryFiles(state.programDir, isProgramFileName, true);
+        removeStaleTemporaryFiles(state.programDir, isProgramFileName);
     }
     loadPreferences(state, usMeasurement, outcome);
 
