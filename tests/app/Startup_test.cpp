@@ -74,11 +74,18 @@ TEST_F(StartupTest, leagueStructureFailures_reportLoaderThenMinus30) {
         const char* what;
         std::string content; // empty: the file is removed
         std::vector<int> expected;
+        std::string reason = {};
     };
+    std::string escaping = text;
+    escaping.replace(escaping.find("\nWild Card"), 10, "\n../x");
     const Case cases[] = {
         {"missing", "", {-32, -30}},
         {"wrong version", "grds1" + text.substr(5), {-29, -30}},
-        {"truncated", text.substr(0, text.size() / 2), {-30}},
+        {"truncated", text.substr(0, text.size() / 2), {-30}, ": the file ends before"},
+        {"week name leading up",
+         escaping,
+         {-30},
+         "line 255: playoff week name \"../x\" cannot name a file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -92,6 +99,7 @@ TEST_F(StartupTest, leagueStructureFailures_reportLoaderThenMinus30) {
         auto outcome = runStartup(fresh, freshHost, false);
         EXPECT_EQ(numbersOf(outcome), c.expected);
         EXPECT_THAT(outcome.failures.back().detail, HasSubstr(structure.string()));
+        EXPECT_THAT(outcome.failures.back().detail, HasSubstr(c.reason));
         EXPECT_TRUE(fresh.startupFailed);
         EXPECT_TRUE(outcome.splashShown);
         EXPECT_THAT(freshHost.calls, ElementsAre("bind", "splash"));
