@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "files/AtomicFile.h"
+#include "files/DirectoryLock.h"
 #include "league/FileNames.h"
 #include "league/LeagueLookups.h"
 #include "league/NamesFile.h"
@@ -90,9 +91,10 @@ void findHelp(AppState& state, StartupOutcome& outcome) {
 // False when the user would rather quit than read what another process writes.
 bool takeWriterLock(AppState& state, StartupHost& host) {
     auto lock = std::make_unique<DirectoryLock>(state.programDir, "Oddsmith");
-    state.readOnly = lock->state() == DirectoryLock::State::Taken;
+    state.readOnly = lock->state() == DirectoryLock::State::Taken ||
+                     lock->state() == DirectoryLock::State::Blocked;
     if (state.readOnly)
-        return host.openReadOnly(state.programDir, lock->holder());
+        return host.openReadOnly(state.programDir, lock->whyNotWritable());
     state.writerLock = std::move(lock);
     return true;
 }

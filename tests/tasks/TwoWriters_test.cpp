@@ -104,6 +104,32 @@ TEST(TwoWriters, writingCommandsRefuseWhileTheProgramHoldsTheDirectory) {
     EXPECT_EQ(runTool("replay " + path + " " + test::kGames2024 + " --through 1").status, 0);
 }
 
+// Where no lock can be held, two writers could run at once: nothing is written.
+TEST(TwoWriters, aLockFileThatIsNoFileStopsWritingCommands) {
+    TempDir dir;
+    AppState app;
+    ASSERT_TRUE(test::makeSeasonStart(dir, app));
+    const std::string before = dir.read("MAIN-DTA.GRD");
+    const fs::path lock = dir.path() / kDirectoryLockFileName;
+    for (bool folder : {false, true}) {
+        fs::remove(lock);
+        if (folder) {
+            fs::create_directory(lock);
+        } else {
+            fs::create_symlink("gone/lock", lock);
+        }
+        auto run = runTool("replay " + dir.path().string() + " " + test::kGames2024);
+        EXPECT_TRUE(WIFEXITED(run.status) && WEXITSTATUS(run.status) == 1) << run.output;
+        EXPECT_NE(run.output.find(lock.string() + " is not a regular file; remove it; nothing "
+                                                  "was written"),
+                  std::string::npos)
+            << run.output;
+        EXPECT_EQ(dir.read("MAIN-DTA.GRD"), before);
+        EXPECT_FALSE(fs::exists(dir.path() / "WEEK-00.24"));
+        EXPECT_FALSE(fs::exists(dir.path() / "gone"));
+    }
+}
+
 TEST(TwoWriters, aWeeklySaveOverDataAnotherProgramChangedIsRefusedAndLosesNothing) {
     TempDir dir;
     AppState app;
