@@ -10,6 +10,7 @@
 #include "league/StructureLoader.h"
 #include "prefs/HelpMap.h"
 #include "state/CompanionLibrary.h"
+#include "state/MainDataVersion.h"
 
 #include <filesystem>
 
@@ -132,6 +133,8 @@ StartupOutcome runStartup(AppState& state, StartupHost& host, bool usMeasurement
     host.handOverLeague(state.league);
 
     resetProgramState(state.program);
+    // Taken before the revert copy reads the file: a change after it is caught.
+    noteMainDataOnDisk(state);
     // A read-only run keeps its hands off the writer's revert copy too.
     state.revertAvailable = !state.readOnly && MakeRevertCopy(state.programDir);
     findHelp(state, outcome);

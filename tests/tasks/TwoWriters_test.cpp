@@ -1,7 +1,9 @@
 // Two processes on one data directory: one writes, the other refuses or reads only,
 // and no save of one ever lands over the other's.
 #include "files/DirectoryLock.h"
+#include "state/MainDataVersion.h"
 #include "tasks/CatchUpFixture.h"
+#include "tasks/ReplaceMainData.h"
 #include "tasks/TaskFixture.h"
 #include "tasks/WeeklyTask.h"
 
