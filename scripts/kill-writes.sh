@@ -38,14 +38,15 @@ archive_of() {
     esac
 }
 
-# Per command: setup makes $work/start; run DIR runs the command; intact DIR says what
+# Per command: setup makes $work/start; run DIR becomes the command (exec, so that the
+# kill reaches it: call it in a subshell); intact DIR says what
 # a kill lost or left half-written, if anything; rerun DIR finishes the work; due DIR
 # tells when a rerun is due before the tenth kill (the work is done).
 case $what in
 replay)
     setup() { season_start "$work/start"; }
-    run() { "$grdtool" replay "$1" "$games"; }
-    rerun() { run "$1" >/dev/null; }
+    run() { exec "$grdtool" replay "$1" "$games"; }
+    rerun() { (run "$1") >/dev/null; }
     intact() {
         local archive
         archive=$(archive_of "$1")
@@ -60,9 +61,9 @@ new-season)
         season_start "$work/start"
         "$grdtool" replay "$work/start" "$games" >/dev/null
     }
-    run() { "$grdtool" new-season --keep "$1/MAIN-DTA.GRD"; }
+    run() { exec "$grdtool" new-season --keep "$1/MAIN-DTA.GRD"; }
     # A kill after the last write leaves a season that is started; a rerun says so.
-    rerun() { run "$1" >/dev/null 2>&1 || cmp -s "$1/MAIN-DTA.GRD" "$work/whole/MAIN-DTA.GRD"; }
+    rerun() { (run "$1") >/dev/null 2>&1 || cmp -s "$1/MAIN-DTA.GRD" "$work/whole/MAIN-DTA.GRD"; }
     intact() {
         if cmp -s "$1/MAIN-DTA.GRD" "$work/whole/MAIN-DTA.GRD"; then
             cmp -s "$1/MAIN-DTA.OLD" "$work/start/MAIN-DTA.GRD" ||
@@ -83,8 +84,8 @@ pdf)
         done
         "$grdtool" replay "$work/start/data" data/games-2025.csv --through 5 >/dev/null
     }
-    run() { "$1/data/Oddsmith" --pdf "$1/out/OUT.pdf"; }
-    rerun() { run "$1" >/dev/null 2>&1; }
+    run() { exec "$1/data/Oddsmith" --pdf "$1/out/OUT.pdf"; }
+    rerun() { (run "$1") >/dev/null 2>&1; }
     # The PDF's text carries the moment it was made: compare what stays, the length.
     intact() {
         local pdf=$1/out/OUT.pdf
@@ -105,7 +106,7 @@ esac
 setup
 cp -r "$work/start" "$work/whole"
 start_ns=$(date +%s%N)
-run "$work/whole" >/dev/null 2>&1
+(run "$work/whole") >/dev/null 2>&1
 span_us=$((($(date +%s%N) - start_ns) / 1000))
 echo "an uninterrupted $what takes ${span_us} us"
 
