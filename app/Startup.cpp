@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "files/AtomicFile.h"
+#include "files/DirectoryLock.h"
 #include "league/FileNames.h"
 #include "league/LeagueLookups.h"
 #include "league/NamesFile.h"
@@ -9,6 +10,7 @@
 #include "league/StructureLoader.h"
 #include "prefs/HelpMap.h"
 #include "state/CompanionLibrary.h"
+#include "state/MainDataVersion.h"
 
 #include <filesystem>
 
@@ -90,9 +92,10 @@ void findHelp(AppState& state, StartupOutcome& outcome) {
 // False when the user would rather quit than read what another process writes.
 bool takeWriterLock(AppState& state, StartupHost& host) {
     auto lock = std::make_unique<DirectoryLock>(state.programDir, "Oddsmith");
-    state.readOnly = lock->state() == DirectoryLock::State::Taken;
+    state.readOnly = lock->state() == DirectoryLock::State::Taken ||
+                     lock->state() == DirectoryLock::State::Blocked;
     if (state.readOnly)
-        return host.openReadOnly(state.programDir, lock->holder());
+        return host.openReadOnly(state.programDir, lock->whyNotWritable());
     state.writerLock = std::move(lock);
     return true;
 }
@@ -109,7 +112,7 @@ StartupOutcome runStartup(AppState& state, StartupHost& host, bool usMeasurement
     }
     // Saves stopped by a crash or a kill leave their temporary files behind.
     if (!state.readOnly) {
-        removeStaleTemporaryFiles(state.programDir, isProgramFileName, true);
+        removeStaleTemporaryFiles(state.programDir, isProgramFileName);
     }
     loadPreferences(state, usMeasurement, outcome);
 
@@ -130,6 +133,8 @@ StartupOutcome runStartup(AppState& state, StartupHost& host, bool usMeasurement
     host.handOverLeague(state.league);
 
     resetProgramState(state.program);
+    // Taken before the revert copy reads the file: a change after it is caught.
+    noteMainDataOnDisk(state);
     // A read-only run keeps its hands off the writer's revert copy too.
     state.revertAvailable = !state.readOnly && MakeRevertCopy(state.programDir);
     findHelp(state, outcome);

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "files/DirectoryLock.h"
 #include "files/Failure.h"
 #include "league/LeagueStructure.h"
+
+#include <string>
 
 namespace grd {
 
@@ -18,11 +19,12 @@ public:
     // Gives the library the week game counts and the playoff week names.
     virtual void handOverLeague(const LeagueStructure& league) = 0;
     virtual void unloadCompanion() = 0;
-    // Another process writes the data directory: true opens its data read-only,
-    // false quits. Hosts without a user quit.
-    virtual bool openReadOnly(const std::string& dataDir, const LockHolder& holder) {
+    // The data directory may not be written (why follows its name: another process
+    // writes it, or its lock file is no file): true opens its data read-only, false
+    // quits. Hosts without a user quit.
+    virtual bool openReadOnly(const std::string& dataDir, const std::string& why) {
         (void)dataDir;
-        (void)holder;
+        (void)why;
         return false;
     }
 };

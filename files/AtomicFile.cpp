@@ -1,12 +1,13 @@
 #include "files/AtomicFile.h"
 
+#include "files/DirectoryLock.h"
+
 #include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <signal.h>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -230,17 +231,18 @@ bool writeFileAtomically(const std::filesystem::path& requested, std::string_vie
 }
 
 int removeStaleTemporaryFiles(const std::filesystem::path& dir,
-                              const std::function<bool(std::string_view)>& ownName,
-                              bool holdingLock) {
+                              const std::function<bool(std::string_view)>& ownName) {
+    // The lock's holder may be writing any of them right now.
+    if (isHeldByAnother(dir.empty() ? "." : dir)) {
+        return 0;
+    }
     std::error_code error;
     std::filesystem::directory_iterator entries(dir.empty() ? "." : dir, error);
     int removed = 0;
     for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
         std::string name = entries->path().filename().string();
-        pid_t pid = processOfTemporary(name);
-        bool stale = pid != 0 &&
-                     ownName(std::string_view(name).substr(0, name.rfind(kTemporaryMark))) &&
-                     (holdingLock || pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH));
+        bool stale = isTemporaryFileName(name) &&
+                     ownName(std::string_view(name).substr(0, name.rfind(kTemporaryMark)));
         std::error_code ignored;
         if (stale && entries->is_regular_file(ignored) &&
             std::filesystem::remove(entries->path(), ignored)) {

@@ -19,8 +19,8 @@ enum class WriteStage { Create, Write, Replace };
 enum class Links { FollowOwn, Replace };
 
 // Replaces target with bytes: removes the temporary files of target that stopped
-// processes left (as removeStaleTemporaryFiles without the lock), writes a temporary
-// file beside it, flushes it to the disk, reads it back and renames it over target. The target's
+// writes left (as removeStaleTemporaryFiles), writes a temporary file beside it, flushes
+// it to the disk, reads it back and renames it over target. The target's
 // permission bits are kept; a target without any write permission is refused. On failure target is
 // left exactly as it was, the temporary file is removed, reason (when given) receives the file and
 // the system's message, and stage (when given) where it failed.
@@ -33,14 +33,12 @@ bool readWholeFile(const std::filesystem::path& path, std::string& bytes);
 
 // Removes the temporary files in dir that writeFileAtomically left when a process
 // was stopped midway, of the files ownName accepts only: a user's "notes.tmp-1-2" is
-// left alone. While this process holds the data directory's lock (holdingLock) no
-// other process writes there, so every such temporary is stale, whatever process id
-// it carries (process 1 is always alive outside a container). Without the lock only
-// those of processes that no longer run are, and those named with this process's own
-// id (a container gives every run the same one). Returns how many were removed.
+// left alone. Every process that writes a data directory holds its lock, so while no
+// other process holds dir's lock every such temporary is stale, whatever process id it
+// carries (process 1 is always alive, and a container gives every run the same id);
+// while another holds it, none is. Returns how many were removed.
 int removeStaleTemporaryFiles(const std::filesystem::path& dir,
-                              const std::function<bool(std::string_view)>& ownName,
-                              bool holdingLock = false);
+                              const std::function<bool(std::string_view)>& ownName);
 
 // Whether name is one writeFileAtomically gives its temporary files.
 bool isTemporaryFileName(std::string_view name);

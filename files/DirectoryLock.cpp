@@ -7,6 +7,7 @@
 #include <mutex>
 #include <set>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace grd {
@@ -68,6 +69,16 @@ void writeHolder(int fd, std::string_view program) {
     }
 }
 
+// Whether what stands at file, or was opened as fd, is a regular file; true when
+// nothing stands there.
+bool isRegularFile(const std::filesystem::path& file, int fd) {
+    struct stat status {};
+    if (fd >= 0) {
+        return ::fstat(fd, &status) != 0 || S_ISREG(status.st_mode);
+    }
+    return ::lstat(file.c_str(), &status) != 0 || S_ISREG(status.st_mode);
+}
+
 bool tryLock(int fd, int kind) {
     while (::flock(fd, kind | LOCK_NB) != 0) {
         if (errno != EINTR) {
@@ -89,9 +100,18 @@ std::string LockHolder::describe() const {
 
 DirectoryLock::DirectoryLock(const std::filesystem::path& dir, std::string_view program)
     : identity_(identity(dir)) {
-    fd_ = openLockFile(dir / kDirectoryLockFileName, true);
+    const std::filesystem::path file = dir / kDirectoryLockFileName;
+    fd_ = openLockFile(file, true);
+    int error = errno;
+    if (!isRegularFile(file, fd_)) {
+        // Writing on would let a second writer in, as its lock would fail the same way.
+        reason_ = file.string() + " is not a regular file; remove it";
+        state_ = State::Blocked;
+        closeLockFile();
+        return;
+    }
     if (fd_ < 0) {
-        reason_ = (dir / kDirectoryLockFileName).string() + ": " + std::strerror(errno);
+        reason_ = file.string() + ": " + std::strerror(error);
         return;
     }
     if (!tryLock(fd_, LOCK_EX)) {
@@ -101,8 +121,7 @@ DirectoryLock::DirectoryLock(const std::filesystem::path& dir, std::string_view 
             ::usleep(1000);
             holder_ = readHolder(fd_);
         }
-        ::close(fd_);
-        fd_ = -1;
+        closeLockFile();
         state_ = State::Taken;
         return;
     }
@@ -117,9 +136,21 @@ DirectoryLock::~DirectoryLock() {
         std::lock_guard guard(heldMutex);
         heldDirs().erase(heldDirs().find(identity_));
     }
+    closeLockFile();
+}
+
+void DirectoryLock::closeLockFile() {
     if (fd_ >= 0) {
         ::close(fd_);
+        fd_ = -1;
     }
+}
+
+std::string DirectoryLock::whyNotWritable() const {
+    if (state_ == State::Blocked) {
+        return "cannot be locked against other writers: " + reason_;
+    }
+    return "is in use by " + holder_.describe();
 }
 
 bool isHeldByThisProcess(const std::filesystem::path& dir) {

@@ -26,6 +26,7 @@ public:
     enum class State {
         Held,       // this object holds the lock
         Taken,      // another process holds it: holder() says who
+        Blocked,    // a link or a folder stands where the lock file goes: nobody can hold it
         Unavailable // no lock file can be made: a directory nobody may write
     };
 
@@ -38,10 +39,15 @@ public:
     State state() const { return state_; }
     bool held() const { return state_ == State::Held; }
     const LockHolder& holder() const { return holder_; }
-    // Why the lock file could not be made, when Unavailable.
+    // Why the lock file could not be made, when Unavailable or Blocked.
     const std::string& reason() const { return reason_; }
+    // Why nobody may write the directory now, when Taken or Blocked, to follow the
+    // directory's name: "is in use by Oddsmith (process 12)".
+    std::string whyNotWritable() const;
 
 private:
+    void closeLockFile();
+
     int fd_ = -1;
     State state_ = State::Unavailable;
     LockHolder holder_;

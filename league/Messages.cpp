@@ -10,6 +10,7 @@ constexpr std::string_view kLowMemorySuffix = ". Memory or resources may be low.
 
 // Indexed by number - kLowestErrorNumber.
 constexpr std::array<std::string_view, kHighestErrorNumber - kLowestErrorNumber + 1> kErrors = {
+    "The new season has already been started.",
     "The season outlook cannot be worked out.",
     "Error importing the game records.",
     "HTML Help is not installed on this computer.",

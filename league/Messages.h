@@ -5,9 +5,12 @@
 
 namespace grd {
 
-// Error numbers run from -55 to 13: negative ones are failures of data, files and
+// Error numbers run from -56 to 13: negative ones are failures of data, files and
 // input, positive ones failures to create or show a window.
-constexpr int kLowestErrorNumber = -55;
+constexpr int kLowestErrorNumber = -56;
+
+// The new season was started before: starting it again would lose the last season.
+constexpr int kSeasonStartedError = -56;
 
 // The season's standings or playoff odds cannot be worked out from its files.
 constexpr int kOutlookError = -55;

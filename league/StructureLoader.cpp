@@ -67,11 +67,15 @@ public:
         return integers(1, low, high, what).front();
     }
 
-    [[noreturn]] void fail(const std::string& what) const {
-        throw BadFile("line " + std::to_string(line_ + 1) + ": " + what);
-    }
+    [[noreturn]] void fail(const std::string& what) const { failAt(line_ + 1, what); }
+    // For what is wrong with the line just read.
+    [[noreturn]] void failLastLine(const std::string& what) const { failAt(line_, what); }
 
 private:
+    [[noreturn]] static void failAt(int line, const std::string& what) {
+        throw BadFile("line " + std::to_string(line) + ": " + what);
+    }
+
     int32_t integer(int32_t low, int32_t high, const char* what) {
         while (pos_ < text_.size() && isBlank(text_[pos_])) {
             if (text_[pos_] == '\n') {
@@ -201,11 +205,12 @@ LeagueStructure readStructure(LineReader& in) {
     for (int i = 0; i < weekNames; ++i) {
         std::string name = in.line();
         if (name.size() > kMaxPlayoffWeekNameLength) {
-            in.fail("playoff week name \"" + printable(name) + "\" is longer than 20 characters");
+            in.failLastLine("playoff week name \"" + printable(name) +
+                            "\" is longer than 20 characters");
         }
         // A playoff week's archive is named after it.
         if (!isPlainFileName(name)) {
-            in.fail("playoff week name \"" + printable(name) + "\" cannot name a file");
+            in.failLastLine("playoff week name \"" + printable(name) + "\" cannot name a file");
         }
         league.playoffWeekNames[static_cast<size_t>(i)] = name;
     }
@@ -214,8 +219,10 @@ LeagueStructure readStructure(LineReader& in) {
     return league;
 }
 
-Failure loadFailed(const std::string& path) {
-    return {-30, quotedPath(path) + " -- GRD Oddsmith cannot function without this file. "};
+// reason: the line and what is wrong with it, when the file was read.
+Failure loadFailed(const std::string& path, const std::string& reason = {}) {
+    return {-30, quotedPath(path) + reason + (reason.empty() ? "" : " ") +
+                     " -- GRD Oddsmith cannot function without this file. "};
 }
 
 // Keeps the fields that other files fill, so a reload does not lose them.
@@ -285,7 +292,7 @@ std::vector<Failure> parseLeagueStructure(std::string_view text, const std::stri
         if (reason) {
             *reason = bad.what();
         }
-        return {loadFailed(path)};
+        return {loadFailed(path, bad.what())};
     }
     return {};
 }

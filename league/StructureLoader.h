@@ -13,8 +13,8 @@ inline constexpr const char* kStructureFileName = "GRDStructure.txt";
 
 // Reads GRDStructure.txt of programDir (ending in "/") into league. Returns the
 // failures in the order the user is told of them: -32 or -29, then -30; a damaged
-// file gives -30 alone. Empty when the whole file was read. On failure league is
-// left as it was, so no partial model is ever used.
+// file gives -30 alone, its detail naming the line and what is wrong with it. Empty when the whole
+// file was read. On failure league is left as it was, so no partial model is ever used.
 std::vector<Failure> LoadLeagueStructure(const std::string& programDir, LeagueStructure& league);
 
 // The same on the file's text; path only names the file in the failures. reason,

@@ -2,6 +2,7 @@
 
 #include "league/FileNames.h"
 #include "league/RankingsFile.h"
+#include "state/MainDataVersion.h"
 
 namespace grd {
 
@@ -18,10 +19,15 @@ std::optional<Failure> replaceRefusal(const AppState& state) {
 }
 
 Status ReplaceMainData(AppState& state) {
+    if (auto refusal = mainDataWriteRefusal(state))
+        return *refusal;
     const int32_t scheduleTeams = state.schedule != nullptr ? state.schedule->teamCount : 0;
-    return WriteRankings(kReplacementKind,
-                         findFileIgnoringCase(state.programDir, kMainDataFileName), *state.rankings,
-                         state.program, state.league, scheduleTeams);
+    Status written =
+        WriteRankings(kReplacementKind, findFileIgnoringCase(state.programDir, kMainDataFileName),
+                      *state.rankings, state.program, state.league, scheduleTeams);
+    if (written)
+        noteMainDataOnDisk(state);
+    return written;
 }
 
 } // namespace grd

@@ -14,7 +14,8 @@ namespace grd {
 std::optional<Failure> replaceRefusal(const AppState& state);
 
 // Writes the loaded archive as the main data file (its rankings, its forecasts and
-// its week); the archive stays loaded. A failure (-22) leaves the file as it was.
+// its week); the archive stays loaded. A failure (-22), or a main data file another
+// program changed (-21), leaves the file as it was.
 Status ReplaceMainData(AppState& state);
 
 } // namespace grd

@@ -5,6 +5,7 @@
 #include "league/DataLines.h"
 #include "league/FileNames.h"
 #include "league/Format.h"
+#include "league/Messages.h"
 #include "league/RankingsFile.h"
 #include "league/SeasonFileText.h"
 
@@ -141,8 +142,8 @@ Status refuseFreshSeason(const std::filesystem::path& main) {
     if (!standing || standing->first != 1) {
         return Ok{};
     }
-    return Failure{kOtherError, main.string() + " already stands before week 1 of " +
-                                    standing->second + "; the new season was started before"};
+    return Failure{kSeasonStartedError,
+                   main.string() + " already stands before week 1 of " + standing->second};
 }
 
 Result<std::string> zeroedMainData(const std::filesystem::path& input, bool keep) {

@@ -3,6 +3,7 @@
 #include "league/FileNames.h"
 #include "league/RankingsFile.h"
 #include "league/SpreadForecast.h"
+#include "state/MainDataVersion.h"
 #include "tasks/WeekEntries.h"
 
 #include <algorithm>
@@ -21,7 +22,6 @@ constexpr int kMoreForecastsQuestion = 2;
 constexpr int kSaveForecastsQuestion = 3;
 constexpr int kSaveAllQuestion = 4;
 constexpr int kSaveRankingsQuestion = 5;
-constexpr int kMainDataWriteError = -21;
 } // namespace
 
 int32_t countGames(const std::vector<int32_t>& list, int32_t teamCount) {
@@ -84,16 +84,11 @@ std::string WeeklyTask::offeredArchiveName() const {
 // The week may be saved only over the main data file it was read from, and not at all
 // in a data directory another process writes; otherwise the data may go elsewhere.
 bool WeeklyTask::mayWriteMainData() {
-    auto main = findFileIgnoringCase(std::filesystem::path(app_.programDir) / kMainDataFileName);
-    std::string why;
-    if (app_.readOnly) {
-        why = app_.programDir + " is open read-only, as another program writes it";
-    } else if (fingerprintOf(main) != app_.loadedMainData) {
-        why = main.string() + " was changed by another program since it was read";
-    } else {
+    auto refusal = mainDataWriteRefusal(app_);
+    if (!refusal) {
         return true;
     }
-    host_.showError({kMainDataWriteError, why + "; nothing was saved there"});
+    host_.showError(*refusal);
     if (auto elsewhere = host_.mainDataPath(); elsewhere) {
         if (auto status = WriteRankings(kMainDataKind, *elsewhere, *app_.rankings, app_.program,
                                         app_.league, app_.schedule->teamCount);
@@ -130,7 +125,7 @@ void WeeklyTask::writeWeek(const std::string& archivePath) {
         host_.showError(status.failure());
         return;
     }
-    app_.loadedMainData = fingerprintOf(findFileIgnoringCase(main));
+    noteMainDataOnDisk(app_);
 }
 
 void WeeklyTask::SaveWeek() {
@@ -216,7 +211,7 @@ bool WeeklyTask::loadWeek(int entry) {
         return false;
     }
     app_.rankings = std::move(rankings);
-    app_.loadedMainData = fingerprintOf(main);
+    noteMainDataOnDisk(app_);
     weekOnDisk_ = app_.program.currentWeek;
     if (!app_.schedule || app_.schedule->teamCount != app_.rankings->teamCount) {
         host_.showError({-19, {}});

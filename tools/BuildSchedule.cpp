@@ -145,7 +145,7 @@ int buildSchedule(const Args& args) {
     if (!lock) {
         return 1;
     }
-    removeStaleTemporaryFiles(out, isProgramFileName, true);
+    removeStaleTemporaryFiles(out, isProgramFileName);
     bool written =
         write(out / kStructureFileName, leagueStructureText(history.value().structure)) &&
         write(out / kNamesFileName, compressed(namesRecords(history.value().names))) &&

@@ -64,7 +64,7 @@ int init(const Args& args) {
     if (!lock) {
         return 1;
     }
-    removeStaleTemporaryFiles(dir, isProgramFileName, true);
+    removeStaleTemporaryFiles(dir, isProgramFileName);
     LeagueStructure league;
     if (auto failures = LoadLeagueStructure(dir, league); !failures.empty()) {
         return fail(dir, failures.front());

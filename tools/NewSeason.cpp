@@ -50,7 +50,7 @@ int newSeason(const Args& args) {
     if (!lock) {
         return 1;
     }
-    removeStaleTemporaryFiles(dir, isProgramFileName, true);
+    removeStaleTemporaryFiles(dir, isProgramFileName);
     Status done = UpdateMainData(*file, keep == 1);
     if (!done) {
         std::fprintf(stderr, "grdtool new-season: %s: error %d: %s\n", file->c_str(),

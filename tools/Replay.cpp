@@ -83,7 +83,7 @@ int replay(const Args& args) {
     if (!lock) {
         return 1;
     }
-    removeStaleTemporaryFiles(app.programDir, isProgramFileName, true);
+    removeStaleTemporaryFiles(app.programDir, isProgramFileName);
     const std::string& games = call->positional.back();
     const std::optional<int> through = call->through;
     std::vector<std::string> abbreviations;

@@ -110,7 +110,7 @@ Answer TMainForm::AskSaveUnsaved() {
 }
 
 void TMainForm::smTasksSeasonalZeroClick() {
-    TZeroMainDataDlg::Run(state_.programDir, this);
+    TZeroMainDataDlg::Run(state_, this);
     runMenuRules();
 }
 

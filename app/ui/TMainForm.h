@@ -144,7 +144,7 @@ private:
     void showSplash() override;
     void handOverLeague(const LeagueStructure& league) override;
     void unloadCompanion() override;
-    bool openReadOnly(const std::string& dataDir, const LockHolder& holder) override;
+    bool openReadOnly(const std::string& dataDir, const std::string& why) override;
 
     void createMenus();
     void createFileMenu();

@@ -1,6 +1,7 @@
 #include "app/ui/TMainForm.h"
 
 #include "prefs/ui/HelpWindow.h"
+#include "state/MainDataVersion.h"
 #include "tasks/ReplaceMainData.h"
 #include "tasks/RevertMainData.h"
 
@@ -28,6 +29,10 @@ void TMainForm::smFileRevertClick() {
         ShowError(*missing, this);
         return;
     }
+    if (const auto refusal = mainDataWriteRefusal(state_)) {
+        ShowError(*refusal, this);
+        return;
+    }
     CloseViewWindows(true);
     setLayoutCommandsEnabled(false);
     setDataCaption({});
@@ -36,6 +41,7 @@ void TMainForm::smFileRevertClick() {
     state_.program.archiveSaved = true;
 
     const RevertMainData::Result result = revert.run();
+    noteMainDataOnDisk(state_);
     if (result.failure)
         ShowError(*result.failure, this);
     const std::string message = RevertMainData::message(result.outcome);

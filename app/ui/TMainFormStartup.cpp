@@ -59,11 +59,10 @@ void TMainForm::FormCreate() {
         QTimer::singleShot(0, this, &QWidget::close);
 }
 
-bool TMainForm::openReadOnly(const std::string& dataDir, const LockHolder& holder) {
-    const QString text =
-        QStringLiteral("The data in %1 is in use by %2, which may change it.\n\n"
-                       "Open the data read-only (nothing is saved), or quit?")
-            .arg(QString::fromStdString(dataDir), QString::fromStdString(holder.describe()));
+bool TMainForm::openReadOnly(const std::string& dataDir, const std::string& why) {
+    const QString text = QStringLiteral("The data in %1 %2, so another program may change it.\n\n"
+                                        "Open the data read-only (nothing is saved), or quit?")
+                             .arg(QString::fromStdString(dataDir), QString::fromStdString(why));
     return AskChoice(text, QStringLiteral(" GRD Oddsmith: Data in Use"),
                      QStringLiteral("Open &Read-Only"), QStringLiteral("&Quit"), this);
 }

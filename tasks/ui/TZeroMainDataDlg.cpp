@@ -1,7 +1,9 @@
 #include "tasks/ui/TZeroMainDataDlg.h"
 
+#include "league/FileNames.h"
 #include "league/ui/MessageDialogs.h"
 #include "league/ui/ScriptedFileName.h"
+#include "state/MainDataVersion.h"
 #include "tasks/UpdateMainData.h"
 #include "tasks/ui/TaskWidgets.h"
 
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <filesystem>
 #include <optional>
 
 namespace grd {
@@ -34,7 +37,8 @@ QLabel* label(const char* objectName, const QString& text, QWidget* parent) {
 
 } // namespace
 
-TZeroMainDataDlg::TZeroMainDataDlg(QWidget* parent) : QDialog(parent) {
+TZeroMainDataDlg::TZeroMainDataDlg(QWidget* parent, AppState* state)
+    : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("TZeroMainDataDlg"));
     setWindowTitle(kCaption);
     auto* layout = new QVBoxLayout(this);
@@ -89,9 +93,9 @@ TZeroMainDataDlg::TZeroMainDataDlg(QWidget* parent) : QDialog(parent) {
     resize(480, sizeHint().height());
 }
 
-void TZeroMainDataDlg::Run(const std::string& programDir, QWidget* parent) {
-    TZeroMainDataDlg dialog(parent);
-    dialog.InputFileEdit->setText(QString::fromStdString(programDir + "week-17."));
+void TZeroMainDataDlg::Run(AppState& state, QWidget* parent) {
+    TZeroMainDataDlg dialog(parent, &state);
+    dialog.InputFileEdit->setText(QString::fromStdString(state.programDir + "week-17."));
     dialog.exec();
 }
 
@@ -119,13 +123,35 @@ void TZeroMainDataDlg::BrowseBtnClick() {
     }
 }
 
+// The new season is written beside its input; only the data directory's main data
+// file is one this program read.
+bool TZeroMainDataDlg::mayWriteMainData(const std::string& input) {
+    std::error_code error;
+    if (state_ == nullptr || !std::filesystem::equivalent(findFileIgnoringCase(input).parent_path(),
+                                                          state_->programDir, error)) {
+        return true;
+    }
+    auto refusal = mainDataWriteRefusal(*state_);
+    if (refusal) {
+        ShowError(*refusal, this);
+    }
+    return !refusal;
+}
+
 void TZeroMainDataDlg::KeepOrAvgClick(bool keep) {
+    const std::string input = InputFileEdit->text().toStdString();
+    if (!mayWriteMainData(input)) {
+        return;
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    Status done = UpdateMainData(InputFileEdit->text().toStdString(), keep);
+    Status done = UpdateMainData(input, keep);
     QApplication::restoreOverrideCursor();
     if (!done) {
         ShowError(done.failure(), this); // the dialog stays for another choice
         return;
+    }
+    if (state_ != nullptr) {
+        noteMainDataOnDisk(*state_);
     }
     ShowInformation(QStringLiteral("Main data file successfully updated."),
                     QStringLiteral("GRD Oddsmith: Zero Main Data"), this);

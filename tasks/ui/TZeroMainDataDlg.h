@@ -8,6 +8,8 @@ class QLineEdit;
 
 namespace grd {
 
+struct AppState;
+
 // Tasks | Seasonal | Zero Main Data File: makes the new season's main data file from
 // the last archive of the old one, keeping or averaging the ratings.
 class TZeroMainDataDlg : public QDialog {
@@ -15,10 +17,12 @@ class TZeroMainDataDlg : public QDialog {
 public:
     static constexpr int kHelpContext = 380;
 
-    explicit TZeroMainDataDlg(QWidget* parent = nullptr);
+    // state, when given, is the program's: its main data file is not written over
+    // a version another program wrote since this one read it.
+    explicit TZeroMainDataDlg(QWidget* parent = nullptr, AppState* state = nullptr);
 
-    // Runs the dialog modally with the usual input file of programDir ("/"-ended).
-    static void Run(const std::string& programDir, QWidget* parent);
+    // Runs the dialog modally with the usual input file of the data directory.
+    static void Run(AppState& state, QWidget* parent);
 
     /**
      * Sets the file the next Browse returns instead of showing the file dialog; an
@@ -28,7 +32,9 @@ public:
     static void setNextFileName(const QString& fileName);
 
 private:
+    AppState* state_ = nullptr;
     QLineEdit* InputFileEdit = nullptr;
+    bool mayWriteMainData(const std::string& input);
     void BrowseBtnClick();
     void KeepOrAvgClick(bool keep);
 };

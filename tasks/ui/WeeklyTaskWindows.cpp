@@ -213,8 +213,9 @@ std::optional<std::string> WeeklyTaskWindows::archivePath(const std::string& off
     return savePath(QStringLiteral(" GRD Oddsmith: Enter Name for Archive File"), offeredName);
 }
 
+// Offered beside the main data file another program wrote, which it must not replace.
 std::optional<std::string> WeeklyTaskWindows::mainDataPath() {
-    return savePath(QStringLiteral(" GRD Oddsmith: Save the Main Data As"), {});
+    return savePath(QStringLiteral(" GRD Oddsmith: Save the Main Data As"), "MAIN-DTA.NEW");
 }
 
 } // namespace grd

@@ -45,8 +45,8 @@ public:
     }
     void unloadCompanion() override { calls.push_back("unload"); }
     bool readOnlyAnswer = false;
-    bool openReadOnly(const std::string&, const LockHolder& holder) override {
-        calls.push_back("readOnly? " + holder.describe());
+    bool openReadOnly(const std::string&, const std::string& why) override {
+        calls.push_back("readOnly? " + why);
         return readOnlyAnswer;
     }
 };

@@ -1,6 +1,7 @@
 #include "app/Shutdown.h"
 #include "app/Startup.h"
 #include "app/StartupTestDir.h"
+#include "files/DirectoryLock.h"
 #include "league/DecompressedFile.h"
 #include "league/NamesFile.h"
 
@@ -74,11 +75,18 @@ TEST_F(StartupTest, leagueStructureFailures_reportLoaderThenMinus30) {
         const char* what;
         std::string content; // empty: the file is removed
         std::vector<int> expected;
+        std::string reason = {};
     };
+    std::string escaping = text;
+    escaping.replace(escaping.find("\nWild Card"), 10, "\n../x");
     const Case cases[] = {
         {"missing", "", {-32, -30}},
         {"wrong version", "grds1" + text.substr(5), {-29, -30}},
-        {"truncated", text.substr(0, text.size() / 2), {-30}},
+        {"truncated", text.substr(0, text.size() / 2), {-30}, ": the file ends before"},
+        {"week name leading up",
+         escaping,
+         {-30},
+         "line 255: playoff week name \"../x\" cannot name a file"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -92,6 +100,7 @@ TEST_F(StartupTest, leagueStructureFailures_reportLoaderThenMinus30) {
         auto outcome = runStartup(fresh, freshHost, false);
         EXPECT_EQ(numbersOf(outcome), c.expected);
         EXPECT_THAT(outcome.failures.back().detail, HasSubstr(structure.string()));
+        EXPECT_THAT(outcome.failures.back().detail, HasSubstr(c.reason));
         EXPECT_TRUE(fresh.startupFailed);
         EXPECT_TRUE(outcome.splashShown);
         EXPECT_THAT(freshHost.calls, ElementsAre("bind", "splash"));
@@ -215,7 +224,7 @@ TEST_F(StartupTest, dataInUse_readOnlyWritesNothingAndQuitStops) {
     EXPECT_TRUE(state.readOnly);
     EXPECT_FALSE(state.revertAvailable);
     EXPECT_EQ(host.calls.front(),
-              "readOnly? grdtool replay (process " + std::to_string(getpid()) + ")");
+              "readOnly? is in use by grdtool replay (process " + std::to_string(getpid()) + ")");
     state.prefs.general.flyby = !state.prefs.general.flyby;
     EXPECT_TRUE(runShutdown(state, host).ok());
     EXPECT_EQ(dir.read("main-dta.rvt"), writers);
@@ -227,6 +236,22 @@ TEST_F(StartupTest, dataInUse_readOnlyWritesNothingAndQuitStops) {
     EXPECT_TRUE(runStartup(quitting, quitHost, false).quit);
     EXPECT_TRUE(quitting.startupFailed);
     EXPECT_THAT(quitHost.calls, ElementsAre(HasSubstr("readOnly?")));
+}
+
+// No lock can keep a second writer out: the program writes nothing, as beside a writer.
+TEST_F(StartupTest, lockFileThatIsNoFile_offersReadOnlyNamingIt) {
+    const auto lock = dir.path() / kDirectoryLockFileName;
+    std::filesystem::create_symlink("gone/lock", lock);
+    host.readOnlyAnswer = true;
+    start();
+    EXPECT_TRUE(state.readOnly);
+    EXPECT_EQ(host.calls.front(), "readOnly? cannot be locked against other writers: " +
+                                      lock.string() + " is not a regular file; remove it");
+    state.prefs.general.flyby = !state.prefs.general.flyby;
+    EXPECT_TRUE(runShutdown(state, host).ok());
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "GRDOdds.cfg"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "main-dta.rvt"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "gone"));
 }
 
 TEST_F(StartupTest, shutdown_savesPreferencesDeletesRevertCopyAndFreesLeague) {

@@ -1,7 +1,9 @@
 #include "files/AtomicFile.h"
+#include "files/DirectoryLock.h"
 #include "league/FileNames.h"
 #include "support/TempDir.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -124,6 +126,42 @@ pid_t endedProcess() {
     return child;
 }
 
+// Another process holding a directory's lock, as a writer running beside this one.
+class LockHeldElsewhere {
+public:
+    explicit LockHeldElsewhere(const std::filesystem::path& dir) {
+        int ready[2];
+        if (pipe(ready) != 0) {
+            return;
+        }
+        child_ = fork();
+        if (child_ == 0) {
+            DirectoryLock held(dir, "grdtool replay");
+            char byte = held.held() ? 'y' : 'n';
+            (void)!write(ready[1], &byte, 1);
+            pause();
+            _exit(0);
+        }
+        char byte = 0;
+        held_ = child_ > 0 && read(ready[0], &byte, 1) == 1 && byte == 'y';
+        close(ready[0]);
+        close(ready[1]);
+    }
+    ~LockHeldElsewhere() {
+        if (child_ > 0) {
+            kill(child_, SIGKILL);
+            waitpid(child_, nullptr, 0);
+        }
+    }
+    LockHeldElsewhere(const LockHeldElsewhere&) = delete;
+    LockHeldElsewhere& operator=(const LockHeldElsewhere&) = delete;
+    bool held() const { return held_; }
+
+private:
+    pid_t child_ = -1;
+    bool held_ = false;
+};
+
 TEST(AtomicFile, staleTemporaryFilesNeitherBlockSavingNorStay) {
     TempDir dir;
     std::string ours = "MAIN-DTA.GRD.tmp-" + std::to_string(getpid()) + "-";
@@ -132,8 +170,7 @@ TEST(AtomicFile, staleTemporaryFilesNeitherBlockSavingNorStay) {
         dir.write(ours + std::to_string(n), "left by a kill");
     }
     dir.write("WEEK-01.24.tmp-" + std::to_string(endedProcess()) + "-0", "left by a kill");
-    std::string running = "WEEK-02.24.tmp-" + std::to_string(getppid()) + "-0";
-    dir.write(running, "being written");
+    dir.write("WEEK-02.24.tmp-1-0", "left by a run as process 1");
     dir.write("notes.tmp-1-x", "not ours");
     dir.write("notes.txt.tmp-" + std::to_string(endedProcess()) + "-0", "a user's file");
     for (int save = 0; save < 3; ++save) {
@@ -141,31 +178,53 @@ TEST(AtomicFile, staleTemporaryFilesNeitherBlockSavingNorStay) {
     }
     // Writing a file removed its own stale temporaries first.
     EXPECT_EQ(entryCount(dir.path()), 5u);
-    EXPECT_EQ(removeStaleTemporaryFiles(dir.path(), isProgramFileName), 1);
-    EXPECT_EQ(entryCount(dir.path()), 4u);
-    EXPECT_EQ(dir.read(running), "being written");
+    EXPECT_EQ(removeStaleTemporaryFiles(dir.path(), isProgramFileName), 2);
+    EXPECT_EQ(entryCount(dir.path()), 3u);
     EXPECT_EQ(dir.read("MAIN-DTA.GRD"), "week");
-    // Any file's write, a PDF's too, clears what a killed write of it left.
-    std::string killedPdf = "OUT.pdf.tmp-" + std::to_string(endedProcess()) + "-0";
-    dir.write(killedPdf, "%PDF-1.4 cut short");
-    ASSERT_TRUE(writeFileAtomically(dir.path() / "OUT.pdf", "%PDF-1.4"));
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / killedPdf));
-    EXPECT_TRUE(isTemporaryFileName(running));
+    EXPECT_TRUE(isTemporaryFileName("WEEK-02.24.tmp-1-0"));
     EXPECT_FALSE(isTemporaryFileName("notes.tmp-1-x"));
     EXPECT_FALSE(isTemporaryFileName(".tmp-1-2"));
 }
 
-// Process 1 always runs; only the data directory's lock tells its temporaries stale.
-TEST(AtomicFile, holdingTheLockEveryTemporaryOfTheProgramsFilesIsStale) {
+// Process 1 always runs, and a live process id may be a stranger's: only the lock of
+// the file's directory tells whether a temporary is being written.
+TEST(AtomicFile, aWriteClearsItsTemporariesUnlessAnotherProcessHoldsTheLock) {
+    const std::string alive = ".tmp-1-0";
+    const std::string parent = ".tmp-" + std::to_string(getppid()) + "-3";
+    for (const char* target : {"OUT.pdf", "X.GRD", "MAIN-DTA.GRD"}) {
+        TempDir dir;
+        dir.write(target + alive, "cut short");
+        dir.write(target + parent, "cut short");
+        {
+            LockHeldElsewhere other(dir.path());
+            ASSERT_TRUE(other.held());
+            ASSERT_TRUE(writeFileAtomically(dir.path() / target, "first"));
+            EXPECT_EQ(dir.read(target + alive), "cut short") << target;
+            EXPECT_EQ(dir.read(target + parent), "cut short") << target;
+        }
+        ASSERT_TRUE(writeFileAtomically(dir.path() / target, "second"));
+        EXPECT_FALSE(std::filesystem::exists(dir.path() / (target + alive))) << target;
+        EXPECT_FALSE(std::filesystem::exists(dir.path() / (target + parent))) << target;
+        EXPECT_EQ(dir.read(target), "second");
+    }
+}
+
+TEST(AtomicFile, sweepingKeepsWhatTheLockHolderWritesAndUsersFiles) {
     TempDir dir;
     for (const char* name : {"GRDOdds.cfg.tmp-1-0", "Wild Card.25.tmp-1-3",
                              "GRDLines.25.csv.tmp-1-0", "main-dta.rvt.tmp-1-1"}) {
         dir.write(name, "left by a run as process 1");
     }
     dir.write("holiday.jpg.tmp-1-0", "a user's file");
-    EXPECT_EQ(removeStaleTemporaryFiles(dir.path(), isProgramFileName), 0);
-    EXPECT_EQ(removeStaleTemporaryFiles(dir.path(), isProgramFileName, true), 4);
-    EXPECT_EQ(entryCount(dir.path()), 1u);
+    {
+        LockHeldElsewhere other(dir.path());
+        ASSERT_TRUE(other.held());
+        EXPECT_EQ(removeStaleTemporaryFiles(dir.path(), isProgramFileName), 0);
+    }
+    DirectoryLock mine(dir.path(), "Oddsmith");
+    ASSERT_TRUE(mine.held());
+    EXPECT_EQ(removeStaleTemporaryFiles(dir.path(), isProgramFileName), 4);
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "holiday.jpg.tmp-1-0"));
 }
 
 TEST(FileNames, namesThatMayNameAFileAndTheProgramsOwn) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,6 +31,33 @@ TEST(DirectoryLock, oneHolderAtATimeAndOthersAreToldWho) {
     EXPECT_EQ(DirectoryLock(dir.path() / "missing", "x").state(),
               DirectoryLock::State::Unavailable);
     EXPECT_EQ(LockHolder{}.describe(), "another process");
+}
+
+// A link or a folder at the lock file's place would let every writer in at once.
+TEST(DirectoryLock, aLockFileThatIsNoFileBlocksWritersNamingIt) {
+    namespace fs = std::filesystem;
+    const struct {
+        const char* what;
+        void (*plant)(const fs::path& lock);
+    } cases[] = {
+        {"dangling link", [](const fs::path& lock) { fs::create_symlink("elsewhere", lock); }},
+        {"link to a file",
+         [](const fs::path& lock) { fs::create_symlink(lock.parent_path() / "x", lock); }},
+        {"folder", [](const fs::path& lock) { fs::create_directory(lock); }},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        dir.write("x", "");
+        const fs::path lock = dir.path() / kDirectoryLockFileName;
+        c.plant(lock);
+        DirectoryLock blocked(dir.path(), "grdtool replay");
+        EXPECT_EQ(blocked.state(), DirectoryLock::State::Blocked) << c.what;
+        EXPECT_EQ(blocked.whyNotWritable(), "cannot be locked against other writers: " +
+                                                lock.string() + " is not a regular file; remove it")
+            << c.what;
+        EXPECT_FALSE(fs::exists(dir.path() / "elsewhere")) << c.what;
+        EXPECT_EQ(dir.read("x"), "") << c.what;
+    }
 }
 
 // The kernel drops the lock of a killed process: a kill never blocks the next run.

@@ -26,7 +26,7 @@ TEST(Messages, numbersWithoutMessageShowOnlyDetail) {
     EXPECT_EQ(errorText(8, ""), ". Memory or resources may be low.");
     EXPECT_EQ(errorText(0, "why"), "why: ");
     EXPECT_EQ(errorText(9, "why"), "why: . Memory or resources may be low.");
-    EXPECT_EQ(errorMessage(-56), "");
+    EXPECT_EQ(errorMessage(-57), "");
     EXPECT_EQ(errorMessage(14), "");
     EXPECT_EQ(errorMessage(-2147483647 - 1), "");
 }
@@ -35,6 +35,7 @@ TEST(Messages, tableEndsMatchTheirNumbers) {
     // An entry left out of the middle of the table would shift every message after it.
     EXPECT_EQ(errorMessage(-54), "Error importing the game records.");
     EXPECT_EQ(errorMessage(-55), "The season outlook cannot be worked out.");
+    EXPECT_EQ(errorMessage(-56), "The new season has already been started.");
     EXPECT_EQ(errorMessage(-53), "HTML Help is not installed on this computer.");
     EXPECT_EQ(errorMessage(-31), "Error loading libGRDOdds.so. ");
     EXPECT_EQ(errorMessage(-13), "Error reading the preferences.");

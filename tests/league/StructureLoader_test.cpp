@@ -122,11 +122,13 @@ TEST(StructureLoader, rejectsWhatTheModelCannotHold) {
     struct Case {
         const char* what;
         std::string from, to;
+        std::string reason = {};
     };
     const Case cases[] = {
         {"11 playoff weeks", "4\r\n0 1 2 3\r\n2 2 1 1", "11\r\n0 1 2 3\r\n2 2 1 1"},
         {"9 week names", "4\r\nWild Card", "9\r\nWild Card"},
-        {"name of 21 characters", "Super Bowl\r\n", "Super Bowl Super Bowl\r\n"},
+        {"name of 21 characters", "Super Bowl\r\n", "Super Bowl Super Bowl\r\n",
+         "line 41: playoff week name \"Super Bowl Super Bowl\" is longer than 20 characters"},
         {"team listed twice", "3 1  4 2", "3 1  4 1"},
         {"team number 0", "3 1  4 2", "3 0  4 2"},
         {"team number beyond T", "3 1  4 2", "3 1  4 5"},
@@ -138,7 +140,8 @@ TEST(StructureLoader, rejectsWhatTheModelCannotHold) {
         {"number glued to text", "1999\r\n", "1999x\r\n"},
         {"negative game count", "2 2 1 1", "2 2 -1 1"},
         // A playoff week's archive is named after it: no way out of the directory.
-        {"week name leading up", "Super Bowl\r\n", "../victim\r\n"},
+        {"week name leading up", "Super Bowl\r\n", "../victim\r\n",
+         "line 41: playoff week name \"../victim\" cannot name a file"},
         {"week name with a separator", "Super Bowl\r\n", "a/b\r\n"},
         {"week name with a backslash", "Super Bowl\r\n", "a\\b\r\n"},
         {"week name with a control character", "Super Bowl\r\n", std::string("a\0b\r\n", 5)},
@@ -147,8 +150,15 @@ TEST(StructureLoader, rejectsWhatTheModelCannotHold) {
     for (const auto& c : cases) {
         LeagueStructure league;
         auto failures = parseLeagueStructure(replaced(smallStructure(), c.from, c.to), "x", league);
-        EXPECT_EQ(numbers(failures), (std::vector<int>{-30})) << c.what;
+        ASSERT_EQ(numbers(failures), (std::vector<int>{-30})) << c.what;
         EXPECT_TRUE(league.alignments.empty()) << c.what;
+        // The user is told what to correct.
+        if (!c.reason.empty()) {
+            EXPECT_EQ(failures[0].detail,
+                      " \"x\" " + c.reason +
+                          "  -- GRD Oddsmith cannot function without this file. ")
+                << c.what;
+        }
     }
 }
 

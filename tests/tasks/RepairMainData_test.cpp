@@ -1,5 +1,6 @@
 #include "league/RankingsFile.h"
 #include "league/RevertCopy.h"
+#include "state/MainDataVersion.h"
 #include "tasks/ReplaceMainData.h"
 #include "tasks/RevertMainData.h"
 
@@ -85,6 +86,7 @@ TEST(RevertMainData, unreadableRevertFileOrFailedCopyLeavesMainDataWhole) {
 // The fixture's main data loaded, advanced to week 3 and archived, then the archive
 // loaded for viewing.
 void loadArchive(TaskFixture& f, const std::string& name) {
+    noteMainDataOnDisk(f.app); // as start-up does
     f.app.rankings = std::make_unique<tRankings>();
     ASSERT_TRUE(ReadRankings(f.dir.path() / kMainDataFileName, kMainDataKind, *f.app.rankings,
                              f.app.program, f.app.league));

@@ -1,5 +1,6 @@
 #include "TestConfig.h"
 #include "files/AtomicFile.h"
+#include "files/DirectoryLock.h"
 #include "records/GameRecords.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
@@ -10,7 +11,9 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <sys/wait.h>
 
 namespace grd {
 namespace {
@@ -124,6 +127,39 @@ TEST(SeasonReplay, recordsThatDoNotFitTheSeasonAreRefusedBeforeAnythingIsWritten
         EXPECT_EQ(dir.read("MAIN-DTA.GRD"), before);
         EXPECT_FALSE(fs::exists(dir.path() / "WEEK-00.24")) << c.message;
     }
+}
+
+// Every file under dir and what it holds, but the lock file, which names its last holder.
+std::map<std::string, std::string> everythingUnder(const fs::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+        bool lockFile = entry.path().filename() == kDirectoryLockFileName;
+        files[fs::relative(entry.path(), dir).string()] =
+            entry.is_regular_file() && !lockFile ? test::readFile(entry.path()) : "";
+    }
+    return files;
+}
+
+// A playoff week's archive is named after it: a name leading out of the data directory
+// stops the replay, saying why, before anything is written anywhere.
+TEST(SeasonReplay, aWeekNameLeadingOutOfTheDirectoryIsRefusedNamingIt) {
+    TempDir made;
+    std::string games = std::string(ODDSMITH_DATA_DIR) + "games-2024.csv";
+    makeSeason(made, games);
+    TempDir outer;
+    const fs::path data = outer.path() / "data";
+    fs::copy(made.path(), data, fs::copy_options::recursive);
+    std::string structure = test::readFile(data / "GRDStructure.txt");
+    size_t wildCard = structure.find("\nWild Card\r");
+    ASSERT_NE(wildCard, std::string::npos);
+    outer.write("data/GRDStructure.txt", structure.replace(wildCard, 10, "\n../x"));
+    const auto before = everythingUnder(outer.path());
+
+    auto run = runTool("replay " + data.string() + " " + games);
+    EXPECT_TRUE(WIFEXITED(run.status) && WEXITSTATUS(run.status) == 1) << run.output;
+    EXPECT_NE(run.output.find("playoff week name \"../x\" cannot name a file"), std::string::npos)
+        << run.output;
+    EXPECT_EQ(everythingUnder(outer.path()), before);
 }
 
 TEST(SeasonReplay, recordsReadAlikeWhateverEndsTheirLines) {

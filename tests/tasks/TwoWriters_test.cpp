@@ -1,7 +1,9 @@
 // Two processes on one data directory: one writes, the other refuses or reads only,
 // and no save of one ever lands over the other's.
 #include "files/DirectoryLock.h"
+#include "state/MainDataVersion.h"
 #include "tasks/CatchUpFixture.h"
+#include "tasks/ReplaceMainData.h"
 #include "tasks/TaskFixture.h"
 #include "tasks/WeeklyTask.h"
 
@@ -9,6 +11,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,8 +22,7 @@ namespace fs = std::filesystem;
 using test::runTool;
 using test::TempDir;
 
-// By hand, --gtest_repeat=5 makes the 50 trials of a release check.
-constexpr int kTrials = 10;
+constexpr int kTrials = 50;
 
 struct Started {
     FILE* pipe;
@@ -38,6 +40,17 @@ struct Started {
 Started launch(const std::string& arguments) {
     std::string command = std::string(ODDSMITH_GRDTOOL) + " " + arguments + " 2>&1";
     return {popen(command.c_str(), "r")};
+}
+
+// Every data file and what it holds; the lock file names whichever process held it last.
+std::map<std::string, std::string> contentsOf(const fs::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        if (entry.path().filename() != kDirectoryLockFileName) {
+            files[entry.path().filename().string()] = test::readFile(entry.path());
+        }
+    }
+    return files;
 }
 
 void copyDirectory(const fs::path& from, const fs::path& to) {
@@ -60,20 +73,25 @@ TEST(TwoWriters, replaysStartedTogetherNeverPostAWeekTwice) {
     const std::string replay = "replay " + run.string() + " " + test::kGames2024 + " --through 3";
     copyDirectory(start.path(), run);
     ASSERT_EQ(runTool(replay).status, 0);
-    const std::string once = test::readFile(run / "MAIN-DTA.GRD");
+    const auto once = contentsOf(run);
 
     int refused = 0;
     for (int trial = 0; trial < kTrials; ++trial) {
         copyDirectory(start.path(), run);
         Started first = launch(replay);
         Started second = launch(replay);
-        for (const auto& done : {first.finish(), second.finish()}) {
+        const test::ToolRun runs[] = {first.finish(), second.finish()};
+        int ran = 0;
+        for (const auto& done : runs) {
             // The loser either is refused or, starting after the winner ended, finds
             // nothing left to do.
             EXPECT_TRUE(done.status == 0 || refusedAsInUse(done)) << done.output;
             refused += refusedAsInUse(done) ? 1 : 0;
+            ran += done.status == 0 ? 1 : 0;
         }
-        EXPECT_EQ(test::readFile(run / "MAIN-DTA.GRD"), once) << "trial " << trial;
+        EXPECT_GE(ran, 1) << "trial " << trial;
+        // Whichever way they met, every week was posted exactly once.
+        EXPECT_EQ(contentsOf(run), once) << "trial " << trial;
     }
     std::printf("%d of %d trials had one replay refused\n", refused, kTrials);
 }
@@ -102,6 +120,32 @@ TEST(TwoWriters, writingCommandsRefuseWhileTheProgramHoldsTheDirectory) {
         EXPECT_FALSE(fs::exists(dir.path() / "WEEK-00.24"));
     }
     EXPECT_EQ(runTool("replay " + path + " " + test::kGames2024 + " --through 1").status, 0);
+}
+
+// Where no lock can be held, two writers could run at once: nothing is written.
+TEST(TwoWriters, aLockFileThatIsNoFileStopsWritingCommands) {
+    TempDir dir;
+    AppState app;
+    ASSERT_TRUE(test::makeSeasonStart(dir, app));
+    const std::string before = dir.read("MAIN-DTA.GRD");
+    const fs::path lock = dir.path() / kDirectoryLockFileName;
+    for (bool folder : {false, true}) {
+        fs::remove(lock);
+        if (folder) {
+            fs::create_directory(lock);
+        } else {
+            fs::create_symlink("gone/lock", lock);
+        }
+        auto run = runTool("replay " + dir.path().string() + " " + test::kGames2024);
+        EXPECT_TRUE(WIFEXITED(run.status) && WEXITSTATUS(run.status) == 1) << run.output;
+        EXPECT_NE(run.output.find(lock.string() + " is not a regular file; remove it; nothing "
+                                                  "was written"),
+                  std::string::npos)
+            << run.output;
+        EXPECT_EQ(dir.read("MAIN-DTA.GRD"), before);
+        EXPECT_FALSE(fs::exists(dir.path() / "WEEK-00.24"));
+        EXPECT_FALSE(fs::exists(dir.path() / "gone"));
+    }
 }
 
 TEST(TwoWriters, aWeeklySaveOverDataAnotherProgramChangedIsRefusedAndLosesNothing) {
@@ -135,6 +179,32 @@ TEST(TwoWriters, aWeeklySaveOverDataAnotherProgramChangedIsRefusedAndLosesNothin
         ReadRankings(dir.path() / "MINE.GRD", kMainDataKind, saved, state, app.league).ok());
     EXPECT_EQ(state.currentWeek, 1);
     EXPECT_GT(state.forecastCount, 0);
+}
+
+// Replacing the main data file with an archive would throw away the weeks another
+// program posted meanwhile.
+TEST(TwoWriters, aReplacementOverDataAnotherProgramChangedIsRefused) {
+    TempDir dir;
+    AppState app;
+    ASSERT_TRUE(test::makeSeasonStart(dir, app));
+    app.rankings = std::make_unique<tRankings>();
+    ASSERT_TRUE(ReadRankings(dir.path() / "MAIN-DTA.GRD", kMainDataKind, *app.rankings, app.program,
+                             app.league));
+    noteMainDataOnDisk(app);
+    auto run = runTool("replay " + dir.path().string() + " " + test::kGames2024 + " --through 2");
+    ASSERT_EQ(run.status, 0) << run.output;
+    const std::string replayed = dir.read("MAIN-DTA.GRD");
+
+    Status replaced = ReplaceMainData(app);
+    ASSERT_FALSE(replaced.ok());
+    EXPECT_EQ(replaced.failure(),
+              (Failure{-21, (dir.path() / "MAIN-DTA.GRD").string() +
+                                " was changed by another program since it was read; nothing "
+                                "was saved there"}));
+    EXPECT_EQ(dir.read("MAIN-DTA.GRD"), replayed);
+    noteMainDataOnDisk(app); // read again, it may be replaced
+    EXPECT_TRUE(ReplaceMainData(app).ok());
+    EXPECT_NE(dir.read("MAIN-DTA.GRD"), replayed);
 }
 
 } // namespace

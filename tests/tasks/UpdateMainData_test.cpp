@@ -1,5 +1,6 @@
 #include "../league/EngineFixture.h"
 #include "TestConfig.h"
+#include "league/Messages.h"
 #include "league/RankingsFile.h"
 #include "support/TempDir.h"
 #include "tasks/UpdateMainData.h"
@@ -89,9 +90,10 @@ TEST(UpdateMainData, aSecondRunIsRefusedAndKeepsTheOldSeasonsSafetyCopy) {
     for (const char* input : {"WEEK-17.08", "MAIN-DTA.GRD"}) {
         Status again = UpdateMainData(dir.path() / input, false);
         ASSERT_FALSE(again.ok()) << input;
-        EXPECT_EQ(again.failure().detail, (dir.path() / "MAIN-DTA.GRD").string() +
-                                              " already stands before week 1 of 2009-10; the "
-                                              "new season was started before");
+        EXPECT_EQ(errorText(again.failure().number, again.failure().detail),
+                  (dir.path() / "MAIN-DTA.GRD").string() +
+                      " already stands before week 1 of 2009-10: The new season has already "
+                      "been started.");
         EXPECT_EQ(dir.read("MAIN-DTA.OLD"), oldSeason);
         EXPECT_EQ(dir.read("MAIN-DTA.GRD"), fresh);
     }

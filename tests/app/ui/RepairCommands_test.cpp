@@ -2,6 +2,7 @@
 #include "league/RankingsFile.h"
 #include "league/ui/MessageDialogs.h"
 #include "prefs/ui/HelpWindow.h"
+#include "state/MainDataVersion.h"
 
 #include "MainFormTesting.h"
 #include "TestConfig.h"
@@ -88,6 +89,7 @@ private slots:
         makeReady(form);
         viewCurrent(form);
         write("MAIN-DTA.GRD", "5.1\r\nMD\r\nas two saved weekly tasks left it\r\n");
+        noteMainDataOnDisk(form.state()); // as the program's own saves do
 
         MessageDialogs::setNextAnswer(Answer::Yes);
         chooseMenuItem(form, Qt::Key_F, Qt::Key_T);
@@ -107,6 +109,7 @@ private slots:
         viewCurrent(form);
         const std::string changed = "5.1\r\nMD\r\nchanged\r\n";
         write("MAIN-DTA.GRD", changed);
+        noteMainDataOnDisk(form.state());
 
         MessageDialogs::setNextAnswer(Answer::No);
         chooseMenuItem(form, Qt::Key_F, Qt::Key_T);
@@ -130,6 +133,20 @@ private slots:
         QCOMPARE(read("MAIN-DTA.GRD"), changed);
     }
 
+    // Reverting would throw away what another program saved since.
+    void revert_refusesAMainDataFileAnotherProgramChanged() {
+        TMainForm form(dir());
+        makeReady(form);
+        const std::string theirs = "5.1\r\nMD\r\nwritten by another program\r\n";
+        write("MAIN-DTA.GRD", theirs);
+        MessageDialogs::setNextAnswer(Answer::Yes);
+        chooseMenuItem(form, Qt::Key_F, Qt::Key_T);
+        QCOMPARE(test::numbers(errors_), std::vector<int>{-21});
+        QVERIFY(errors_[0].detail.find("MAIN-DTA.GRD was changed by another program") !=
+                std::string::npos);
+        QCOMPARE(read("MAIN-DTA.GRD"), theirs);
+    }
+
     void revert_invalidCopyGivesMinus43AndNoMessage() {
         TMainForm form(dir());
         makeReady(form);
@@ -144,6 +161,7 @@ private slots:
         makeReady(form);
         const std::string before = "5.1\r\nMD\r\nwritten after start-up\r\n";
         write("MAIN-DTA.GRD", before);
+        noteMainDataOnDisk(form.state());
         // The disk takes no more than a few bytes: the copy fails half-way.
         rlimit old{};
         getrlimit(RLIMIT_FSIZE, &old);

@@ -204,6 +204,19 @@ private slots:
         QVERIFY(fx->app.program.hasUnsavedData());
     }
 
+    // A save refused over data another program changed goes elsewhere: the dialog
+    // offers a name of its own in the data directory, which Enter takes.
+    void mainDataSaveAs_offersANewNameInTheDataDirectory() {
+        onModal(QStringLiteral("SaveAsDlg"), [](QWidget* dialog) {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name != nullptr);
+            QCOMPARE(name->text(), QStringLiteral("MAIN-DTA.NEW"));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        WeeklyTaskWindows windows(fx->app, *companion, {&mainWindow, {}, {}, {}, {}});
+        QCOMPARE(windows.mainDataPath(), std::optional((fx->dir.path() / "MAIN-DTA.NEW").string()));
+    }
+
     void cancelledEntry_givesTheKeyboardBackToTheMainWindow() {
         mainWindow.show();
         QVERIFY(QTest::qWaitForWindowActive(&mainWindow));
