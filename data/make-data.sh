@@ -23,4 +23,6 @@ fi
 mkdir -p "$out"
 "$build/program/grdtool" build-schedule --teams data/teams.csv --games "data/games-$season.csv" \
     "${slots[@]}" --title "$season Schedule" "$out"
+# The writer's lock of that run is no shipped file.
+rm -f "$out/.grdodds.lock"
 echo "wrote $out/GRDStructure.txt, $out/GRDNames.ccn and $out/GRDSchedule.ccs"
