@@ -1,5 +1,7 @@
 #include "support/TempDir.h"
 
+#include "files/DirectoryLock.h"
+
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -43,6 +45,16 @@ std::string readFile(const std::filesystem::path& path) {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+std::map<std::string, std::string> contentsOf(const std::filesystem::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        if (entry.path().filename() != kDirectoryLockFileName) {
+            files[entry.path().filename().string()] = readFile(entry.path());
+        }
+    }
+    return files;
 }
 
 } // namespace grd::test

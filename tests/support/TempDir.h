@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,9 @@ private:
 };
 
 std::string readFile(const std::filesystem::path& path);
+
+// Every file of dir by name with what it holds, to show what a command changed; the
+// writers' lock file is left out, as it names whichever process held it last.
+std::map<std::string, std::string> contentsOf(const std::filesystem::path& dir);
 
 } // namespace grd::test

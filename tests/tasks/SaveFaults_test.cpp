@@ -101,17 +101,6 @@ void countStep(ReplaceStep) {
     ++stepsCounted;
 }
 
-std::map<std::string, std::string> contentsOf(const fs::path& dir) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(dir)) {
-        // The writers' lock file names whichever process wrote last.
-        if (entry.path().filename() != kDirectoryLockFileName) {
-            files[entry.path().filename().string()] = test::readFile(entry.path());
-        }
-    }
-    return files;
-}
-
 // Every data file reads, and the week the main data file stands at has its archive.
 void expectConsistent(const fs::path& dir, const std::string& when) {
     LeagueStructure league;
@@ -148,7 +137,7 @@ TEST(SaveFaults, aReplayStoppedAtAnyStepLosesNoWeekAndFinishesTheSame) {
     setReplaceStepHook(nullptr);
     // Two steps per file: written beside it, then renamed into place.
     ASSERT_EQ(stepsCounted, 2 * 2 * (kThrough + 1));
-    auto expected = contentsOf(whole.path());
+    auto expected = test::contentsOf(whole.path());
 
     for (int step = 1; step <= stepsCounted; ++step) {
         TempDir dir;
@@ -160,7 +149,7 @@ TEST(SaveFaults, aReplayStoppedAtAnyStepLosesNoWeekAndFinishesTheSame) {
                        std::to_string(kThrough)),
                   0)
             << when;
-        EXPECT_EQ(contentsOf(dir.path()), expected) << when;
+        EXPECT_EQ(test::contentsOf(dir.path()), expected) << when;
     }
 }
 
@@ -186,7 +175,7 @@ TEST(SaveFaults, inAContainerTheFilesOfAKilledRunAsProcessOneNeitherBlockNorStay
     std::string command = inNamespace + ODDSMITH_GRDTOOL + " replay " + dir.path().string() +
                           through + " >/dev/null 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    EXPECT_EQ(contentsOf(dir.path()), contentsOf(whole.path()));
+    EXPECT_EQ(test::contentsOf(dir.path()), test::contentsOf(whole.path()));
 }
 
 // A small file system of its own, where the superuser may mount one.
@@ -245,7 +234,7 @@ void expectFullDiskKeepsTheWeek(bool inodes, const std::string& newSeasonError) 
     std::string replay = "replay " + disk.path().string() + " " + kGames + " --through ";
     ASSERT_EQ(tool(replay + "1"), 0);
     disk.fill(inodes);
-    auto before = contentsOf(disk.path());
+    auto before = test::contentsOf(disk.path());
 
     int status = 0;
     std::string output = toolOutput(replay + std::to_string(kThrough), status);
@@ -259,7 +248,7 @@ void expectFullDiskKeepsTheWeek(bool inodes, const std::string& newSeasonError) 
     EXPECT_NE(status, 0);
     EXPECT_NE(output.find(newSeasonError), std::string::npos) << output;
     EXPECT_NE(output.find("No space left on device"), std::string::npos) << output;
-    EXPECT_EQ(contentsOf(disk.path()), before);
+    EXPECT_EQ(test::contentsOf(disk.path()), before);
     disk.free();
 
     ASSERT_EQ(tool(replay + std::to_string(kThrough)), 0);

@@ -42,17 +42,6 @@ Started launch(const std::string& arguments) {
     return {popen(command.c_str(), "r")};
 }
 
-// Every data file and what it holds; the lock file names whichever process held it last.
-std::map<std::string, std::string> contentsOf(const fs::path& dir) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(dir)) {
-        if (entry.path().filename() != kDirectoryLockFileName) {
-            files[entry.path().filename().string()] = test::readFile(entry.path());
-        }
-    }
-    return files;
-}
-
 void copyDirectory(const fs::path& from, const fs::path& to) {
     fs::remove_all(to);
     fs::copy(from, to, fs::copy_options::recursive);
@@ -73,7 +62,7 @@ TEST(TwoWriters, replaysStartedTogetherNeverPostAWeekTwice) {
     const std::string replay = "replay " + run.string() + " " + test::kGames2024 + " --through 3";
     copyDirectory(start.path(), run);
     ASSERT_EQ(runTool(replay).status, 0);
-    const auto once = contentsOf(run);
+    const auto once = test::contentsOf(run);
 
     int refused = 0;
     for (int trial = 0; trial < kTrials; ++trial) {
@@ -91,7 +80,7 @@ TEST(TwoWriters, replaysStartedTogetherNeverPostAWeekTwice) {
         }
         EXPECT_GE(ran, 1) << "trial " << trial;
         // Whichever way they met, every week was posted exactly once.
-        EXPECT_EQ(contentsOf(run), once) << "trial " << trial;
+        EXPECT_EQ(test::contentsOf(run), once) << "trial " << trial;
     }
     std::printf("%d of %d trials had one replay refused\n", refused, kTrials);
 }

@@ -16,15 +16,6 @@ QByteArray publicRecords() {
     return QByteArray::fromStdString(test::recordsWithLines("-3"));
 }
 
-// Every file of a directory with its bytes, to show that nothing changed.
-std::map<std::string, std::string> contents(const test::TempDir& dir) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-        files[entry.path().filename().string()] = dir.read(entry.path().filename().string());
-    }
-    return files;
-}
-
 } // namespace
 
 class RecordsDownloadTest : public QObject {
@@ -115,7 +106,7 @@ private slots:
         server.answer("/silent", Answer::silence());
         server.answer("/huge", Answer::file(records, 65ll << 20));
         const QString target = QString::fromStdString(dir.path().string());
-        const auto before = contents(dir);
+        const auto before = test::contentsOf(dir.path());
         QByteArray output;
         for (auto [path, cause] : {std::pair{"/nothing", "HTTP status 404 Not Found"},
                                    std::pair{"/columns", "has no column game_type"},
@@ -126,7 +117,7 @@ private slots:
                          {"fetch", target, "--url", server.url(path), "--timeout", "1"}, &output),
                      1);
             QVERIFY2(output.contains(cause), output.constData());
-            QVERIFY(contents(dir) == before);
+            QVERIFY(test::contentsOf(dir.path()) == before);
         }
 
         QCOMPARE(test::runServing(QStringLiteral(ODDSMITH_GRDTOOL),
