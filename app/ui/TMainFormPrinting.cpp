@@ -15,11 +15,23 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <optional>
+
 namespace grd {
 
 namespace {
 
 const QString kReportsJobTitle = QStringLiteral("GRD Oddsmith Reports");
+
+// The reports chosen, or none on Cancel. The dialog is gone before the preview opens:
+// a hidden window keeps its screen buffer until it is destroyed.
+std::optional<ReportChoices> askReports(tPrefsRec& prefs, const ReportChoices& available,
+                                        bool archive, QWidget* parent) {
+    TPrintChoiceDlg choice(prefs, available, archive, parent);
+    if (choice.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return choice.chosen();
+}
 
 } // namespace
 
@@ -29,11 +41,12 @@ void TMainForm::PrintOrPreviewClick(bool preview) {
     const tRankings& rankings = *state_.rankings;
     tPrefsRec& prefs = state_.prefs.view;
     try {
-        TPrintChoiceDlg choice(prefs, availableReports(rankings, state_.program),
-                               rankings.dataKind == kArchiveKind, this);
-        if (choice.exec() != QDialog::Accepted)
+        const std::optional<ReportChoices> chosen =
+            askReports(prefs, availableReports(rankings, state_.program),
+                       rankings.dataKind == kArchiveKind, this);
+        if (!chosen)
             return;
-        ReportSelection selection = selectReports(choice.chosen(), rankings, state_.program);
+        ReportSelection selection = selectReports(*chosen, rankings, state_.program);
         if (selection.count == 0) {
             ShowError(-34, {}, this);
             return;

@@ -1,3 +1,6 @@
+#include "ProcessMemory.h"
+#include "UiBench.h"
+
 #include "league/RankingsFile.h"
 #include "printing/ReportChoices.h"
 #include "printing/ReportText.h"
@@ -18,42 +21,13 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "oddsmith_ui_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
-// A program directory holding five replayed weeks of 2025, made once per run.
-const fs::path& replayedDir() {
-    static const fs::path dir = [] {
-        const fs::path program =
-            fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "program";
-        fs::path copy =
-            fs::temp_directory_path() / ("oddsmith-print-bench-" + std::to_string(getpid()));
-        fs::remove_all(copy);
-        fs::create_directories(copy);
-        for (const char* name :
-             {"GRDStructure.txt", "GRDSchedule.ccs", "GRDNames.ccn", "MAIN-DTA.GRD", "Oddsmith"})
-            fs::copy(program / name, copy / name);
-        std::string replay = (program / "grdtool").string() + " replay " + copy.string() + " " +
-                             ODDSMITH_DATA_DIR "games-2025.csv --through 5 > /dev/null";
-        if (std::system(replay.c_str()) != 0)
-            std::abort();
-        return copy;
-    }();
-    return dir;
-}
+using grd::bench::application;
+using grd::bench::replayedDir;
 
 struct WeekData {
     grd::AppState app;
@@ -149,15 +123,6 @@ void BM_PreviewRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_PreviewRepaint)->Arg(0)->Arg(175)->Unit(benchmark::kMillisecond);
 
-double residentMiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024;
-    return 0;
-}
-
 // What a preview of the 2-column schedule keeps once every page has been shown at
 // Whole Page and at 175%: the growth of the resident set, in MiB.
 void BM_PreviewMemory(benchmark::State& state) {
@@ -165,7 +130,7 @@ void BM_PreviewMemory(benchmark::State& state) {
     WeekData& data = weekData();
     QStringList schedule = twoColumnSchedule(data.app);
     for (auto _ : state) {
-        const double before = residentMiB();
+        const double before = grd::bench::processMemory().rss;
         grd::TPrintReportsDlg preview(data.app.prefs.view, nullptr, false);
         preview.setSchedule(schedule, grd::kTwoColumns, QStringLiteral("2025 Schedule"));
         preview.show();
@@ -182,7 +147,7 @@ void BM_PreviewMemory(benchmark::State& state) {
                 pages.viewport()->repaint();
             }
         }
-        state.counters["growth_MiB"] = residentMiB() - before;
+        state.counters["growth_MiB"] = grd::bench::processMemory().rss - before;
         state.counters["pages"] = pages.PageCount();
     }
 }
