@@ -63,7 +63,7 @@ bool TMainForm::openReadOnly(const std::string& dataDir, const std::string& why)
     const QString text = QStringLiteral("The data in %1 %2, so another program may change it.\n\n"
                                         "Open the data read-only (nothing is saved), or quit?")
                              .arg(QString::fromStdString(dataDir), QString::fromStdString(why));
-    return AskChoice(text, QStringLiteral(" GRD Oddsmith: Data in Use"),
+    return AskChoice(text, QStringLiteral("GRD Oddsmith: Data in Use"),
                      QStringLiteral("Open &Read-Only"), QStringLiteral("&Quit"), this);
 }
 
