@@ -5,9 +5,11 @@
 #include "league/ui/MessageDialogs.h"
 #include "prefs/Preferences.h"
 #include "prefs/RecordsAddress.h"
+#include "records/GameRecords.h"
 #include "records/ui/RecordsDownload.h"
+#include "tasks/SeasonReplay.h"
+#include "tasks/WeekEntries.h"
 
-#include <QApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,6 +44,18 @@ QString seasonsText(const RecordsSummary& summary) {
     return QObject::tr("%n games of the seasons %1 to %2", nullptr, summary.games)
         .arg(QString::fromStdString(summary.firstSeason),
              QString::fromStdString(summary.lastSeason));
+}
+
+// The week-chooser entries a catch-up from the records would enter; none when the main
+// data file cannot tell where the season stands (the catch-up itself then says why).
+std::vector<int> entriesToCatchUp(const AppState& app, std::string_view records) {
+    auto games = parseGameRecords(records, app.league.seasonLabel);
+    AppState standing;
+    standing.programDir = app.programDir;
+    standing.league = app.league;
+    auto entries = games ? entriesToReplay(standing, games.value())
+                         : Result<std::vector<int>>(games.failure());
+    return entries ? entries.value() : std::vector<int>{};
 }
 
 } // namespace
@@ -96,7 +110,11 @@ TGetRecordsDlg::TGetRecordsDlg(const AppState& app, RecordsCommand catchUp,
     layout->addWidget(StatusLabel);
     layout->addLayout(buttons);
     connect(GetBtn, &QPushButton::clicked, this, &TGetRecordsDlg::GetBtnClick);
-    connect(CatchUpBtn, &QPushButton::clicked, this, [this] { catchUp_(recordsFile_); });
+    connect(CatchUpBtn, &QPushButton::clicked, this, [this] {
+        catchUp_(recordsFile_);
+        // What is left to enter after the weeks the catch-up entered.
+        fetched(summary_, entriesToCatchUp(app_, recordsText_));
+    });
     connect(ImportBtn, &QPushButton::clicked, this, [this] { importLines_(recordsFile_); });
     connect(CloseBtn, &QPushButton::clicked, this, &TGetRecordsDlg::reject);
     makeDefault(GetBtn);
@@ -163,11 +181,13 @@ void TGetRecordsDlg::GetBtnClick() {
         return;
     }
     recordsFile_ = QString::fromStdString(target.string());
-    fetched(records.value().summary);
+    recordsText_ = std::move(records.value().text);
+    summary_ = records.value().summary;
+    fetched(summary_, entriesToCatchUp(app_, recordsText_));
     keepAddress();
 }
 
-void TGetRecordsDlg::fetched(const RecordsSummary& summary) {
+void TGetRecordsDlg::fetched(const RecordsSummary& summary, const std::vector<int>& entries) {
     const QString season = QString::fromStdString(app_.league.seasonLabel);
     QString text = tr("Saved %1: %2.")
                        .arg(QString::fromUtf8(kRecordsFileName.data(), kRecordsFileName.size()),
@@ -181,8 +201,19 @@ void TGetRecordsDlg::fetched(const RecordsSummary& summary) {
                     .arg(summary.seasonGames)
                     .arg(summary.seasonLines);
     }
+    auto name = [this](int entry) {
+        return QString::fromStdString(weekEntryName(entry, app_.league));
+    };
+    if (!entries.empty()) {
+        text +=
+            entries.size() == 1
+                ? tr(" Catch Up enters %1.").arg(name(entries.front()))
+                : tr(" Catch Up enters %1 to %2.").arg(name(entries.front()), name(entries.back()));
+    } else if (summary.seasonScored > 0) {
+        text += tr(" The season is caught up as far as they go.");
+    }
     StatusLabel->setText(text);
-    CatchUpBtn->setEnabled(summary.seasonScored > 0);
+    CatchUpBtn->setEnabled(!entries.empty());
     ImportBtn->setEnabled(summary.seasonLines > 0);
     makeDefault(CatchUpBtn->isEnabled()  ? CatchUpBtn
                 : ImportBtn->isEnabled() ? ImportBtn

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -38,7 +40,7 @@ protected:
 private:
     void GetBtnClick();
     bool downloadProgress(std::int64_t received, std::int64_t expected);
-    void fetched(const RecordsSummary& summary);
+    void fetched(const RecordsSummary& summary, const std::vector<int>& entries);
     void keepAddress();
     void setRunning(bool running);
     void makeDefault(QPushButton* button);
@@ -47,6 +49,8 @@ private:
     RecordsCommand catchUp_;
     RecordsCommand importLines_;
     QString recordsFile_;
+    std::string recordsText_; // as saved there
+    RecordsSummary summary_;
     bool running_ = false;
     bool cancelled_ = false;
     QLineEdit* AddressEdit = nullptr;

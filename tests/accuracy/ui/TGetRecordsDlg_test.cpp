@@ -73,7 +73,8 @@ private slots:
         QVERIFY2(f.errors.empty(), f.errors.empty() ? "" : f.errors.front().detail.c_str());
         QCOMPARE(QByteArray::fromStdString(f.dir.read("GRDRecords.csv")), f.records);
         QVERIFY2(dialog.status().contains(QStringLiteral("285 of 285 games have scores and "
-                                                         "285 have market lines")),
+                                                         "285 have market lines. Catch Up enters "
+                                                         "Week 1 forecasts to Super Bowl scores.")),
                  qPrintable(dialog.status()));
         QVERIFY(dialog.button("ImportBtn")->isEnabled());
         QVERIFY(dialog.button("CatchUpBtn")->isDefault());
