@@ -151,10 +151,11 @@ Result<std::vector<int>> entriesToReplay(AppState& app, const std::vector<GameRe
     return entries;
 }
 
-std::string partlyScoredWeekAhead(AppState& app, const std::vector<GameRecord>& records) {
+std::optional<PartlyScoredWeek> partlyScoredWeek(AppState& app,
+                                                 const std::vector<GameRecord>& records) {
     auto standing = mainDataWeek(app);
     if (!standing) {
-        return {};
+        return std::nullopt;
     }
     int entry =
         nextEntry(standing.value().first, standing.value().second, app.league.regularWeekCount());
@@ -162,10 +163,18 @@ std::string partlyScoredWeekAhead(AppState& app, const std::vector<GameRecord>& 
     auto scored =
         std::count_if(week.begin(), week.end(), [](const auto* game) { return game->scored(); });
     if (scored == 0 || scored == static_cast<long>(week.size())) {
+        return std::nullopt;
+    }
+    return PartlyScoredWeek{entry, static_cast<int>(scored), static_cast<int>(week.size())};
+}
+
+std::string partlyScoredWeekAhead(AppState& app, const std::vector<GameRecord>& records) {
+    auto week = partlyScoredWeek(app, records);
+    if (!week) {
         return {};
     }
-    return cformat("week %d: %d of %d games have scores; stopped before it", entry,
-                   static_cast<int>(scored), static_cast<int>(week.size()));
+    return cformat("week %d: %d of %d games have scores; stopped before it", week->entry,
+                   week->scored, week->games);
 }
 
 } // namespace grd

@@ -48,9 +48,18 @@ Result<int> replaySeason(AppState& app, const std::vector<GameRecord>& records,
 // still being played ends the list, so replaySeason through its last entry runs them.
 Result<std::vector<int>> entriesToReplay(AppState& app, const std::vector<GameRecord>& records);
 
-// Why a catch-up stopped where the main data file stands, when the week ahead is
-// partly played: "week 14: 13 of 14 games have scores; stopped before it"; empty when
-// that week is played in full or not at all.
+// The week ahead of where the main data file stands, when it is partly played: its
+// week-chooser entry, and how many of its games have scores.
+struct PartlyScoredWeek {
+    int entry = 0;
+    int scored = 0;
+    int games = 0;
+};
+std::optional<PartlyScoredWeek> partlyScoredWeek(AppState& app,
+                                                 const std::vector<GameRecord>& records);
+
+// Why a catch-up stopped there: "week 14: 13 of 14 games have scores; stopped before
+// it"; empty when that week is played in full or not at all.
 std::string partlyScoredWeekAhead(AppState& app, const std::vector<GameRecord>& records);
 
 } // namespace grd

@@ -20,6 +20,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 namespace grd {
 
@@ -46,19 +47,21 @@ QString seasonsText(const RecordsSummary& summary) {
              QString::fromStdString(summary.lastSeason));
 }
 
-// The week-chooser entries a catch-up from the records would enter; none when the main
-// data file cannot tell where the season stands (the catch-up itself then says why).
-std::vector<int> entriesToCatchUp(const AppState& app, std::string_view records) {
+} // namespace
+
+TGetRecordsDlg::CatchUpOffer TGetRecordsDlg::catchUpOffer(const AppState& app,
+                                                          std::string_view records) {
     auto games = parseGameRecords(records, app.league.seasonLabel);
+    if (!games) {
+        return {};
+    }
     AppState standing;
     standing.programDir = app.programDir;
     standing.league = app.league;
-    auto entries = games ? entriesToReplay(standing, games.value())
-                         : Result<std::vector<int>>(games.failure());
-    return entries ? entries.value() : std::vector<int>{};
+    auto entries = entriesToReplay(standing, games.value());
+    return {entries ? entries.value() : std::vector<int>{},
+            partlyScoredWeek(standing, games.value())};
 }
-
-} // namespace
 
 TGetRecordsDlg::TGetRecordsDlg(const AppState& app, RecordsCommand catchUp,
                                RecordsCommand importLines, QWidget* parent)
@@ -113,7 +116,7 @@ TGetRecordsDlg::TGetRecordsDlg(const AppState& app, RecordsCommand catchUp,
     connect(CatchUpBtn, &QPushButton::clicked, this, [this] {
         catchUp_(recordsFile_);
         // What is left to enter after the weeks the catch-up entered.
-        fetched(summary_, entriesToCatchUp(app_, recordsText_));
+        fetched(summary_, catchUpOffer(app_, recordsText_));
     });
     connect(ImportBtn, &QPushButton::clicked, this, [this] { importLines_(recordsFile_); });
     connect(CloseBtn, &QPushButton::clicked, this, &TGetRecordsDlg::reject);
@@ -183,11 +186,12 @@ void TGetRecordsDlg::GetBtnClick() {
     recordsFile_ = QString::fromStdString(target.string());
     recordsText_ = std::move(records.value().text);
     summary_ = records.value().summary;
-    fetched(summary_, entriesToCatchUp(app_, recordsText_));
+    fetched(summary_, catchUpOffer(app_, recordsText_));
     keepAddress();
 }
 
-void TGetRecordsDlg::fetched(const RecordsSummary& summary, const std::vector<int>& entries) {
+void TGetRecordsDlg::fetched(const RecordsSummary& summary, const CatchUpOffer& offer) {
+    const std::vector<int>& entries = offer.entries;
     const QString season = QString::fromStdString(app_.league.seasonLabel);
     QString text = tr("Saved %1: %2.")
                        .arg(QString::fromUtf8(kRecordsFileName.data(), kRecordsFileName.size()),
@@ -209,6 +213,11 @@ void TGetRecordsDlg::fetched(const RecordsSummary& summary, const std::vector<in
             entries.size() == 1
                 ? tr(" Catch Up enters %1.").arg(name(entries.front()))
                 : tr(" Catch Up enters %1 to %2.").arg(name(entries.front()), name(entries.back()));
+    } else if (offer.waiting) {
+        text += tr(" Catch Up waits for %1: %2 of %3 games have scores so far.")
+                    .arg(name(offer.waiting->entry))
+                    .arg(offer.waiting->scored)
+                    .arg(offer.waiting->games);
     } else if (summary.seasonScored > 0) {
         text += tr(" The season is caught up as far as they go.");
     }

@@ -2,12 +2,15 @@
 
 #include "records/PublicRecords.h"
 #include "state/AppState.h"
+#include "tasks/SeasonReplay.h"
 
 #include <QDialog>
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QLabel;
@@ -40,7 +43,14 @@ protected:
 private:
     void GetBtnClick();
     bool downloadProgress(std::int64_t received, std::int64_t expected);
-    void fetched(const RecordsSummary& summary, const std::vector<int>& entries);
+    // What a catch-up from the records would do; nothing when the main data file cannot
+    // tell where the season stands (the catch-up itself then says why).
+    struct CatchUpOffer {
+        std::vector<int> entries;                // the week-chooser entries it would enter
+        std::optional<PartlyScoredWeek> waiting; // the week ahead, partly played
+    };
+    static CatchUpOffer catchUpOffer(const AppState& app, std::string_view records);
+    void fetched(const RecordsSummary& summary, const CatchUpOffer& offer);
     void keepAddress();
     void setRunning(bool running);
     void makeDefault(QPushButton* button);

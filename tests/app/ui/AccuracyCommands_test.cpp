@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -210,6 +211,10 @@ private slots:
             // Offscreen, the closed catch-up dialog leaves no window active.
             QApplication::setActiveWindow(get);
             // Nothing is left to catch up: Import Market Lines is the default now.
+            const QString status = get->findChild<QLabel*>("StatusLabel")->text();
+            QVERIFY2(status.contains("Catch Up waits for Week 14 scores: 13 of 14 games have "
+                                     "scores so far."),
+                     qPrintable(status));
             QTest::keyClick(get, Qt::Key_Return);
             QTest::keyClick(get, Qt::Key_Escape);
         });
