@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 namespace grd {
@@ -21,8 +22,12 @@ class PrefsDialogsTest : public QObject {
 
     static void showActive(QWidget& dialog) {
         dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // Offscreen, a window still closing (the help) can take the activation back: ask
+        // again until it holds.
+        QTRY_VERIFY([&dialog] {
+            QApplication::setActiveWindow(&dialog);
+            return QApplication::activeWindow() == &dialog && dialog.windowHandle()->isActive();
+        }());
     }
     static void pressAlt(QWidget& dialog, Qt::Key key) {
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &dialog, key,
