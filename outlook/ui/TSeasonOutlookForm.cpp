@@ -16,10 +16,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace grd {
 
@@ -63,6 +66,24 @@ protected:
         return QString::localeAwareCompare(a, b) < 0;
     }
 };
+
+// Columns as wide as their cells and header texts, with room for the sort arrow only in
+// the column that shows it: so a conference's columns fit a 1280-pixel screen.
+void fitColumns(QTableView* grid) {
+    grid->resizeColumnsToContents();
+    const QAbstractItemView* cells = grid; // where the cells' width hint is public
+    QHeaderView* header = grid->horizontalHeader();
+    const int margins = 2 * grid->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int column = 0; column < header->count(); ++column) {
+        if (column == header->sortIndicatorSection()) {
+            continue;
+        }
+        const QString title = grid->model()->headerData(column, Qt::Horizontal).toString();
+        header->resizeSection(column,
+                              std::max(cells->sizeHintForColumn(column),
+                                       header->fontMetrics().horizontalAdvance(title) + margins));
+    }
+}
 
 QPushButton* button(const QString& text, const char* name, QWidget* parent) {
     auto* made = new QPushButton(text, parent);
@@ -145,6 +166,8 @@ void TSeasonOutlookForm::makeTabs() {
         // The standings' own order until the user sorts by a column.
         grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
         grid->setSortingEnabled(true);
+        connect(grid->horizontalHeader(), &QHeaderView::sortIndicatorChanged, grid,
+                [grid] { fitColumns(grid); });
         grid->setWordWrap(false);
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -252,7 +275,7 @@ void TSeasonOutlookForm::showFigures() {
     }
     models_.back()->setContent(nextWeekGrid(*season_));
     for (int tab = 0; tab < tabs_->count(); ++tab) {
-        qobject_cast<QTableView*>(tabs_->widget(tab))->resizeColumnsToContents();
+        fitColumns(qobject_cast<QTableView*>(tabs_->widget(tab)));
     }
     QStringList notes;
     for (const auto& note : outlookFootnotes(figures_)) {

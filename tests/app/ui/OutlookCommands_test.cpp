@@ -16,6 +16,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -103,6 +104,10 @@ private slots:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, playoffs);
         QVERIFY(cell(outlook, 0, 0, 8).toDouble() > 90.0);
         QVERIFY(lowest < 1.0);
+        // Every column in sight, the sorted one with room for its arrow.
+        outlook->parentWidget()->resize(1280, 640); // a window as wide as the screen
+        QTRY_COMPARE(grid->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(header->sectionSize(8) > header->sectionSize(7));
         // Figures stand right, names left; teams without a seed stay last either way.
         auto alignment = [grid](int column) {
             return grid->model()->index(0, column).data(Qt::TextAlignmentRole).toInt() &
