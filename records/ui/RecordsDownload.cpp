@@ -34,12 +34,13 @@ public:
         QTimer silence;
         silence.setSingleShot(true);
         QTimer ticks;
-        QObject::connect(&silence, &QTimer::timeout, [this] {
+        // The loop is every connection's context: none outlives this run.
+        QObject::connect(&silence, &QTimer::timeout, &loop, [this] {
             stop("no answer within " + std::to_string(limits_.timeout.count() / 1000) + " s");
         });
-        QObject::connect(&ticks, &QTimer::timeout, [this] { report(); });
-        QObject::connect(reply_, &QNetworkReply::metaDataChanged, [this] { checkLength(); });
-        QObject::connect(reply_, &QNetworkReply::readyRead, [this, &silence] {
+        QObject::connect(&ticks, &QTimer::timeout, &loop, [this] { report(); });
+        QObject::connect(reply_, &QNetworkReply::metaDataChanged, &loop, [this] { checkLength(); });
+        QObject::connect(reply_, &QNetworkReply::readyRead, &loop, [this, &silence] {
             silence.start(limits_.timeout);
             collect();
         });
