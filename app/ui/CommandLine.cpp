@@ -9,6 +9,7 @@ namespace grd {
 namespace {
 
 const QString kDataDirOption = QStringLiteral("data-dir");
+const QString kPrinterPageOption = QStringLiteral("printer-page");
 // The options of a PDF run, handed to the PDF request reader as "--name value" pairs.
 const char* const kPdfOptions[] = {"pdf", "archive", "reports", "schedule"};
 
@@ -57,6 +58,11 @@ void addCommandLineOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("schedule"),
                       QStringLiteral("With --pdf: the schedule in 1, 2 or 3 columns instead."),
                       QStringLiteral("columns")});
+    // The program asks itself, so that its own process never loads the print system.
+    QCommandLineOption printerPage(kPrinterPageOption,
+                                   QStringLiteral("Writes the default printer's page."));
+    printerPage.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(printerPage);
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -72,6 +78,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         return usageError(QStringLiteral("unexpected '%1'").arg(parser.positionalArguments()[0]));
     CommandLine line;
+    line.printerPage = parser.isSet(kPrinterPageOption);
     if (parser.isSet(kDataDirOption)) {
         const QString dir = parser.value(kDataDirOption);
         if (dir.isEmpty())

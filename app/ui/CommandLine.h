@@ -15,6 +15,7 @@ struct CommandLine {
     QString message;                    // for standard output on 0, standard error otherwise
     std::optional<std::string> dataDir; // --data-dir
     std::optional<PdfRequest> pdf;      // --pdf and its options: write a PDF, show no window
+    bool printerPage = false;           // --printer-page: tell the default printer's page
 };
 
 // Adds every option of the program to parser; a new option starts here.

@@ -2,6 +2,7 @@
 #include "app/ui/CommandLine.h"
 #include "app/ui/PdfExport.h"
 #include "app/ui/TMainForm.h"
+#include "printing/ui/PrinterProbe.h"
 #include "state/DataDirectory.h"
 
 #include <QApplication>
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
     const grd::CommandLine line = grd::parseCommandLine(QApplication::arguments());
     if (line.exitCode)
         return grd::finishCommandLine(line);
+    if (line.printerPage)
+        return grd::answerPrinterPage();
     grd::setUpApplication();
     const grd::DataDirectoryChoice choice = grd::chooseDataDirectory(grd::requestFromEnvironment(
         line.dataDir, grd::programDirectoryOf(QApplication::applicationFilePath().toStdString())));

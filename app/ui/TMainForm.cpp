@@ -3,12 +3,14 @@
 #include "app/Startup.h"
 #include "league/ui/HelpRequest.h"
 #include "prefs/ui/HelpWindow.h"
+#include "printing/ui/PrinterSource.h"
 #include "tasks/WeeklyTask.h"
 #include "tasks/ui/TZeroMainDataDlg.h"
 #include "tasks/ui/WeeklyTaskWindows.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrintDialog>
@@ -33,6 +35,13 @@ WeeklyTaskWindows::MainWindow weeklyTaskMainWindow(TMainForm* form,
             [form] { form->PrintOrPreviewClick(false); }};
 }
 
+// The program's own executable tells the printer's page from a process of its own; in
+// a directory without it the page is read in this process.
+QString printerProbeIn(const std::string& programDir) {
+    const QFileInfo program(QString::fromStdString(programDir + "Oddsmith"));
+    return program.isFile() && program.isExecutable() ? program.filePath() : QString();
+}
+
 } // namespace
 
 TMainForm::TMainForm(const std::string& dir, QWidget* parent)
@@ -43,7 +52,8 @@ TMainForm::TMainForm(const std::string& dir, QWidget* parent)
                 parent) {}
 
 TMainForm::TMainForm(const ProgramPaths& paths, QWidget* parent)
-    : QMainWindow(parent), programDir_(paths.programDir) {
+    : QMainWindow(parent), programDir_(paths.programDir),
+      printer_(std::make_unique<PrinterSource>(printerProbeIn(paths.programDir))) {
     setObjectName(QStringLiteral("MainForm"));
     state_.programDir = paths.dataDir;
     state_.shippedDir = paths.shippedDir;
@@ -76,12 +86,6 @@ TMainForm::~TMainForm() {
     // The base destructor deletes the remaining child windows, which activates others:
     // that must not call back into a main window that is already half destroyed.
     mdi_->disconnect(this);
-}
-
-QPrinter& TMainForm::printer() {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
 }
 
 void TMainForm::setViewWindow(WindowCode code, QWidget* window) {
@@ -123,7 +127,7 @@ void TMainForm::smTasksWeeklyClick() {
 }
 
 void TMainForm::smFilePrinterSetupClick() {
-    QPrintDialog dialog(&printer(), this);
+    QPrintDialog dialog(&printer().printer(), this);
     dialog.setWindowTitle(QStringLiteral(" GRD Oddsmith: Printer Setup"));
     dialog.setOptions({});
     dialog.exec();

@@ -21,7 +21,6 @@ class QAction;
 class QActionGroup;
 class QMdiArea;
 class QMenu;
-class QPrinter;
 class QTimer;
 class QToolBar;
 class QToolButton;
@@ -29,6 +28,7 @@ class QToolButton;
 namespace grd {
 
 class FlybyHints;
+class PrinterSource;
 struct GridContent;
 struct ReportSelection;
 
@@ -48,7 +48,7 @@ public:
     AppState& state() { return state_; }
     CompanionLibrary& companion() { return companion_; }
     QMdiArea* mdiArea() const { return mdi_; }
-    QPrinter& printer();
+    PrinterSource& printer() { return *printer_; }
 
     // The open display window of a kind (its MDI child window), or null. A display
     // window registers itself when it is created and unregisters (null) when it closes.
@@ -189,7 +189,7 @@ private:
     QMdiArea* mdi_ = nullptr;
     QTimer* MainTimer = nullptr;
     FlybyHints* flyby_ = nullptr;
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PrinterSource> printer_;
     // The display windows' font; the frame and its child windows' captions keep the
     // system font.
     QFont mainFont_;

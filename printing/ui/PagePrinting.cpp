@@ -84,6 +84,9 @@ PrintOutcome printPages(const TPageList& pages, QPrinter& printer, const PrintJo
         return PrintOutcome::Printed;
     CopyCountGuard copies(printer);
     printer.setDocName(options.title);
+    // The paper takes the orientation the pages were laid out in.
+    printer.setPageOrientation(pages.page(order.front()).metrics.landscape ? QPageLayout::Landscape
+                                                                           : QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&printer))
         throw EPagePrinter("Unable to start the print job");

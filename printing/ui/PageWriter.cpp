@@ -1,19 +1,18 @@
 #include "printing/ui/PageWriter.h"
 
 #include "printing/LineMarkup.h"
-#include "printing/ui/PrinterPage.h"
+#include "printing/ui/PrinterSource.h"
 #include "printing/ui/TableRowPainter.h"
 
 #include <QDateTime>
 #include <QFontMetricsF>
 #include <QLocale>
-#include <QPrinter>
 
 #include <cmath>
 
 namespace grd {
 
-PageWriter::PageWriter(TMeasureUnit unit, QPrinter* printer)
+PageWriter::PageWriter(TMeasureUnit unit, PrinterSource* printer)
     : printer_(printer), unit_(unit), font_(QStringLiteral("Arial"), 10) {
     headerFont_ = font_;
     footerFont_ = font_;
@@ -31,14 +30,12 @@ void PageWriter::refuseWhileBuilding(const char* message) const {
         throw EPagePrinter(message);
 }
 
-void PageWriter::setPrinter(QPrinter* printer) {
-    refuseWhileBuilding("Can't change the printer while printing");
-    printer_ = printer;
-    ResetMetrics();
+std::optional<PrinterPage> PageWriter::printerPage() const {
+    return printer_ != nullptr ? printer_->page() : std::nullopt;
 }
 
 void PageWriter::readPrinterMetrics() {
-    metrics_ = pageMetricsOf(printer_, unit_, metrics_.landscape);
+    metrics_ = pageMetricsOf(printerPage(), unit_, metrics_.landscape);
 }
 
 void PageWriter::setMeasureUnit(TMeasureUnit unit) {
@@ -89,8 +86,6 @@ void PageWriter::setMarginRight(double value) {
 void PageWriter::setOrientation(bool landscape) {
     refuseWhileBuilding("Unable to change orientation while printing");
     metrics_.landscape = landscape;
-    if (usablePrinter(printer_))
-        printer_->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     ResetMetrics();
 }
 
@@ -121,7 +116,7 @@ void PageWriter::setAutoFooterFont(bool on) {
 }
 
 QString PageWriter::Title() const {
-    if (title_.isEmpty() && !usablePrinter(printer_))
+    if (title_.isEmpty() && !printerPage())
         return QStringLiteral("<Unknown>");
     return title_;
 }

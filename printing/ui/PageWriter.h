@@ -3,6 +3,7 @@
 #include "printing/PageGeometry.h"
 #include "printing/TableFormat.h"
 #include "printing/TextFitting.h"
+#include "printing/ui/PrinterPage.h"
 #include "printing/ui/TPageList.h"
 
 #include <QColor>
@@ -12,11 +13,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
-class QPrinter;
-
 namespace grd {
+
+class PrinterSource;
 
 // A refused page printer operation, with the message the user is shown.
 class EPagePrinter : public std::runtime_error {
@@ -32,14 +34,12 @@ enum PageBorder : int { pbTop = 1, pbBottom = 2, pbLeft = 4, pbRight = 8 };
 // pages are those of a 300 dpi Letter (inches) or A4 (millimetres) printer.
 class PageWriter {
 public:
-    explicit PageWriter(TMeasureUnit unit, QPrinter* printer = nullptr);
+    // printer: whose page is written; null for the defaults.
+    explicit PageWriter(TMeasureUnit unit, PrinterSource* printer = nullptr);
     ~PageWriter();
     PageWriter(const PageWriter&) = delete;
     PageWriter& operator=(const PageWriter&) = delete;
 
-    // The printer whose pages are written; null for the defaults.
-    void setPrinter(QPrinter* printer);
-    QPrinter* printer() const { return printer_; }
     const PageMetrics& metrics() const { return metrics_; }
 
     TMeasureUnit MeasureUnit() const { return unit_; }
@@ -124,6 +124,7 @@ private:
     QString normalised(const QString& format) const;
     void refuseWhileBuilding(const char* message) const;
     void refuseMarginsWithoutRoom() const;
+    std::optional<PrinterPage> printerPage() const;
     void readPrinterMetrics();
     void applyFontMetrics();
     QFont printerFont(const QFont& font, int style) const;
@@ -134,7 +135,7 @@ private:
     void drawPageFrame();
     void writeMargin(const QString& text, const QString& format, const QFont& font, bool top);
 
-    QPrinter* printer_ = nullptr;
+    PrinterSource* printer_ = nullptr;
     TMeasureUnit unit_;
     PageMetrics metrics_;
     PageMargins margins_;

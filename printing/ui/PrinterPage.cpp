@@ -1,26 +1,31 @@
 #include "printing/ui/PrinterPage.h"
 
-#include <QPageLayout>
 #include <QPrinter>
 
 namespace grd {
 
-bool usablePrinter(const QPrinter* printer) {
-    return printer != nullptr && printer->outputFormat() == QPrinter::NativeFormat &&
-           !printer->printerName().isEmpty() && printer->isValid() && printer->resolution() > 0;
+std::optional<PrinterPage> printerPageOf(const QPrinter& printer) {
+    if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName().isEmpty() ||
+        !printer.isValid() || printer.resolution() <= 0)
+        return std::nullopt;
+    const QPageLayout layout = printer.pageLayout();
+    const QMarginsF minimum = layout.minimumMargins();
+    return PrinterPage{
+        printer.printerName(), printer.resolution(),
+        QPageLayout(layout.pageSize(), layout.orientation(), minimum, layout.units(), minimum)};
 }
 
-PageMetrics pageMetricsOf(const QPrinter* printer, TMeasureUnit unit, bool landscape) {
-    if (!usablePrinter(printer))
+PageMetrics pageMetricsOf(const std::optional<PrinterPage>& page, TMeasureUnit unit,
+                          bool landscape) {
+    if (!page)
         return defaultPageMetrics(unit, landscape);
-    QPageLayout layout = printer->pageLayout();
+    QPageLayout layout = page->layout;
     layout.setOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    int dpi = printer->resolution();
-    QRect full = layout.fullRectPixels(dpi);
-    QMarginsF minimum = layout.minimumMargins();
-    QPageLayout::Unit units = layout.units();
-    QPageLayout points(layout.pageSize(), layout.orientation(), minimum, units);
-    QRect printable = points.paintRectPixels(dpi);
+    const int dpi = page->dpi;
+    const QRect full = layout.fullRectPixels(dpi);
+    const QPageLayout minimum(layout.pageSize(), layout.orientation(), layout.minimumMargins(),
+                              layout.units());
+    const QRect printable = minimum.paintRectPixels(dpi);
     PageMetrics metrics;
     metrics.dpiX = dpi;
     metrics.dpiY = dpi;

@@ -2,16 +2,28 @@
 
 #include "printing/PageGeometry.h"
 
+#include <QPageLayout>
+#include <QString>
+
+#include <optional>
+
 class QPrinter;
 
 namespace grd {
 
-// A printer that pages can be laid out for: a real one, not a file writer standing in
-// for a missing printer.
-bool usablePrinter(const QPrinter* printer);
+// What pages are laid out for: a printer's name, resolution and page, whose margins
+// are the least the printer leaves unprinted.
+struct PrinterPage {
+    QString name;
+    int dpi = 0;
+    QPageLayout layout;
+};
 
-// The page of printer in its own pixels, or the defaults for the unit when the printer
-// is not usable.
-PageMetrics pageMetricsOf(const QPrinter* printer, TMeasureUnit unit, bool landscape);
+// The page of a real printer, not of a file writer standing in for a missing one.
+std::optional<PrinterPage> printerPageOf(const QPrinter& printer);
+
+// The page in the printer's own pixels, or the defaults for the unit without a printer.
+PageMetrics pageMetricsOf(const std::optional<PrinterPage>& page, TMeasureUnit unit,
+                          bool landscape);
 
 } // namespace grd

@@ -1,7 +1,6 @@
 #include "printing/ui/TPagePrinter.h"
 
 #include "printing/PreviewScale.h"
-#include "printing/ui/PrinterPage.h"
 
 #include <QLinearGradient>
 #include <QLocale>
@@ -19,7 +18,7 @@ TMeasureUnit localeUnit() {
 
 } // namespace
 
-TPagePrinter::TPagePrinter(QPrinter* printer, QWidget* parent)
+TPagePrinter::TPagePrinter(PrinterSource* printer, QWidget* parent)
     : QAbstractScrollArea(parent), writer_(localeUnit(), printer),
       shadowColor_(palette().color(QPalette::Dark)) {
     setObjectName(QStringLiteral("PgPrinter"));
@@ -211,12 +210,6 @@ void TPagePrinter::paintEvent(QPaintEvent* event) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(margins.translated(page.topLeft()));
     }
-}
-
-PrintOutcome TPagePrinter::PrintPages() {
-    if (!usablePrinter(writer_.printer()))
-        throw EPagePrinter("No printer is available");
-    return PrintPages(*writer_.printer());
 }
 
 PrintOutcome TPagePrinter::PrintPages(QPrinter& printer) {

@@ -15,7 +15,7 @@ class TPagePrinter : public QAbstractScrollArea {
     Q_OBJECT
 public:
     // The unit follows the locale; printer may be null (the default page is used).
-    explicit TPagePrinter(QPrinter* printer = nullptr, QWidget* parent = nullptr);
+    explicit TPagePrinter(PrinterSource* printer = nullptr, QWidget* parent = nullptr);
 
     PageWriter& writer() { return writer_; }
     const PageWriter& writer() const { return writer_; }
@@ -42,8 +42,7 @@ public:
 
     // Copies, collation, range and progress of PrintPages; the title is the writer's.
     PrintJobOptions& printOptions() { return printOptions_; }
-    // Prints the pages on the writer's printer; throws EPagePrinter without one.
-    PrintOutcome PrintPages();
+    // Throws EPagePrinter when the printer cannot start the job.
     PrintOutcome PrintPages(QPrinter& printer);
     // Every page as one PDF file.
     Status SaveAsPdf(const std::filesystem::path& path);

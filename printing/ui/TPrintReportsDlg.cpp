@@ -40,7 +40,7 @@ QFont pixelFont(const QString& family, int pixels) {
 
 } // namespace
 
-TPrintReportsDlg::TPrintReportsDlg(tPrefsRec& prefs, QPrinter* printer, bool showHints,
+TPrintReportsDlg::TPrintReportsDlg(tPrefsRec& prefs, PrinterSource* printer, bool showHints,
                                    QWidget* parent)
     : QDialog(parent), prefs_(prefs), printer_(printer) {
     setObjectName(QStringLiteral("TPrintReportsDlg"));

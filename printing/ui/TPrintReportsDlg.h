@@ -19,6 +19,7 @@ class QToolButton;
 
 namespace grd {
 
+class PrinterSource;
 struct tPrefsRec;
 class TPagePrinter;
 
@@ -32,7 +33,7 @@ public:
 
     // printer may be null: pages are then laid out for the default page, and printing
     // offers a PDF file instead. prefs keeps the fonts, margins and options chosen.
-    TPrintReportsDlg(tPrefsRec& prefs, QPrinter* printer, bool showHints,
+    TPrintReportsDlg(tPrefsRec& prefs, PrinterSource* printer, bool showHints,
                      QWidget* parent = nullptr);
     ~TPrintReportsDlg() override;
 
@@ -96,7 +97,7 @@ private:
     FontPrefs& storedFont();
 
     tPrefsRec& prefs_;
-    QPrinter* printer_;
+    PrinterSource* printer_;
     std::unique_ptr<QPrinter> setupPrinter_; // page setup's printer when there is none
     bool scheduleMode_ = false;
     bool previewOnly_ = false;

@@ -3,7 +3,7 @@
 #include "league/ui/ScriptedFileName.h"
 #include "prefs/tPrefsRec.h"
 #include "prefs/ui/FontConversion.h"
-#include "printing/ui/PrinterPage.h"
+#include "printing/ui/PrinterSource.h"
 #include "printing/ui/ReportRun.h"
 #include "printing/ui/SchedulePageLayout.h"
 #include "printing/ui/TMyPrintDialog.h"
@@ -79,12 +79,9 @@ void TPrintReportsDlg::FontBtnClick() {
 }
 
 void TPrintReportsDlg::PageSetupBtnClick() {
-    QPrinter* printer = printer_;
-    if (printer == nullptr) {
-        if (!setupPrinter_)
-            setupPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer = setupPrinter_.get();
-    }
+    if (printer_ == nullptr && !setupPrinter_)
+        setupPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrinter* printer = printer_ != nullptr ? &printer_->printer() : setupPrinter_.get();
     const PageWriter& writer = PgPrinter->writer();
     const bool inches = writer.MeasureUnit() == TMeasureUnit::muInches;
     const PageMargins& margins = writer.margins();
@@ -123,9 +120,7 @@ void TPrintReportsDlg::PrintPrefsBtnClick() {
 }
 
 bool TPrintReportsDlg::printerReady() const {
-    // A printer that writes to a file (Qt's "Print to File") prints like a real one.
-    return usablePrinter(printer_) ||
-           (printer_ != nullptr && !printer_->outputFileName().isEmpty());
+    return printer_ != nullptr && printer_->ready();
 }
 
 void TPrintReportsDlg::PrintBtnClick() {
@@ -141,9 +136,7 @@ void TPrintReportsDlg::PrintBtnClick() {
     }
     const int limit =
         scheduleMode_ ? PgPrinter->PageCount() : static_cast<int>(text_.blocks.size());
-    TMyPrintDialog dialog(printer_->printerName().isEmpty() ? printer_->outputFileName()
-                                                            : printer_->printerName(),
-                          limit, scheduleMode_, this);
+    TMyPrintDialog dialog(printer_->name(), limit, scheduleMode_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     PrintJobOptions& options = PgPrinter->printOptions();
@@ -157,7 +150,7 @@ void TPrintReportsDlg::PrintBtnClick() {
 void TPrintReportsDlg::printAll() {
     try {
         if (scheduleMode_) {
-            PgPrinter->PrintPages(*printer_);
+            PgPrinter->PrintPages(printer_->printer());
             return;
         }
         PrintJobOptions& options = PgPrinter->printOptions();
@@ -166,7 +159,7 @@ void TPrintReportsDlg::printAll() {
         for (int report = 1; report <= static_cast<int>(text_.blocks.size()); ++report) {
             currentReport_ = report;
             ClearAndReprint();
-            if (PgPrinter->PrintPages(*printer_) == PrintOutcome::Cancelled)
+            if (PgPrinter->PrintPages(printer_->printer()) == PrintOutcome::Cancelled)
                 return;
         }
     } catch (const EPagePrinter& error) {

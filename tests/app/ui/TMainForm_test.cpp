@@ -1,5 +1,6 @@
 #include "app/ui/TMainForm.h"
 #include "league/ui/MessageDialogs.h"
+#include "printing/ui/PrinterSource.h"
 #include "support/TempDir.h"
 
 #include "MainFormTesting.h"
@@ -257,6 +258,7 @@ private slots:
     }
 
     void printPreview_choosesReportsAndPagesThroughThem() {
+        std::filesystem::create_symlink(ODDSMITH_PROGRAM_DIR "Oddsmith", dir() + "Oddsmith");
         TMainForm form(dir());
         form.show();
         test::tickTwice(form);
@@ -290,6 +292,8 @@ private slots:
         QVERIFY(errors_.empty());
         // No forecasts: the team, division and category rankings of the remembered choice.
         QCOMPARE(seen, (QStringList{QStringLiteral("1 of 3"), QStringLiteral("2 of 3")}));
+        // The program's own executable told the page; the print system stayed unloaded.
+        QVERIFY(!form.printer().printerMade());
     }
 
     void viewCurrent_damagedMainData_reportsAndLoadsNothing() {

@@ -3,6 +3,7 @@
 #include "printing/ReportKind.h"
 #include "printing/ReportText.h"
 #include "printing/ScheduleColumns.h"
+#include "printing/ui/PrinterSource.h"
 #include "printing/ui/TPagePrinter.h"
 #include "printing/ui/TPrintReportsDlg.h"
 #include "support/TempDir.h"
@@ -298,7 +299,8 @@ private slots:
     // the print dialog, and gives back every page of the schedule.
     QStringList printTwoToThreeTwiceCollated(QPrinter& printer, const QString& title) {
         tPrefsRec prefs;
-        TPrintReportsDlg dialog(prefs, &printer, true);
+        PrinterSource source(printer);
+        TPrintReportsDlg dialog(prefs, &source, true);
         inModal([](QWidget& print) {
             if (!child<QRadioButton>(print, "PagesRB")->isEnabled()) { // fewer than 2 pages
                 QTest::keyClick(&print, Qt::Key_Escape);
@@ -373,7 +375,8 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path("cancelled.pdf"));
         tPrefsRec prefs;
-        TPrintReportsDlg dialog(prefs, &printer, true);
+        PrinterSource source(printer);
+        TPrintReportsDlg dialog(prefs, &source, true);
         inModal([](QWidget& print) { QTest::keyClick(&print, Qt::Key_Escape); });
         dialog.PrintSchedule(scheduleLines(), kOneColumn, false, QStringLiteral("Schedule"));
         QVERIFY(!QFile::exists(path("cancelled.pdf")));
