@@ -18,7 +18,7 @@ std::optional<PrinterPage> PrinterSource::page() {
         return printerPageOf(*printer_);
     if (!probed_ && !probeProgram_.isEmpty()) {
         if (std::optional<PrinterAnswer> answer = askPrinterPage(probeProgram_))
-            probed_ = answer->page;
+            probed_.emplace(answer->page);
     }
     if (probed_)
         return *probed_;
