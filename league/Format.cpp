@@ -99,6 +99,17 @@ std::optional<double> parseReal(std::string_view text) {
     return value;
 }
 
+std::vector<std::string_view> splitAt(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    for (size_t start = 0;;) {
+        size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end - start));
+        if (end == std::string_view::npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
 long long roundHalfEven(double value) {
     return static_cast<long long>(std::nearbyint(value));
 }

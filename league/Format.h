@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace grd {
 
@@ -14,6 +15,9 @@ std::string cformat(const char* format, ...) __attribute__((format(printf, 1, 2)
 // Locale-independent number parsing of a whole text (surrounding blanks allowed).
 std::optional<long long> parseInteger(std::string_view text);
 std::optional<double> parseReal(std::string_view text);
+
+// The parts of text between separators; an empty text is one empty part.
+std::vector<std::string_view> splitAt(std::string_view text, char separator);
 
 // A real turned into an integer: the nearest one, halves to the even neighbour.
 long long roundHalfEven(double value);

@@ -1,6 +1,7 @@
 #include "records/CsvTable.h"
 
 #include "files/Printable.h"
+#include "league/Format.h"
 
 #include <algorithm>
 
@@ -14,19 +15,6 @@ constexpr size_t kQuotedFieldLength = 40;
 
 bool isControl(char c) {
     return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
-}
-
-std::vector<std::string> splitFields(std::string_view line) {
-    std::vector<std::string> fields;
-    size_t start = 0;
-    while (true) {
-        size_t comma = line.find(',', start);
-        fields.emplace_back(line.substr(start, comma - start));
-        if (comma == std::string_view::npos) {
-            return fields;
-        }
-        start = comma + 1;
-    }
 }
 
 // The next line of text without its line end; CR LF, LF and CR all end a line.
@@ -77,7 +65,8 @@ Result<CsvTable> CsvTable::parse(std::string_view text,
                                                ") in the text");
         }
         if (table.header_.empty()) {
-            table.header_ = splitFields(line);
+            const std::vector<std::string_view> names = splitAt(line, ',');
+            table.header_.assign(names.begin(), names.end());
             for (auto column : required) {
                 if (std::find(table.header_.begin(), table.header_.end(), column) ==
                     table.header_.end()) {

@@ -28,17 +28,6 @@ std::string number(double value) {
     return std::string(buffer.data(), end);
 }
 
-std::vector<std::string_view> fieldsOf(std::string_view line) {
-    std::vector<std::string_view> fields;
-    for (size_t start = 0;;) {
-        size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab - start));
-        if (tab == std::string_view::npos)
-            return fields;
-        start = tab + 1;
-    }
-}
-
 std::optional<long long> wholeIn(std::string_view text, long long low, long long high) {
     std::optional<long long> value = parseInteger(text);
     return value && *value >= low && *value <= high ? value : std::nullopt;
@@ -95,7 +84,7 @@ std::optional<PrinterAnswer> readPrinterAnswer(std::string_view text) {
     text.remove_suffix(1);
     if (text == kNone)
         return PrinterAnswer{};
-    std::vector<std::string_view> fields = fieldsOf(text);
+    std::vector<std::string_view> fields = splitAt(text, '\t');
     if (fields.size() != kPageFields || fields[0] != kPage)
         return std::nullopt;
     std::optional<PrinterPage> page = pageFrom(fields);
